@@ -1,0 +1,42 @@
+// Answers the next modal box of a window test from the event loop.
+#pragma once
+
+#include "ui/Messages.h"
+
+#include <QMessageBox>
+#include <QTest>
+#include <QString>
+
+#include <functional>
+
+namespace orlenvo::testing {
+
+struct SeenBox {
+    bool seen = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+// Polls for the next modal message box (up to timeoutMs), records it and presses its
+// default button. Call before the action that opens the box.
+void AnswerNextBox(SeenBox &seen, int timeoutMs = 5000);
+
+// Calls fn with the active modal widget once one appears (up to timeoutMs).
+void WithNextModal(std::function<void(QWidget *)> fn, int timeoutMs = 5000);
+
+}  // namespace orlenvo::testing
+
+// A QtTest main that uses the program's application object, so exceptions that escape an
+// event handler reach the general error box as they do in the program.
+#define ORLENVO_QTEST_MAIN(TestObject)                                          \
+    int main(int argc, char **argv)                                              \
+    {                                                                            \
+        orlenvo::ui::Application app(argc, argv);                                \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                 \
+        orlenvo::ui::InstallFontSubstitutions();                                 \
+        TestObject tc;                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                               \
+        return QTest::qExec(&tc, argc, argv);                                    \
+    }
