@@ -1,0 +1,43 @@
+// Chinese names of calendar days: lunar month and day names, festivals, solar terms,
+// zodiac animals and constellations. All texts are UTF-8.
+#pragma once
+
+#include "calendar/LunarCalendar.h"
+
+#include <string>
+
+namespace orlenvo {
+
+// "正月" ... "腊月"; a leap month is "闰" and its numeral ("闰四", "闰冬").
+// Empty outside 1901-2050.
+std::string LunarMonthName(CalendarDate date);
+
+// "初一" ... "三十". Empty outside 1901-2050.
+std::string LunarDayName(CalendarDate date);
+
+// "春节", "元宵节", "端午节", "七夕节", "中秋节", "重阳节", "腊八节" or "除夕" (last day of the
+// lunar year); empty on other days and outside 1901-2050.
+std::string LunarFestival(CalendarDate date);
+
+// Gregorian festival or memorial day ("元旦节", "母亲节", ...) or empty. Any year.
+std::string GregorianFestival(CalendarDate date);
+
+// The solar term that falls on date ("小寒" ... "冬至") or empty; empty outside 1901-2050.
+std::string SolarTerm(CalendarDate date);
+
+// Earthly branch and animal of the lunar year the date belongs to ("子鼠" ... "亥猪"); the
+// year changes at the lunar new year. Empty outside 1901-2050.
+std::string ZodiacAnimalOf(CalendarDate date);
+
+// Sign of the zodiac by Gregorian month and day ("摩羯座" ...). Any year.
+std::string ConstellationOf(CalendarDate date);
+
+// Day of the month of the month's first (which = 0) or second (which = 1) solar term;
+// 0 for a year outside 1901-2050, a month outside 1-12 or another which.
+int SolarTermDay(int year, int month, int which);
+
+// Name of solar term 1-24 (term 2m-1 is the first of Gregorian month m, 2m the second);
+// "" for another number.
+const char *SolarTermName(int number);
+
+}  // namespace orlenvo

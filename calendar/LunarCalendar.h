@@ -1,0 +1,41 @@
+// Gregorian dates as day counts and the lunar date of every day from 1901 to 2050.
+#pragma once
+
+namespace orlenvo {
+
+// A day count from 30 December 1899 (day 0); 1 January 1901 is day 367. Only the whole
+// part is a date; adding 1.0 gives the next day. Proleptic Gregorian calendar.
+using CalendarDate = double;
+
+// First and last Gregorian year covered by the lunar and solar-term tables.
+inline constexpr int kFirstTableYear = 1901;
+inline constexpr int kLastTableYear = 2050;
+
+// The date of year/month/day. A month outside 1-12 carries into the year and a day outside
+// the month carries into the neighbouring months (EncodeDate(2001, 2, 29) is 1 March 2001).
+CalendarDate EncodeDate(int year, int month, int day);
+
+// Year, month (1-12) and day (1-31) of the whole day of date.
+void DecodeDate(CalendarDate date, int &year, int &month, int &day);
+
+// 1 = Sunday ... 7 = Saturday.
+int DayOfWeek(CalendarDate date);
+
+// The current local date as a whole day.
+CalendarDate Today();
+
+// 1 for 1 January ... 365 or 366 for 31 December.
+int DayOfYearOf(CalendarDate date);
+
+// Days in the month (28-31); month must be 1-12.
+int MonthLength(int year, int month);
+
+// year/month/day, with day brought down to the month's last day when it is longer.
+CalendarDate ClampedDate(int year, int month, int day);
+
+// The lunar date code of date: lunar month x 100 + lunar day (101 = first day of the first
+// month), negated for a day of a leap month (-411 = day 11 of the leap fourth month),
+// 0 for a date whose Gregorian year lies outside 1901-2050.
+int LunarDateCodeOf(CalendarDate date);
+
+}  // namespace orlenvo
