@@ -15,12 +15,14 @@ void ShowInformation(const QString &text)
     box.exec();
 }
 
+QString ApplicationTitle()
+{
+    return QStringLiteral("Orlenvo");
+}
+
 void ShowErrorBox(const QString &text)
 {
-    QString title = QApplication::applicationDisplayName();
-    if (title.isEmpty())
-        title = QStringLiteral("Orlenvo");
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("ErrorMessage"));
     box.exec();
 }

@@ -9,10 +9,13 @@
 
 namespace orlenvo::ui {
 
+// "Orlenvo": the application title and the main window's caption.
+QString ApplicationTitle();
+
 // Modal information message: caption "提示", information icon, one OK button.
 void ShowInformation(const QString &text);
 
-// The general error box: caption = application title, critical icon, one OK button.
+// The general error box: caption = the application title, critical icon, one OK button.
 void ShowErrorBox(const QString &text);
 
 // Shows the text of an exception that escaped a command or event handler.

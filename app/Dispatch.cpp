@@ -1,0 +1,109 @@
+#include "app/Dispatch.h"
+
+#include "ui/Messages.h"
+
+#include <QApplication>
+
+namespace orlenvo::app {
+
+void OpenModalWindow(QPointer<QDialog> &ref, const std::function<QDialog *()> &create)
+{
+    if (ref)
+        delete ref.data();
+    ref = create();
+    if (!ref)
+        return;
+    ref->setWindowModality(Qt::ApplicationModal);
+    // exec() copes with a window that deletes itself on close.
+    ref->exec();
+}
+
+AppDispatcher::AppDispatcher(QWidget *mainWindow) : mainWindow_(mainWindow)
+{
+    endProgram = [] { QApplication::quit(); };
+}
+
+void AppDispatcher::RegisterModalWindow(const std::string &className, WindowFactory create)
+{
+    factories_[className] = std::move(create);
+}
+
+QDialog *AppDispatcher::ModalWindow(const std::string &className) const
+{
+    const auto it = modal_.find(className);
+    return it == modal_.end() ? nullptr : it->second.data();
+}
+
+void AppDispatcher::OpenModal(const std::string &className)
+{
+    const auto factory = factories_.find(className);
+    if (factory == factories_.end())
+        return;
+    OpenModalWindow(modal_[className], [&] { return factory->second(mainWindow_); });
+}
+
+namespace {
+
+template <typename Fn, typename... Args>
+void CallIfSet(const Fn &fn, Args &&...args)
+{
+    if (fn)
+        fn(std::forward<Args>(args)...);
+}
+
+}  // namespace
+
+void AppDispatcher::Run(const CommandAction &action)
+{
+    switch (action.kind) {
+    case ActionKind::Submenu:
+    case ActionKind::None:
+        break;
+    case ActionKind::EndProgram:
+        CallIfSet(endProgram);
+        break;
+    case ActionKind::Article:
+        CallIfSet(openArticle, action.text, mainWindow_);
+        break;
+    case ActionKind::Picture:
+        CallIfSet(openPictureArticle, action.number, QString::fromStdString(action.text), mainWindow_);
+        break;
+    case ActionKind::Omen:
+        CallIfSet(openOmenWindow, QString::fromStdString(action.text), action.number, mainWindow_);
+        break;
+    case ActionKind::ModalWindow:
+        OpenModal(action.text);
+        break;
+    case ActionKind::AlmanacWindow:
+        if (createAlmanacWindow) {
+            // Each use adds a window; the previous one stays open on its own.
+            almanac_ = createAlmanacWindow(mainWindow_);
+            if (almanac_)
+                almanac_->show();
+        }
+        break;
+    case ActionKind::CustomerService:
+        OpenModal("TFrm_servers");
+        break;
+    case ActionKind::About:
+        OpenModal("TAbout");
+        break;
+    case ActionKind::MailLink:
+        CallIfSet(openMailLink);
+        break;
+    case ActionKind::ChatLink:
+        CallIfSet(openChatLink);
+        break;
+    case ActionKind::HomePage:
+        CallIfSet(openHomePage);
+        break;
+    case ActionKind::ProductPage:
+        CallIfSet(openProductPage);
+        break;
+    case ActionKind::UpgradeNote:
+        ui::ShowInformation(QStringLiteral("感谢你的使用,软件是最新版无需升级!"));
+        break;
+    }
+}
+
+}  // namespace orlenvo::app

@@ -1,0 +1,44 @@
+// The main menu: built from the command table, laid out in as many rows as the width needs.
+#pragma once
+
+#include "app/CommandTable.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QMenu;
+class QMenuBar;
+class QVBoxLayout;
+
+namespace orlenvo::app {
+
+class WrappingMenuBar final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kRowHeight = 22;
+
+    // Builds every menu of the command table; `chosen` receives the action of a chosen command.
+    WrappingMenuBar(std::function<void(const CommandAction &)> chosen, QWidget *parent = nullptr);
+
+    const std::vector<QMenu *> &Menus() const { return menus_; }
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void Relayout(int width);
+
+    std::vector<QMenu *> menus_;
+    std::vector<int> titleWidths_;
+    std::vector<QMenuBar *> rows_;
+    QVBoxLayout *layout_;
+    int laidOutWidth_ = -1;
+};
+
+// The icon of a command that shows one (empty for the others).
+QIcon CommandIcon(const QString &caption);
+
+}  // namespace orlenvo::app

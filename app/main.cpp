@@ -1,0 +1,21 @@
+// Program entry.
+#include "app/Unt_Main.h"
+#include "core/RegionalSettings.h"
+#include "ui/Messages.h"
+
+int main(int argc, char **argv)
+{
+    // 1. The application object; its event handling reports escaped errors in an error box.
+    orlenvo::ui::Application app(argc, argv);
+    // 2. The application title.
+    QApplication::setApplicationName(orlenvo::ui::ApplicationTitle());
+    orlenvo::ui::InstallFontSubstitutions();
+    QApplication::setFont(orlenvo::ui::DesignFont(QStringLiteral("宋体"), 12));
+    // 3. The regional date and time formats the windows rely on.
+    orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
+    // 4. The main window; creating it runs its start-up fetches before it first shows.
+    orlenvo::app::TFrmmain mainWindow;
+    mainWindow.show();
+    // 5. The message loop.
+    return QApplication::exec();
+}
