@@ -168,6 +168,7 @@ void TFrmmain::BuildCentralArea()
         const ActionKind kind = link.kind;
         auto *label = new LinkLabel(link.text, [this, kind] { dispatcher_->Run(CommandAction{kind}); }, sidePanel_);
         label->setObjectName(QStringLiteral("SideLink%1").arg(++n));
+        label->setFixedHeight(16);
         label->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; font-family: \"宋体\"; font-size: 12px; }"
                                             "QLabel:hover { color: #C0392B; text-decoration: underline; }"));
         links->addWidget(label);
