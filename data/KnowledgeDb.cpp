@@ -1,0 +1,284 @@
+#include "data/KnowledgeDb.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace orlenvo {
+
+namespace {
+
+std::mutex folderMutex;
+std::string folderOverride;
+
+std::string ExecutableFolder()
+{
+    std::vector<char> buffer(4096);
+    for (;;) {
+        const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (n < 0)
+            return "./";
+        if (static_cast<std::size_t>(n) < buffer.size()) {
+            std::string path(buffer.data(), static_cast<std::size_t>(n));
+            const auto slash = path.rfind('/');
+            return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+bool IsWordChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Parses one unsigned decimal number of 1..4 digits at text[pos]; advances pos.
+std::optional<int> ReadNumber(std::string_view text, std::size_t &pos)
+{
+    const std::size_t start = pos;
+    int value = 0;
+    while (pos < text.size() && pos - start < 5 && std::isdigit(static_cast<unsigned char>(text[pos]))) {
+        value = value * 10 + (text[pos] - '0');
+        ++pos;
+    }
+    if (pos == start || pos - start > 4)
+        return std::nullopt;
+    return value;
+}
+
+bool IsLeapYear(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int DaysInMonth(int y, int m)
+{
+    static constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsLeapYear(y) ? 29 : days[static_cast<std::size_t>(m - 1)];
+}
+
+// The inside of a Jet date literal ("2008-1-5", "2008/01/05" or "1/5/2008") as 'YYYY-MM-DD'.
+std::optional<std::string> IsoDateOf(std::string_view inside)
+{
+    std::size_t pos = 0;
+    const std::size_t firstStart = pos;
+    const auto a = ReadNumber(inside, pos);
+    const std::size_t firstDigits = pos - firstStart;
+    if (!a || pos >= inside.size() || (inside[pos] != '-' && inside[pos] != '/'))
+        return std::nullopt;
+    const char separator = inside[pos++];
+    const auto b = ReadNumber(inside, pos);
+    if (!b || pos >= inside.size() || inside[pos] != separator)
+        return std::nullopt;
+    ++pos;
+    const std::size_t thirdStart = pos;
+    const auto c = ReadNumber(inside, pos);
+    const std::size_t thirdDigits = pos - thirdStart;
+    if (!c || pos != inside.size())
+        return std::nullopt;
+
+    int year = 0, month = 0, day = 0;
+    if (firstDigits == 4) {
+        year = *a, month = *b, day = *c;
+    } else if (thirdDigits == 4 && separator == '/') {
+        month = *a, day = *b, year = *c;
+    } else {
+        return std::nullopt;
+    }
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+        return std::nullopt;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "'%04d-%02d-%02d'", year, month, day);
+    return std::string(buffer);
+}
+
+}  // namespace
+
+std::string ProgramFolder()
+{
+    {
+        std::lock_guard lock(folderMutex);
+        if (!folderOverride.empty())
+            return folderOverride;
+    }
+    return ExecutableFolder();
+}
+
+void OverrideProgramFolder(std::string folder)
+{
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder += '/';
+    std::lock_guard lock(folderMutex);
+    folderOverride = std::move(folder);
+}
+
+std::string ConnectionStringFor(std::string_view file)
+{
+    std::string s = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
+    s += ProgramFolder();
+    s += '\\';
+    s += file;
+    s += ";Persist Security Info=True";
+    return s;
+}
+
+std::string DataSourcePath(std::string_view connectionString)
+{
+    std::string_view rest = connectionString;
+    while (!rest.empty()) {
+        const auto semicolon = rest.find(';');
+        std::string_view item = rest.substr(0, semicolon);
+        rest = semicolon == std::string_view::npos ? std::string_view() : rest.substr(semicolon + 1);
+        const auto equals = item.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        if (!EqualsNoCase(Trim(item.substr(0, equals)), "Data Source"))
+            continue;
+        std::string value = Trim(item.substr(equals + 1));
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        std::string path;
+        for (char c : value) {
+            if (c == '\\')
+                c = '/';
+            if (c == '/' && !path.empty() && path.back() == '/')
+                continue;
+            path += c;
+        }
+        if (path.empty())
+            break;
+        return path;
+    }
+    throw DbError("The connection string names no data source.");
+}
+
+std::string QuoteText(std::string_view value)
+{
+    std::string s = "'";
+    for (char c : value) {
+        if (c == '\'')
+            s += '\'';
+        s += c;
+    }
+    s += '\'';
+    return s;
+}
+
+std::string TranslateJetStatement(std::string_view jet)
+{
+    std::string out;
+    out.reserve(jet.size() + 16);
+    std::string limit;
+
+    // "select [distinct] top N" at the head of the statement.
+    std::size_t pos = 0;
+    while (pos < jet.size() && IsBlank(jet[pos]))
+        ++pos;
+    auto word = [&](std::size_t at) {
+        std::size_t end = at;
+        while (end < jet.size() && IsWordChar(jet[end]))
+            ++end;
+        return jet.substr(at, end - at);
+    };
+    std::size_t scan = pos;
+    if (EqualsNoCase(word(scan), "select")) {
+        scan += 6;
+        auto skipBlanks = [&] {
+            const std::size_t before = scan;
+            while (scan < jet.size() && IsBlank(jet[scan]))
+                ++scan;
+            return scan > before;
+        };
+        if (skipBlanks() && (EqualsNoCase(word(scan), "distinct") || EqualsNoCase(word(scan), "all"))) {
+            scan += word(scan).size();
+            skipBlanks();
+        }
+        const std::size_t topAt = scan;
+        if (EqualsNoCase(word(topAt), "top")) {
+            scan = topAt + 3;
+            if (skipBlanks()) {
+                const std::string_view n = word(scan);
+                bool digits = !n.empty();
+                for (char c : n)
+                    digits = digits && std::isdigit(static_cast<unsigned char>(c));
+                if (digits) {
+                    limit = std::string(n);
+                    scan += n.size();
+                    skipBlanks();
+                    out.append(jet.substr(0, topAt));
+                    pos = scan;
+                }
+            }
+        }
+    }
+    if (limit.empty())
+        pos = 0;
+
+    // The rest: copy, turning date literals into text literals; skip quoted parts.
+    while (pos < jet.size()) {
+        const char c = jet[pos];
+        if (c == '\'' || c == '"' || c == '[') {
+            const char close = c == '[' ? ']' : c;
+            std::size_t end = pos + 1;
+            for (;;) {
+                end = jet.find(close, end);
+                if (end == std::string_view::npos) {
+                    end = jet.size();
+                    break;
+                }
+                if (close != ']' && end + 1 < jet.size() && jet[end + 1] == close) {
+                    end += 2;  // doubled quote inside the literal
+                    continue;
+                }
+                ++end;
+                break;
+            }
+            out.append(jet.substr(pos, end - pos));
+            pos = end;
+        } else if (c == '#') {
+            const auto end = jet.find('#', pos + 1);
+            if (end == std::string_view::npos)
+                throw DbError("Syntax error in date in query expression '" + std::string(jet.substr(pos)) + "'.");
+            const std::string_view inside = jet.substr(pos + 1, end - pos - 1);
+            const auto iso = IsoDateOf(Trim(inside));
+            if (!iso)
+                throw DbError("Syntax error in date in query expression '#" + std::string(inside) + "#'.");
+            out += *iso;
+            pos = end + 1;
+        } else {
+            out += c;
+            ++pos;
+        }
+    }
+
+    if (!limit.empty()) {
+        while (!out.empty() && (IsBlank(out.back()) || out.back() == ';'))
+            out.pop_back();
+        out += " limit ";
+        out += limit;
+    }
+    return out;
+}
+
+}  // namespace orlenvo

@@ -1,0 +1,221 @@
+#include "data/Query.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <cctype>
+#include <memory>
+
+namespace orlenvo {
+
+namespace {
+
+struct CloseDatabase {
+    void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }
+};
+struct FinalizeStatement {
+    void operator()(sqlite3_stmt *st) const { sqlite3_finalize(st); }
+};
+using DatabaseHandle = std::unique_ptr<sqlite3, CloseDatabase>;
+using StatementHandle = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
+
+// A read-only, immutable URI for the file: SQLite then takes no lock, reads no journal and
+// never writes beside the file.
+std::string ReadOnlyUri(const std::string &path)
+{
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : path) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 15];
+        }
+    }
+    uri += "?mode=ro&immutable=1";
+    return uri;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+bool IsSelect(std::string_view sql)
+{
+    const std::string head = Trim(sql.substr(0, 64));
+    return head.size() > 6 && EqualsNoCase(std::string_view(head).substr(0, 6), "select") &&
+           !std::isalnum(static_cast<unsigned char>(head[6])) && head[6] != '_';
+}
+
+[[noreturn]] void Fail(const std::string &path, const std::string &what)
+{
+    throw DbError("Knowledge database '" + path + "': " + what);
+}
+
+}  // namespace
+
+void Query::SetConnectionString(std::string connectionString)
+{
+    Close();
+    m_connection = std::move(connectionString);
+}
+
+const std::string &Query::ConnectionString() const
+{
+    return m_connection;
+}
+
+void Query::SetStatement(std::string statement)
+{
+    Close();
+    m_statement = std::move(statement);
+}
+
+void Query::ClearStatement()
+{
+    SetStatement(std::string());
+}
+
+const std::string &Query::Statement() const
+{
+    return m_statement;
+}
+
+void Query::Open()
+{
+    if (m_open)
+        return;
+    const std::string path = DataSourcePath(m_connection);
+    const std::string sql = TranslateJetStatement(m_statement);
+    if (!IsSelect(sql))
+        Fail(path, "only a select statement can be run: '" + m_statement + "'");
+
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        throw DbError("Could not find file '" + path + "'.");
+    if (!S_ISREG(info.st_mode))
+        Fail(path, "not a database file");
+
+    sqlite3 *raw = nullptr;
+    const int opened = sqlite3_open_v2(ReadOnlyUri(path).c_str(), &raw,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+    DatabaseHandle db(raw);
+    if (opened != SQLITE_OK)
+        Fail(path, raw ? sqlite3_errmsg(raw) : sqlite3_errstr(opened));
+    sqlite3_limit(db.get(), SQLITE_LIMIT_ATTACHED, 0);
+
+    sqlite3_stmt *rawStatement = nullptr;
+    const char *tail = nullptr;
+    if (sqlite3_prepare_v2(db.get(), sql.c_str(), static_cast<int>(sql.size() + 1), &rawStatement, &tail) !=
+        SQLITE_OK)
+        Fail(path, sqlite3_errmsg(db.get()));
+    StatementHandle statement(rawStatement);
+    if (!statement)
+        Fail(path, "empty statement");
+    if (!Trim(tail ? std::string_view(tail) : std::string_view()).empty())
+        Fail(path, "characters found after the end of the statement");
+    if (!sqlite3_stmt_readonly(statement.get()))
+        Fail(path, "only a select statement can be run: '" + m_statement + "'");
+
+    const int columns = sqlite3_column_count(statement.get());
+    std::vector<std::string> names;
+    for (int i = 0; i < columns; ++i) {
+        const char *name = sqlite3_column_name(statement.get(), i);
+        names.emplace_back(name ? name : "");
+    }
+
+    std::vector<std::string> row;
+    const int stepped = sqlite3_step(statement.get());
+    if (stepped == SQLITE_ROW) {
+        for (int i = 0; i < columns; ++i) {
+            const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement.get(), i));
+            const int size = sqlite3_column_bytes(statement.get(), i);
+            row.emplace_back(bytes ? std::string(bytes, static_cast<std::size_t>(size)) : std::string());
+        }
+    } else if (stepped != SQLITE_DONE) {
+        Fail(path, sqlite3_errmsg(db.get()));
+    }
+
+    m_columns = std::move(names);
+    m_row = std::move(row);
+    m_hasRow = stepped == SQLITE_ROW;
+    m_open = true;
+}
+
+void Query::Close()
+{
+    m_open = false;
+    m_hasRow = false;
+    m_columns.clear();
+    m_row.clear();
+}
+
+bool Query::IsOpen() const
+{
+    return m_open;
+}
+
+bool Query::IsEmpty() const
+{
+    if (!m_open)
+        throw DbError("Operation not allowed when the query is closed.");
+    return !m_hasRow;
+}
+
+int Query::FieldCount() const
+{
+    if (!m_open)
+        throw DbError("Operation not allowed when the query is closed.");
+    return static_cast<int>(m_columns.size());
+}
+
+int Query::PositionOf(std::string_view name) const
+{
+    if (!m_open)
+        throw DbError("Operation not allowed when the query is closed.");
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (EqualsNoCase(m_columns[i], name))
+            return static_cast<int>(i);
+    }
+    throw DbError("Field '" + std::string(name) + "' not found.");
+}
+
+const std::string &Query::Value(int position) const
+{
+    static const std::string empty;
+    if (position < 0 || position >= FieldCount())
+        throw DbError("Field index out of bounds (" + std::to_string(position) + ").");
+    return m_hasRow ? m_row[static_cast<std::size_t>(position)] : empty;
+}
+
+std::string Query::Field(int position) const
+{
+    return Value(position);
+}
+
+std::string Query::FieldByName(std::string_view name) const
+{
+    return Value(PositionOf(name));
+}
+
+std::vector<unsigned char> Query::FieldBytes(int position) const
+{
+    const std::string &v = Value(position);
+    return {v.begin(), v.end()};
+}
+
+std::vector<unsigned char> Query::FieldBytesByName(std::string_view name) const
+{
+    return FieldBytes(PositionOf(name));
+}
+
+}  // namespace orlenvo

@@ -1,0 +1,152 @@
+#include "data/Catalogue.h"
+#include "data/KnowledgeDb.h"
+
+#include <gtest/gtest.h>
+
+namespace orlenvo {
+namespace {
+
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    void TearDown() override { OverrideProgramFolder({}); }
+};
+
+TEST_F(ProgramFolderTest, IsTheFolderOfTheRunningProgramWithItsSeparator)
+{
+    // The test programs are built into the program's folder.
+    EXPECT_EQ(ProgramFolder(), std::string(ORLENVO_BIN_DIR) + "/");
+}
+
+TEST_F(ProgramFolderTest, ConnectionStringIsBuiltAfreshOnEachCall)
+{
+    EXPECT_EQ(ConnectionStringFor(kDreamFile), "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
+                                                    std::string(ORLENVO_BIN_DIR) +
+                                                    "/\\dream.dll;Persist Security Info=True");
+    OverrideProgramFolder("/opt/app");
+    EXPECT_EQ(ConnectionStringFor(kQorvFile),
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/app/\\QorvFile.dll;Persist Security Info=True");
+    OverrideProgramFolder("C:\\app\\");
+    EXPECT_EQ(ConnectionStringFor(kQorvBirthFile),
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\app\\\\QorvBirth.dll;Persist Security Info=True");
+    OverrideProgramFolder({});
+    EXPECT_EQ(ProgramFolder(), std::string(ORLENVO_BIN_DIR) + "/");
+}
+
+TEST(DataSourcePath, ReadsBackslashesAndDoubledSeparatorsAsOne)
+{
+    struct Case { const char *connection; const char *path; };
+    const Case cases[] = {
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/app/\\dream.dll;Persist Security Info=True",
+         "/opt/app/dream.dll"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\app\\\\dream.dll;Persist Security Info=True",
+         "C:/app/dream.dll"},
+        {"data source = /a//b///c.dll ", "/a/b/c.dll"},
+        {"Data Source=\"/with space/x.dll\"", "/with space/x.dll"},
+        {"Data Source=/x.dll", "/x.dll"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DataSourcePath(c.connection), c.path) << c.connection;
+    EXPECT_THROW(DataSourcePath("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=True"), DbError);
+    EXPECT_THROW(DataSourcePath("Data Source=;"), DbError);
+}
+
+TEST(QuoteText, DoublesEveryInnerQuote)
+{
+    struct Case { const char *value; const char *literal; };
+    const Case cases[] = {
+        {"37", "'37'"}, {"", "''"}, {"o'clock", "'o''clock'"}, {"''", "''''''"}, {"b5", "'b5'"},
+        {"\xE5\x90\x89", "'\xE5\x90\x89'"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(QuoteText(c.value), c.literal) << c.value;
+}
+
+TEST(Statements, AreWrittenAsTheCatalogueWritesThem)
+{
+    EXPECT_EQ(MobileReadingStatement("37"), "select title,jx,content from shouji where num = '37'");
+    EXPECT_EQ(MobileReadingStatement("a'b"), "select title,jx,content from shouji where num = 'a''b'");
+    EXPECT_EQ(ArticleStatement("b12"), "select Tite,content from Noter where Cid = 'b12'");
+    EXPECT_EQ(AlmanacStatement("2008-01-05"), "Select top 1 * from huangdao where gn = #2008-01-05#");
+    // The key is passed ready: never trimmed or converted.
+    EXPECT_EQ(ArticleStatement(" c1 "), "select Tite,content from Noter where Cid = ' c1 '");
+}
+
+TEST(TranslateJetStatement, TurnsTopAndDateLiteralsIntoSqlite)
+{
+    struct Case { const char *jet; const char *sqlite; };
+    const Case cases[] = {
+        {"Select top 1 * from huangdao where gn = #2008-1-5#",
+         "Select * from huangdao where gn = '2008-01-05' limit 1"},
+        {"Select top 1 * from huangdao where gn = #2008-01-05#",
+         "Select * from huangdao where gn = '2008-01-05' limit 1"},
+        {"SELECT TOP 25 gn FROM huangdao;", "SELECT gn FROM huangdao limit 25"},
+        {"select distinct top 2 a from t", "select distinct a from t limit 2"},
+        {"select * from t where d = #1/5/2008#", "select * from t where d = '2008-01-05'"},
+        {"select * from t where d = #2008/2/29#", "select * from t where d = '2008-02-29'"},
+        {"select title,jx,content from shouji where num = '37'",
+         "select title,jx,content from shouji where num = '37'"},
+        // Text literals and bracketed names pass unchanged, doubled quotes included.
+        {"select * from t where a = '#1#' and b = 'x''#2#'", "select * from t where a = '#1#' and b = 'x''#2#'"},
+        {"select [top 1] from t", "select [top 1] from t"},
+        {"select top1 from t", "select top1 from t"},
+        {"select topping from t", "select topping from t"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(TranslateJetStatement(c.jet), c.sqlite) << c.jet;
+}
+
+TEST(TranslateJetStatement, RejectsDatesThatAreNoDates)
+{
+    const char *bad[] = {
+        "select * from t where d = #2008-2-30#", "select * from t where d = #2007-2-29#",
+        "select * from t where d = #2008-13-1#", "select * from t where d = #2008-1-5",
+        "select * from t where d = ##",          "select * from t where d = #x#",
+        "select * from t where d = #08-1-5#",    "select * from t where d = #2008-1/5#",
+    };
+    for (const char *jet : bad)
+        EXPECT_THROW(TranslateJetStatement(jet), DbError) << jet;
+    try {
+        TranslateJetStatement("Select top 1 * from huangdao where gn = #2008-2-30#");
+    } catch (const DbError &e) {
+        EXPECT_STREQ(e.what(), "Syntax error in date in query expression '#2008-2-30#'.");
+    }
+}
+
+TEST(MobileNumberKey, IsTheValueFromTheEighthCharacterModulo80)
+{
+    struct Case { const char *entry; const char *key; };
+    const Case cases[] = {
+        {"13812345678", "78"}, {"13800000079", "79"}, {"13900000000", "0"}, {"13900000080", "0"},
+        {"13900008000", "0"},  {"1380000567", "7"},   {"13800005", "5"},    {"15912340001", "1"},
+        {"13812349999", "79"},  // 9999 = 124 * 80 + 79
+        {"00000001234", "34"},  // the first seven digits never count
+        {"99999991234", "34"},
+        {"1234567-5", "-5"},    // a pasted sign makes the key negative
+        {"1234567$FF", "15"},   // a hexadecimal text converts as the integer conversion reads it
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(MobileNumberKey(c.entry), c.key) << c.entry;
+}
+
+TEST(MobileNumberKey, FailsWithTheConversionMessageWhenNoIntegerFollows)
+{
+    struct Case { const char *entry; const char *message; };
+    const Case cases[] = {
+        {"1381234", "'' is not a valid integer value"},
+        {"", "'' is not a valid integer value"},
+        {"1381234abc", "'abc' is not a valid integer value"},
+        // Positions count characters, so a pasted Chinese character stays whole in the message.
+        {"一二三四五六七八九", "'八九' is not a valid integer value"},
+    };
+    for (const auto &c : cases) {
+        try {
+            MobileNumberKey(c.entry);
+            ADD_FAILURE() << "accepted " << c.entry;
+        } catch (const ConvertError &e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orlenvo

@@ -1,0 +1,77 @@
+#include "tests/data/ScratchFolder.h"
+
+#include <sqlite3.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace orlenvo::testing {
+
+namespace fs = std::filesystem;
+
+ScratchFolder::ScratchFolder()
+{
+    std::string pattern = (fs::temp_directory_path() / "orlenvo-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a scratch folder");
+    m_root = pattern;
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    std::error_code ignored;
+    fs::remove_all(m_root, ignored);
+}
+
+fs::path ScratchFolder::Path(const std::string &relative) const
+{
+    return relative.empty() ? m_root : m_root / relative;
+}
+
+void ScratchFolder::Write(const std::string &relative, const std::string &bytes) const
+{
+    const fs::path file = Path(relative);
+    fs::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+std::string ScratchFolder::Read(const std::string &relative) const
+{
+    std::ifstream in(Path(relative), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void ScratchFolder::Sqlite(const std::string &relative, const std::string &statements) const
+{
+    const fs::path file = Path(relative);
+    fs::create_directories(file.parent_path());
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw std::runtime_error("cannot make " + file.string());
+    }
+    char *error = nullptr;
+    const int rc = sqlite3_exec(db, statements.c_str(), nullptr, nullptr, &error);
+    const std::string message = error ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK)
+        throw std::runtime_error(message);
+}
+
+std::vector<std::string> ScratchFolder::List(const std::string &relative) const
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(Path(relative)))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace orlenvo::testing

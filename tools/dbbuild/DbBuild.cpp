@@ -1,0 +1,443 @@
+#include "tools/dbbuild/DbBuild.h"
+
+#include "core/Text.h"
+#include "data/KnowledgeDb.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <variant>
+
+namespace orlenvo::dbbuild {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// clang-format off
+constexpr std::array<std::string_view, 4> kLuckClasses = {"吉", "凶", "吉带凶", "凶带吉"};
+
+constexpr std::string_view kShoujiSchema =
+    "CREATE TABLE shouji (num TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, title TEXT, jx TEXT, content TEXT)";
+constexpr std::string_view kNoterSchema =
+    "CREATE TABLE Noter (Cid TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, Tite TEXT, content TEXT)";
+constexpr std::string_view kHuangdaoSchema =
+    "CREATE TABLE huangdao (gn TEXT NOT NULL PRIMARY KEY"
+    " CHECK (gn GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),"
+    " nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, cong TEXT, pzbj TEXT, jsyq TEXT, yi TEXT, xsyq TEXT, ji TEXT)";
+constexpr std::string_view kTuwenSchema =
+    "CREATE TABLE tuwen (num INTEGER NOT NULL, page INTEGER NOT NULL, picture BLOB, text TEXT,"
+    " PRIMARY KEY (num, page))";
+// clang-format on
+
+std::string Where(const fs::path &file, int line = 0)
+{
+    std::string s = file.string();
+    if (line > 0)
+        s += ":" + std::to_string(line);
+    return s + ": ";
+}
+
+bool IsValidUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t extra = 0;
+        std::uint32_t cp = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            extra = 1, cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2, cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3, cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= s.size())
+            return false;
+        for (std::size_t k = 1; k <= extra; ++k) {
+            const auto t = static_cast<unsigned char>(s[i + k]);
+            if ((t & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (t & 0x3F);
+        }
+        static constexpr std::uint32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// A UTF-8 text file without byte-order mark, its line ends made "\n".
+std::string ReadText(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw BuildError(Where(file) + "cannot be read");
+    std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (raw.starts_with("\xEF\xBB\xBF"))
+        raw.erase(0, 3);
+    if (!IsValidUtf8(raw))
+        throw BuildError(Where(file) + "is not UTF-8 text");
+    std::string text;
+    text.reserve(raw.size());
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\r') {
+            text += '\n';
+            if (i + 1 < raw.size() && raw[i + 1] == '\n')
+                ++i;
+        } else {
+            text += raw[i];
+        }
+    }
+    return text;
+}
+
+std::vector<unsigned char> ReadBytes(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw BuildError(Where(file) + "cannot be read");
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Lines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string WithoutTrailingLineEnds(std::string s)
+{
+    while (!s.empty() && s.back() == '\n')
+        s.pop_back();
+    return s;
+}
+
+std::string Lower(std::string_view s)
+{
+    std::string out(s);
+    for (char &c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// A positive decimal number without sign or leading zero, at most four digits.
+std::optional<int> PositiveNumber(std::string_view s)
+{
+    if (s.empty() || s.size() > 4 || s.front() == '0')
+        return std::nullopt;
+    int v = 0;
+    for (char c : s) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+std::vector<fs::path> SortedEntries(const fs::path &folder)
+{
+    std::vector<fs::path> entries;
+    for (const auto &entry : fs::directory_iterator(folder))
+        entries.push_back(entry.path());
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+bool IsIsoDate(std::string_view s)
+{
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-')
+        return false;
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (!std::isdigit(static_cast<unsigned char>(s[i])))
+            return false;
+    }
+    // The date-literal translation normalises a valid date to this very text.
+    try {
+        return TranslateJetStatement("#" + std::string(s) + "#") == "'" + std::string(s) + "'";
+    } catch (const DbError &) {
+        return false;
+    }
+}
+
+// --- SQLite writing ---------------------------------------------------------------------------
+
+struct CloseDatabase {
+    void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }
+};
+struct FinalizeStatement {
+    void operator()(sqlite3_stmt *st) const { sqlite3_finalize(st); }
+};
+
+class Writer final {
+public:
+    explicit Writer(const fs::path &file) : m_file(file)
+    {
+        sqlite3 *raw = nullptr;
+        const int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        m_db.reset(raw);
+        if (rc != SQLITE_OK)
+            Fail();
+    }
+
+    void Exec(std::string_view sql)
+    {
+        if (sqlite3_exec(m_db.get(), std::string(sql).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            Fail();
+    }
+
+    // Inserts one row; each value is text, an integer or bytes.
+    using Value = std::variant<std::string, int, std::vector<unsigned char>>;
+    void Insert(std::string_view sql, const std::vector<Value> &values)
+    {
+        sqlite3_stmt *raw = nullptr;
+        if (sqlite3_prepare_v2(m_db.get(), std::string(sql).c_str(), -1, &raw, nullptr) != SQLITE_OK)
+            Fail();
+        std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
+        int index = 1;
+        for (const auto &v : values) {
+            int rc = SQLITE_OK;
+            if (const auto *text = std::get_if<std::string>(&v))
+                rc = sqlite3_bind_text(raw, index, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
+            else if (const auto *number = std::get_if<int>(&v))
+                rc = sqlite3_bind_int(raw, index, *number);
+            else if (const auto *bytes = std::get_if<std::vector<unsigned char>>(&v))
+                rc = sqlite3_bind_blob(raw, index, bytes->data(), static_cast<int>(bytes->size()), SQLITE_TRANSIENT);
+            if (rc != SQLITE_OK)
+                Fail();
+            ++index;
+        }
+        if (sqlite3_step(raw) != SQLITE_DONE)
+            Fail();
+    }
+
+    void Finish()
+    {
+        if (sqlite3_close(m_db.release()) != SQLITE_OK)
+            throw BuildError(Where(m_file) + "cannot be closed");
+    }
+
+private:
+    [[noreturn]] void Fail() const
+    {
+        throw BuildError(Where(m_file) + (m_db ? sqlite3_errmsg(m_db.get()) : "cannot be opened"));
+    }
+
+    fs::path m_file;
+    std::unique_ptr<sqlite3, CloseDatabase> m_db;
+};
+
+// Writes a database under a temporary name beside `target` and renames it over `target`.
+void WriteDatabase(const fs::path &target, const std::function<void(Writer &)> &fill)
+{
+    const fs::path temporary = target.parent_path() / ("." + target.filename().string() + ".tmp");
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    fs::remove(fs::path(temporary.string() + "-journal"), ignored);
+    try {
+        Writer writer(temporary);
+        writer.Exec("PRAGMA page_size = 4096");
+        writer.Exec("PRAGMA encoding = 'UTF-8'");
+        writer.Exec("PRAGMA journal_mode = DELETE");
+        writer.Exec("BEGIN");
+        fill(writer);
+        writer.Exec("COMMIT");
+        writer.Finish();
+        fs::rename(temporary, target);
+    } catch (...) {
+        fs::remove(temporary, ignored);
+        throw;
+    }
+}
+
+}  // namespace
+
+std::vector<MobileReadingRow> ReadMobileReadings(const fs::path &file)
+{
+    const std::vector<std::string> lines = Lines(ReadText(file));
+    std::vector<MobileReadingRow> rows;
+    std::vector<int> startLines;
+    std::set<std::string> keys;
+    std::set<std::string> fieldsSeen;
+
+    auto finish = [&] {
+        if (rows.empty())
+            return;
+        const MobileReadingRow &r = rows.back();
+        for (const char *field : {"title", "jx", "content"}) {
+            if (!fieldsSeen.contains(field))
+                throw BuildError(Where(file, startLines.back()) + "record [" + r.num + "] has no " + field);
+        }
+        if (std::find(kLuckClasses.begin(), kLuckClasses.end(), r.jx) == kLuckClasses.end())
+            throw BuildError(Where(file, startLines.back()) + "record [" + r.num + "]: jx must be 吉, 凶, 吉带凶 or 凶带吉");
+    };
+
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int lineNo = static_cast<int>(i + 1);
+        const std::string &line = lines[i];
+        if (Trim(line).empty() || line.front() == '#')
+            continue;
+        if (line.front() == '[') {
+            finish();
+            const std::string trimmed = Trim(line);
+            if (trimmed.back() != ']')
+                throw BuildError(Where(file, lineNo) + "a record starts with [key]");
+            const std::string key = Trim(std::string_view(trimmed).substr(1, trimmed.size() - 2));
+            if (key.empty())
+                throw BuildError(Where(file, lineNo) + "empty key");
+            if (!keys.insert(Lower(key)).second)
+                throw BuildError(Where(file, lineNo) + "key [" + key + "] given twice");
+            rows.push_back({key, {}, {}, {}});
+            startLines.push_back(lineNo);
+            fieldsSeen.clear();
+            continue;
+        }
+        if (rows.empty())
+            throw BuildError(Where(file, lineNo) + "text before the first [key]");
+        const auto colon = line.find(": ");
+        const std::string name = colon == std::string::npos ? std::string() : line.substr(0, colon);
+        std::string *target = nullptr;
+        if (name == "title")
+            target = &rows.back().title;
+        else if (name == "jx")
+            target = &rows.back().jx;
+        else if (name == "content")
+            target = &rows.back().content;
+        if (!target)
+            throw BuildError(Where(file, lineNo) + "expected \"title: \", \"jx: \" or \"content: \"");
+        if (!fieldsSeen.insert(name).second)
+            throw BuildError(Where(file, lineNo) + name + " given twice");
+        *target = line.substr(colon + 2);
+    }
+    finish();
+    return rows;
+}
+
+std::vector<ArticleRow> ReadArticles(const fs::path &folder)
+{
+    std::vector<ArticleRow> rows;
+    std::set<std::string> ids;
+    for (const fs::path &file : SortedEntries(folder)) {
+        if (file.extension() != ".txt")
+            continue;
+        const std::string id = file.stem().string();
+        const bool plainId = !id.empty() && std::all_of(id.begin(), id.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+        });
+        if (!plainId)
+            throw BuildError(Where(file) + "an article id is made of letters and digits");
+        if (!ids.insert(Lower(id)).second)
+            throw BuildError(Where(file) + "article id given twice");
+        const std::string text = ReadText(file);
+        const auto firstEnd = text.find('\n');
+        ArticleRow row{id, text.substr(0, firstEnd), {}};
+        if (firstEnd != std::string::npos) {
+            std::string rest = text.substr(firstEnd + 1);
+            if (!rest.empty() && rest.front() != '\n')
+                throw BuildError(Where(file, 2) + "an empty line separates the title from the body");
+            if (!rest.empty())
+                rest.erase(0, 1);
+            row.content = WithoutTrailingLineEnds(std::move(rest));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<PicturePageRow> ReadPicturePages(const fs::path &folder, const fs::path &pictures)
+{
+    std::vector<PicturePageRow> rows;
+    if (!fs::exists(folder))
+        return rows;
+    for (const fs::path &articleDir : SortedEntries(folder)) {
+        if (!fs::is_directory(articleDir))
+            continue;
+        const auto num = PositiveNumber(articleDir.filename().string());
+        if (!num)
+            throw BuildError(Where(articleDir) + "a picture-article folder is named by its number");
+        for (const fs::path &file : SortedEntries(articleDir)) {
+            if (file.extension() != ".txt")
+                continue;
+            const auto page = PositiveNumber(file.stem().string());
+            if (!page)
+                throw BuildError(Where(file) + "a page text file is named by its page number");
+            const fs::path picture = pictures / (std::to_string(*num) + "-" + std::to_string(*page) + ".jpg");
+            if (!fs::exists(picture))
+                throw BuildError(Where(file) + "its picture " + picture.string() + " is missing");
+            PicturePageRow row{*num, *page, ReadBytes(picture), WithoutTrailingLineEnds(ReadText(file))};
+            if (row.picture.size() < 3 || row.picture[0] != 0xFF || row.picture[1] != 0xD8 || row.picture[2] != 0xFF)
+                throw BuildError(Where(picture) + "is not a JPEG file");
+            rows.push_back(std::move(row));
+        }
+    }
+    std::sort(rows.begin(), rows.end(), [](const PicturePageRow &a, const PicturePageRow &b) {
+        return std::pair(a.num, a.page) < std::pair(b.num, b.page);
+    });
+    return rows;
+}
+
+std::vector<AlmanacRow> CheckedAlmanacRows(std::vector<AlmanacRow> rows)
+{
+    std::sort(rows.begin(), rows.end(), [](const AlmanacRow &a, const AlmanacRow &b) { return a.gn < b.gn; });
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!IsIsoDate(rows[i].gn))
+            throw BuildError("almanac row '" + rows[i].gn + "': gn is not a date written YYYY-MM-DD");
+        if (i > 0 && rows[i].gn == rows[i - 1].gn)
+            throw BuildError("almanac row '" + rows[i].gn + "' given twice");
+    }
+    return rows;
+}
+
+void BuildDatabases(const fs::path &content, const fs::path &pictures, const fs::path &output,
+                    const std::vector<AlmanacRow> &almanac)
+{
+    // Read and check every source before writing anything.
+    const auto readings = ReadMobileReadings(content / "shouji.txt");
+    const auto articles = ReadArticles(content / "noter");
+    const auto pages = ReadPicturePages(content / "tuwen", pictures);
+    const auto days = CheckedAlmanacRows(almanac);
+
+    fs::create_directories(output);
+    WriteDatabase(output / std::string(kDreamFile), [&](Writer &w) {
+        w.Exec(kShoujiSchema);
+        for (const auto &r : readings)
+            w.Insert("INSERT INTO shouji (num, title, jx, content) VALUES (?, ?, ?, ?)",
+                     {r.num, r.title, r.jx, r.content});
+    });
+    WriteDatabase(output / std::string(kQorvFile), [&](Writer &w) {
+        w.Exec(kHuangdaoSchema);
+        w.Exec(kTuwenSchema);
+        for (const auto &d : days)
+            w.Insert("INSERT INTO huangdao (gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji)"
+                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                     {d.gn, d.nn, d.suici, d.tszf, d.wuhang, d.cong, d.pzbj, d.jsyq, d.yi, d.xsyq, d.ji});
+        for (const auto &p : pages)
+            w.Insert("INSERT INTO tuwen (num, page, picture, text) VALUES (?, ?, ?, ?)",
+                     {p.num, p.page, p.picture, p.text});
+    });
+    WriteDatabase(output / std::string(kQorvBirthFile), [&](Writer &w) {
+        w.Exec(kNoterSchema);
+        for (const auto &a : articles)
+            w.Insert("INSERT INTO Noter (Cid, Tite, content) VALUES (?, ?, ?)", {a.cid, a.tite, a.content});
+    });
+}
+
+}  // namespace orlenvo::dbbuild

@@ -1,0 +1,54 @@
+// Builds the three knowledge databases from the text sources in content/ (see content/README.md).
+#pragma once
+
+#include "tools/dbbuild/AlmanacRows.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace orlenvo::dbbuild {
+
+// A source that cannot be read or does not follow its format; the text names file and line.
+class BuildError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct MobileReadingRow {
+    std::string num, title, jx, content;
+};
+
+struct ArticleRow {
+    std::string cid, tite, content;
+};
+
+struct PicturePageRow {
+    int num = 0;
+    int page = 0;
+    std::vector<unsigned char> picture;  // JPEG bytes
+    std::string text;
+};
+
+// content/shouji.txt: records "[key]" followed by the lines "title: ", "jx: ", "content: ".
+std::vector<MobileReadingRow> ReadMobileReadings(const std::filesystem::path &file);
+
+// content/noter/<id>.txt: the title on the first line, an empty line, then the body.
+std::vector<ArticleRow> ReadArticles(const std::filesystem::path &folder);
+
+// content/tuwen/<num>/<page>.txt (page text) with the picture <pictures>/<num>-<page>.jpg.
+// A page whose picture is missing is an error.
+std::vector<PicturePageRow> ReadPicturePages(const std::filesystem::path &folder,
+                                             const std::filesystem::path &pictures);
+
+// Checks the almanac rows: gn a valid ISO date, no date twice. Returns them sorted by date.
+std::vector<AlmanacRow> CheckedAlmanacRows(std::vector<AlmanacRow> rows);
+
+// Writes dream.dll, QorvFile.dll and QorvBirth.dll into `output`. Each file is written beside
+// its place under a temporary name and renamed over it only when complete. The same sources
+// give the same bytes.
+void BuildDatabases(const std::filesystem::path &content, const std::filesystem::path &pictures,
+                    const std::filesystem::path &output, const std::vector<AlmanacRow> &almanac);
+
+}  // namespace orlenvo::dbbuild
