@@ -1,0 +1,55 @@
+// HTTP GET for the banner: the request headers of the banner documents, no proxy, no
+// redirects followed, a bounded body and one time-out for each fetch.
+#pragma once
+
+#include <QByteArray>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QNetworkReply;
+
+namespace orlenvo::app {
+
+// Time allowed for one fetch, from the request to the last byte. A fetch that takes longer
+// is abandoned and counts as failed, so a server that never answers cannot hold back the
+// main window.
+inline constexpr int kFetchTimeoutMs = 4000;
+// A longer body is abandoned and counts as failed.
+inline constexpr qint64 kMaxBodyBytes = qint64(1) << 20;
+
+struct HttpResult {
+    bool ok = false;      // a 2xx answer received in full within the time and size bounds
+    int status = 0;       // HTTP status, 0 when none arrived
+    bool timedOut = false;
+    QByteArray body;
+    QByteArray contentType;
+};
+
+class HttpClient final : public QObject {
+    Q_OBJECT
+public:
+    explicit HttpClient(QObject *parent = nullptr);
+    ~HttpClient() override;
+
+    // Blocks the calling thread's event handling (user input excluded) until the fetch ends.
+    HttpResult Get(const QUrl &url);
+
+    // Starts a fetch; `done` runs once, from the event loop, with its result. Starting another
+    // fetch or Cancel() abandons the one in flight without calling its `done`.
+    void Start(const QUrl &url, std::function<void(const HttpResult &)> done);
+    void Cancel();
+
+private:
+    QNetworkAccessManager manager_;
+    QPointer<QNetworkReply> pending_;
+};
+
+// Only web addresses are fetched.
+bool IsWebAddress(const QUrl &url);
+
+}  // namespace orlenvo::app
