@@ -1,0 +1,321 @@
+// The almanac entry of a day: pillars, 纳音, officer, clash, 彭祖百忌, foetus spirit, and the
+// spirits and 宜忌 from AlmanacSpirits.
+#include "calendar/Almanac.h"
+
+#include "calendar/AlmanacSpirits.h"
+#include "calendar/CalendarLabels.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace orlenvo {
+
+namespace {
+
+// clang-format off
+constexpr const char *kStemNames[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+constexpr const char *kBranchNames[12] = {
+    "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥",
+};
+// The animal of each branch, as the clash names it.
+constexpr const char *kBranchAnimals[12] = {
+    "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪",
+};
+
+constexpr const char *kOfficerNames[12] = {
+    "建", "除", "满", "平", "定", "执", "破", "危", "成", "收", "开", "闭",
+};
+
+// 六十甲子纳音: one sound for each pair of days, 甲子乙丑 海中金 … 壬戌癸亥 大海水.
+constexpr const char *kNayin[30] = {
+    "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土", "白蜡金", "杨柳木",
+    "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "沙中金", "山下火", "平地木", "壁上土", "金箔金",
+    "覆灯火", "天河水", "大驿土", "钗钏金", "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水",
+};
+
+// 彭祖百忌, by stem and by branch.
+constexpr const char *kPengzuStem[10] = {
+    "甲不开仓财物耗散", "乙不栽植千株不长", "丙不修灶必见灾殃", "丁不剃头头必生疮",
+    "戊不受田田主不祥", "己不破券二比并亡", "庚不经络织机虚张", "辛不合酱主人不尝",
+    "壬不泱水更难提防", "癸不词讼理弱敌强",
+};
+constexpr const char *kPengzuBranch[12] = {
+    "子不问卜自惹祸殃", "丑不冠带主不还乡", "寅不祭祀神鬼不尝", "卯不穿井水泉不香",
+    "辰不哭泣必主重丧", "巳不远行财物伏藏", "午不苫盖屋主更张", "未不服药毒气入肠",
+    "申不安床鬼祟入房", "酉不会客醉坐颠狂", "戌不吃犬作怪上床", "亥不嫁娶不利新郎",
+};
+
+// 煞 direction by the day branch's 三合 group: 申子辰 南, 巳酉丑 东, 寅午戌 北, 亥卯未 西
+// (indexed by branch mod 4).
+constexpr const char *kShaDirection[4] = {"南", "东", "北", "西"};
+
+// 胎神: the stem places it (甲己 门, 乙庚 碓磨, 丙辛 厨灶, 丁壬 仓库, 戊癸 房床), the branch
+// adds (子午 碓, 丑未 厕, 寅申 炉, 卯酉 门, 辰戌 栖, 巳亥 床).
+constexpr const char *kFoetusByStem[5] = {"门", "碓磨", "厨灶", "仓库", "房床"};
+constexpr const char *kFoetusByBranch[6] = {"碓", "厕", "炉", "门", "栖", "床"};
+
+// Where the foetus spirit stays, from the first day of each run of the cycle on.
+struct FoetusRun {
+    int firstCycle;
+    const char *where;
+};
+constexpr FoetusRun kFoetusRuns[] = {
+    {0, "外东南"},   // 甲子–乙丑
+    {2, "外正南"},   // 丙寅–庚午
+    {7, "外西南"},   // 辛未–丙子
+    {13, "外正西"},  // 丁丑–辛巳
+    {18, "外西北"},  // 壬午–丁亥
+    {24, "外正北"},  // 戊子–壬辰
+    {29, "房内北"},  // 癸巳–丁酉
+    {34, "房内中"},  // 戊戌–己亥
+    {36, "房内南"},  // 庚子–壬寅
+    {39, "房内西"},  // 癸卯
+    {40, "房内东"},  // 甲辰–丁未
+    {44, "房内中"},  // 戊申
+    {45, "外东北"},  // 己酉–甲寅
+    {51, "外正东"},  // 乙卯–己未
+    {56, "外东南"},  // 庚申–癸亥
+};
+
+constexpr const char *kWeekdays[7] = {
+    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六",
+};
+// clang-format on
+
+// Day 0 (30 December 1899) is 甲子 + 8 = 壬申: JDN 2415019, and JDN + 49 is divisible by 60
+// on 甲子 days.
+constexpr int kCycleOfDayZero = 8;
+
+int Mod(int value, int divisor)
+{
+    const int r = value % divisor;
+    return r < 0 ? r + divisor : r;
+}
+
+void CheckInRange(CalendarDate date)
+{
+    const double day = std::floor(date);
+    if (day < FirstAlmanacDate() || day > LastAlmanacDate())
+        throw std::out_of_range("date outside the almanac's span 1901-2050");
+}
+
+// How many bytes the UTF-8 text holds in characters (all texts here are CJK).
+std::size_t CharacterCount(const std::string &text)
+{
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0U) != 0x80U)
+            ++count;
+    return count;
+}
+
+std::string Joined(const std::vector<const char *> &items)
+{
+    std::string out;
+    for (const char *item : items) {
+        if (!out.empty())
+            out += ' ';
+        out += item;
+    }
+    return out;
+}
+
+// The lunar year a date belongs to (it changes at the lunar new year): January to March
+// days that still lie in the eleventh or twelfth lunar month belong to the year before.
+int LunarYearOf(CalendarDate date, int year, int month)
+{
+    const int lunarMonth = std::abs(LunarDateCodeOf(date)) / 100;
+    return (month <= 3 && lunarMonth >= 11) ? year - 1 : year;
+}
+
+SpiritDay SpiritDayOf(CalendarDate date, const Pillars &pillars)
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    SpiritDay s;
+    s.yearCycle = pillars.year;
+    s.monthBranch = BranchOfCycle(pillars.month);
+    s.dayCycle = pillars.day;
+    s.earthRuling = IsEarthRulingDay(date);
+    // 四离: eve of 春分 夏至 秋分 冬至, the second terms of March, June, September, December.
+    s.eveOfSolstice = month % 3 == 0 && day + 1 == SolarTermDay(year, month, 1);
+    // 四绝: eve of 立春 立夏 立秋 立冬, the first terms of February, May, August, November.
+    s.eveOfSeasonStart = month % 3 == 2 && day + 1 == SolarTermDay(year, month, 0);
+    return s;
+}
+
+}  // namespace
+
+int StemOfCycle(int cycle)
+{
+    return Mod(cycle, 10);
+}
+
+int BranchOfCycle(int cycle)
+{
+    return Mod(cycle, 12);
+}
+
+int CycleOf(int stem, int branch)
+{
+    if (stem < 0 || stem > 9 || branch < 0 || branch > 11 || (stem - branch) % 2 != 0)
+        return -1;
+    // The cycle number n has n mod 10 = stem and n mod 12 = branch.
+    return Mod(6 * stem - 5 * branch, 60);
+}
+
+const char *StemName(int stem)
+{
+    return kStemNames[Mod(stem, 10)];
+}
+
+const char *BranchName(int branch)
+{
+    return kBranchNames[Mod(branch, 12)];
+}
+
+std::string CycleName(int cycle)
+{
+    return std::string(StemName(StemOfCycle(cycle))) + BranchName(BranchOfCycle(cycle));
+}
+
+CalendarDate FirstAlmanacDate()
+{
+    return EncodeDate(kFirstTableYear, 1, 1);
+}
+
+CalendarDate LastAlmanacDate()
+{
+    return EncodeDate(kLastTableYear, 12, 31);
+}
+
+int DayCycleOf(CalendarDate date)
+{
+    return Mod(static_cast<int>(std::floor(date)) + kCycleOfDayZero, 60);
+}
+
+Pillars PillarsOf(CalendarDate date)
+{
+    CheckInRange(date);
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    const bool pastJie = day >= SolarTermDay(year, month, 0);
+    // Gregorian month m holds the 节 that opens the month of branch m mod 12 (立春 in
+    // February opens 寅); before it the previous branch holds.
+    const int monthBranch = pastJie ? month % 12 : (month + 11) % 12;
+    // The year of the pillars begins at 立春.
+    const int pillarYear = (month > 2 || (month == 2 && pastJie)) ? year : year - 1;
+
+    Pillars p;
+    p.year = Mod(pillarYear - 4, 60);  // 4 AD (and 1984) is 甲子
+    // 五虎遁: the 寅 month of a 甲 or 己 year is 丙寅, of 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅, 戊癸 甲寅.
+    const int monthIndex = Mod(monthBranch - 2, 12);
+    const int monthStem = Mod(StemOfCycle(p.year) % 5 * 2 + 2 + monthIndex, 10);
+    p.month = CycleOf(monthStem, monthBranch);
+    p.day = DayCycleOf(date);
+    return p;
+}
+
+int OfficerOf(int monthBranch, int dayBranch)
+{
+    return Mod(dayBranch - monthBranch, 12);
+}
+
+const char *OfficerName(int officer)
+{
+    return kOfficerNames[Mod(officer, 12)];
+}
+
+const char *NayinOf(int cycle)
+{
+    return kNayin[Mod(cycle, 60) / 2];
+}
+
+std::string ClashText(int dayCycle)
+{
+    // The clashing day: branch opposite, stem four on (甲子 clashes 戊午).
+    const int branch = Mod(BranchOfCycle(dayCycle) + 6, 12);
+    const int stem = Mod(StemOfCycle(dayCycle) + 4, 10);
+    return std::string("冲") + kBranchAnimals[branch] + "(" + StemName(stem) +
+           BranchName(branch) + ")煞" + kShaDirection[BranchOfCycle(dayCycle) % 4];
+}
+
+std::string PengzuText(int dayCycle)
+{
+    return std::string(kPengzuStem[StemOfCycle(dayCycle)]) + " " +
+           kPengzuBranch[BranchOfCycle(dayCycle)];
+}
+
+std::string FoetusSpiritText(int dayCycle)
+{
+    const std::string byStem = kFoetusByStem[StemOfCycle(dayCycle) % 5];
+    const std::string byBranch = kFoetusByBranch[BranchOfCycle(dayCycle) % 6];
+    std::string place;
+    if (byStem == byBranch)
+        place = "大" + byStem;  // 门门: the main gate
+    else if (byStem.find(byBranch) != std::string::npos)
+        place = byStem;  // 碓磨碓, 房床床
+    else
+        place = byStem + byBranch;
+    // The place always reads as three characters: a short one is "占" (occupies) + place.
+    if (CharacterCount(place) < 3)
+        place = "占" + place;
+
+    const char *where = kFoetusRuns[0].where;
+    for (const FoetusRun &run : kFoetusRuns)
+        if (Mod(dayCycle, 60) >= run.firstCycle)
+            where = run.where;
+    return place + " " + where;
+}
+
+AlmanacDay AlmanacDayOf(CalendarDate date)
+{
+    AlmanacDay out;
+    out.date = std::floor(date);
+    out.pillars = PillarsOf(out.date);
+    out.officer = OfficerOf(BranchOfCycle(out.pillars.month), BranchOfCycle(out.pillars.day));
+    const SpiritDay spiritDay = SpiritDayOf(out.date, out.pillars);
+    out.earthRuling = spiritDay.earthRuling;
+    SpiritVerdict verdict = JudgeDay(spiritDay);
+    out.goodSpirits = std::move(verdict.good);
+    out.badSpirits = std::move(verdict.bad);
+    out.suits = std::move(verdict.suits);
+    out.avoids = std::move(verdict.avoids);
+    return out;
+}
+
+AlmanacEntry AlmanacEntryOf(CalendarDate date)
+{
+    const AlmanacDay day = AlmanacDayOf(date);
+    int year = 0, month = 0, dayOfMonth = 0;
+    DecodeDate(day.date, year, month, dayOfMonth);
+
+    AlmanacEntry e;
+    char iso[16];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", year, month, dayOfMonth);
+    e.gn = iso;
+
+    // 农历 + lunar year 干支 + month and day names + weekday. A leap month reads "闰四月".
+    std::string monthName = LunarMonthName(day.date);
+    if (LunarDateCodeOf(day.date) < 0)
+        monthName += "月";
+    const int lunarYearCycle = Mod(LunarYearOf(day.date, year, month) - 4, 60);
+    e.nn = "农历" + CycleName(lunarYearCycle) + "年" + monthName + LunarDayName(day.date) + " " +
+           kWeekdays[DayOfWeek(day.date) - 1];
+
+    e.suici = CycleName(day.pillars.year) + "年 " + CycleName(day.pillars.month) + "月 " +
+              CycleName(day.pillars.day) + "日";
+    e.tszf = FoetusSpiritText(day.pillars.day);
+    e.wuhang = std::string(NayinOf(day.pillars.day)) + " " + OfficerName(day.officer) + "执位";
+    e.cong = ClashText(day.pillars.day);
+    e.pzbj = PengzuText(day.pillars.day);
+    e.jsyq = Joined(day.goodSpirits);
+    e.yi = Joined(day.suits);
+    e.xsyq = Joined(day.badSpirits);
+    e.ji = Joined(day.avoids);
+    return e;
+}
+
+}  // namespace orlenvo

@@ -1,0 +1,83 @@
+// The almanac entry of a day: the stem-branch pillars of year, month and day, the day's
+// 纳音 and 建除 officer, its clash, the 彭祖 taboos, the foetus spirit, the spirits of the
+// day and what the day suits and does not suit. Covers the span of the calendar tables,
+// 1901-01-01 ... 2050-12-31.
+#pragma once
+
+#include "calendar/LunarCalendar.h"
+
+#include <string>
+#include <vector>
+
+namespace orlenvo {
+
+// The sexagenary cycle: 0 = 甲子, 1 = 乙丑 ... 59 = 癸亥.
+// Stems 0 = 甲 ... 9 = 癸, branches 0 = 子 ... 11 = 亥.
+int StemOfCycle(int cycle);
+int BranchOfCycle(int cycle);
+// The cycle number of a stem and branch, or -1 when they never meet (odd/even mismatch).
+int CycleOf(int stem, int branch);
+const char *StemName(int stem);
+const char *BranchName(int branch);
+std::string CycleName(int cycle);  // "甲子"
+
+// First and last day of the almanac.
+CalendarDate FirstAlmanacDate();
+CalendarDate LastAlmanacDate();
+
+// The day pillar of any date: the sixty-day cycle runs unbroken through the day count.
+int DayCycleOf(CalendarDate date);
+
+// The three pillars of a day. The year changes on the day of 立春; the month changes on
+// the day of each month's first term (节): 寅 from 立春, 卯 from 惊蛰 ... 丑 from 小寒,
+// its stem by 五虎遁 from the stem of the year.
+struct Pillars {
+    int year = 0;   // cycle numbers
+    int month = 0;
+    int day = 0;
+};
+// Throws std::out_of_range outside FirstAlmanacDate() ... LastAlmanacDate().
+Pillars PillarsOf(CalendarDate date);
+
+// The twelve officers 建 除 满 平 定 执 破 危 成 收 开 闭: 建 falls on the day whose branch
+// is the month's branch, the others follow in order.
+int OfficerOf(int monthBranch, int dayBranch);  // 0 = 建 ... 11 = 闭
+const char *OfficerName(int officer);           // "建"
+
+const char *NayinOf(int cycle);                 // 纳音, "海中金"
+std::string ClashText(int dayCycle);            // "冲狗(戊戌)煞南"
+std::string PengzuText(int dayCycle);           // "甲不开仓财物耗散 辰不哭泣必主重丧"
+std::string FoetusSpiritText(int dayCycle);     // "占门栖 房内东"
+
+// Everything the almanac says about one day; the texts are UTF-8.
+struct AlmanacDay {
+    CalendarDate date = 0;
+    Pillars pillars;
+    int officer = 0;
+    bool earthRuling = false;                  // inside one of the four 土王用事 periods
+    std::vector<const char *> goodSpirits;     // 吉神宜趋
+    std::vector<const char *> badSpirits;      // 凶神宜忌
+    std::vector<const char *> suits;           // 宜
+    std::vector<const char *> avoids;          // 忌
+};
+// Throws std::out_of_range outside the almanac's span.
+AlmanacDay AlmanacDayOf(CalendarDate date);
+
+// One row of the almanac table, as shown: items separated by one space.
+struct AlmanacEntry {
+    std::string gn;      // "2008-01-05"
+    std::string nn;      // "农历丁亥年冬月廿七 星期六"
+    std::string suici;   // "丁亥年 壬子月 甲辰日"
+    std::string tszf;    // "占门栖 房内东"
+    std::string wuhang;  // "覆灯火 定执位"
+    std::string cong;    // "冲狗(戊戌)煞南"
+    std::string pzbj;    // "甲不开仓财物耗散 辰不哭泣必主重丧"
+    std::string jsyq;    // auspicious spirits
+    std::string yi;      // what the day suits
+    std::string xsyq;    // inauspicious spirits
+    std::string ji;      // what the day does not suit
+};
+// Throws std::out_of_range outside the almanac's span.
+AlmanacEntry AlmanacEntryOf(CalendarDate date);
+
+}  // namespace orlenvo
