@@ -1,0 +1,128 @@
+#include "numerology/WindowParts.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace orlenvo::numerology {
+
+namespace {
+
+constexpr int kMaxLength = 18;
+
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+QString DigitsOf(const QString &text)
+{
+    QString digits;
+    for (QChar c : text)
+        if (IsDigit(c))
+            digits += c;
+    return digits;
+}
+
+}  // namespace
+
+UpperCaseLatin::UpperCaseLatin(QObject *parent) : QValidator(parent) {}
+
+QValidator::State UpperCaseLatin::validate(QString &input, int &) const
+{
+    for (QChar &c : input)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    return Acceptable;
+}
+
+EntryKeys::EntryKeys(QLineEdit *field, bool digitsOnly, std::function<void()> onEnter)
+    : QObject(field), digitsOnly_(digitsOnly), onEnter_(std::move(onEnter))
+{
+    field->installEventFilter(this);
+}
+
+bool EntryKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            onEnter_();
+            return true;
+        }
+        if (!digitsOnly_)
+            return false;
+        // Shortcuts (copy, paste, select all, undo) are not typed characters.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        const QString text = key->text();
+        for (QChar c : text)
+            if (c.isPrint() && !IsDigit(c))
+                return true;
+        return false;
+    }
+    if (digitsOnly_ && event->type() == QEvent::InputMethod) {
+        auto *im = static_cast<QInputMethodEvent *>(event);
+        const QString digits = DigitsOf(im->commitString());
+        if (digits != im->commitString())
+            im->setCommitString(digits, im->replacementStart(), im->replacementLength());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SetUpEntryField(QLineEdit *field)
+{
+    field->setMaxLength(kMaxLength);
+    field->setValidator(new UpperCaseLatin(field));
+}
+
+void SetUpToolWindow(QDialog *window, const QString &objectName, const QString &caption, int width, int height)
+{
+    window->setObjectName(objectName);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(caption);
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint);
+    window->setFont(SongTi(9));
+    window->resize(width, height);
+    // Centred on the screen rather than on the main window.
+    const QWidget *parent = window->parentWidget();
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+QFont SongTi(int pointSize)
+{
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void SetTextColor(QLabel *label, const QColor &color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+}  // namespace orlenvo::numerology

@@ -1,0 +1,62 @@
+// Parts shared by the number and net-name windows: the entry field and the window frame.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QValidator>
+
+#include <functional>
+
+class QColor;
+class QDialog;
+class QFont;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace orlenvo::numerology {
+
+// Shows the Latin letters a..z of the field in capitals, typed or pasted; accepts any text.
+class UpperCaseLatin final : public QValidator {
+    Q_OBJECT
+public:
+    explicit UpperCaseLatin(QObject *parent = nullptr);
+    State validate(QString &input, int &pos) const override;
+};
+
+// Key handling of an entry field: Enter runs `onEnter` and goes no further. With digitsOnly,
+// typed characters other than "0".."9" are discarded (keys without text, such as backspace,
+// arrows and delete, and shortcuts such as Ctrl+V, still reach the field, so pasted text
+// arrives); text committed by an input method keeps only its digits.
+class EntryKeys final : public QObject {
+    Q_OBJECT
+public:
+    EntryKeys(QLineEdit *field, bool digitsOnly, std::function<void()> onEnter);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool digitsOnly_;
+    std::function<void()> onEnter_;
+};
+
+// The entry field of the three windows: at most 18 characters, Latin letters in capitals.
+void SetUpEntryField(QLineEdit *field);
+
+// A tool window: released on close, sizeable frame with a close box only, "宋体" 9 pt,
+// the given client size, centred on the screen.
+void SetUpToolWindow(QDialog *window, const QString &objectName, const QString &caption, int width, int height);
+
+// "宋体" at a size in points.
+QFont SongTi(int pointSize);
+
+// A plain-text label, and a button that is never the dialog's default (Enter belongs to the
+// entry field), each named as its control.
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+void SetTextColor(QLabel *label, const QColor &color);
+
+}  // namespace orlenvo::numerology
