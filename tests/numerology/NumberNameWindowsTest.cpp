@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -248,6 +249,13 @@ void NumberNameWindowsTest::numberKeyFilter()
     QCOMPARE(field->text(), shown);
     QTest::keyClick(field, Qt::Key_Backspace);
     QCOMPARE(field->text(), shown.chopped(1));
+
+    // Text committed by an input method keeps only its digits.
+    field->clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("12三4ａ"));
+    QApplication::sendEvent(field, &commit);
+    QCOMPARE(field->text(), QStringLiteral("124"));
 }
 
 void NumberNameWindowsTest::numberPastedText_data()
@@ -365,6 +373,8 @@ void NumberNameWindowsTest::netNameControls()
     QCOMPARE(trait->size(), QSize(329, 75));
     QVERIFY(trait->wordWrap());
     QCOMPARE(trait->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+    // The name row shows what was entered, never markup.
+    QCOMPARE(name->textFormat(), Qt::PlainText);
 }
 
 void NumberNameWindowsTest::netNameReadings_data()
