@@ -1,0 +1,55 @@
+// The lunar date code of every day 1901-2050, and one fill of the calendar window.
+#include "calendar/DateWin.h"
+#include "calendar/LunarCalendar.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace orlenvo;
+
+void LunarDateCodeOfEveryDay(benchmark::State &state)
+{
+    const CalendarDate first = EncodeDate(1901, 1, 1);
+    const CalendarDate last = EncodeDate(2050, 12, 31);
+    const auto dayCount = static_cast<std::int64_t>(last - first) + 1;
+    for (auto _ : state) {
+        int sum = 0;
+        for (CalendarDate date = first; date <= last; date += 1.0)
+            sum += LunarDateCodeOf(date);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * dayCount);
+    // Seconds per day, printed by the library in its time unit.
+    state.counters["per_day"] = benchmark::Counter(
+        static_cast<double>(dayCount),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(LunarDateCodeOfEveryDay)->Unit(benchmark::kMicrosecond);
+
+void FillMonth(benchmark::State &state)
+{
+    ui::TFRM_Date window;
+    const CalendarDate dates[2] = {EncodeDate(2008, 2, 7), EncodeDate(2000, 1, 31)};
+    int i = 0;
+    for (auto _ : state)
+        window.FillMonth(dates[i++ & 1]);
+}
+BENCHMARK(FillMonth)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,492 @@
+// The perpetual calendar window.
+#include "calendar/DateWin.h"
+
+#include "calendar/CalendarLabels.h"
+#include "ui/Messages.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace orlenvo::ui {
+
+namespace {
+
+constexpr int kClientWidth = 330;
+constexpr int kClientHeight = 336;
+
+// Cell 1 of the grid: the day-number template's corner; the lunar-text template sits one
+// pixel further left and 17 pixels lower, so that the highlight, placed one pixel left of
+// and below the day number, also lies 16 pixels above the lunar text.
+constexpr int kGridLeft = 21;
+constexpr int kGridTop = 118;
+constexpr int kColumnStep = 42;
+constexpr int kRowStep = 32;
+
+constexpr QColor kWhite{0xFF, 0xFF, 0xFF};
+constexpr QColor kBlack{0x00, 0x00, 0x00};
+constexpr QColor kRed{0xFF, 0x00, 0x00};
+constexpr QColor kBlue{0x00, 0x00, 0xFF};
+constexpr QColor kLunarDayColour{0x00, 0x40, 0x00};
+constexpr QColor kMonthNameColour{0xFF, 0x00, 0x00};
+constexpr QColor kFestivalColour{0xFF, 0x80, 0x00};
+constexpr QColor kSolarTermColour{0x53, 0x53, 0xFF};
+constexpr QColor kHighlightColour{0x7E, 0xE2, 0x81};
+
+// clang-format off
+constexpr const char *kWeekdayNames[7] = {
+    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六",
+};
+// clang-format on
+
+// The setters leave a widget alone when it already has the value: the month fill resets
+// 74 labels each time, and palette and font changes are not free.
+void SetTextColour(QWidget *widget, const QColor &colour)
+{
+    if (widget->palette().color(QPalette::WindowText) == colour)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void SetBackgroundColour(QWidget *widget, const QColor &colour)
+{
+    if (widget->palette().color(QPalette::Window) == colour)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QString Number(int value)
+{
+    return QString::number(value);
+}
+
+// Today, or the same day of the nearest year of 1901-2050 when today lies outside that
+// span: the year spinner cannot hold another year and the lunar tables end there.
+CalendarDate TodayInSpan()
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(Today(), year, month, day);
+    if (year >= kFirstTableYear && year <= kLastTableYear)
+        return EncodeDate(year, month, day);
+    return ClampedDate(std::clamp(year, kFirstTableYear, kLastTableYear), month, day);
+}
+
+}  // namespace
+
+// --- UpDown ---------------------------------------------------------------------------
+
+UpDown::UpDown(QWidget *parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
+{
+    setFocusPolicy(Qt::TabFocus);
+    up_->setObjectName(QStringLiteral("up"));
+    down_->setObjectName(QStringLiteral("down"));
+    for (QToolButton *button : {up_, down_}) {
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
+    connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+}
+
+void UpDown::setRange(int minimum, int maximum)
+{
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    position_ = std::clamp(position_, minimum_, maximum_);
+}
+
+int UpDown::minimum() const
+{
+    return minimum_;
+}
+
+int UpDown::maximum() const
+{
+    return maximum_;
+}
+
+int UpDown::position() const
+{
+    return position_;
+}
+
+void UpDown::setPosition(int position)
+{
+    position_ = std::clamp(position, minimum_, maximum_);
+}
+
+void UpDown::Step(int delta)
+{
+    position_ = std::clamp(position_ + delta, minimum_, maximum_);
+    emit clicked();
+}
+
+void UpDown::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Up)
+        Step(1);
+    else if (event->key() == Qt::Key_Down)
+        Step(-1);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void UpDown::wheelEvent(QWheelEvent *event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta != 0)
+        Step(delta > 0 ? 1 : -1);
+    event->accept();
+}
+
+void UpDown::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int half = height() / 2;
+    up_->setGeometry(0, 0, width(), half);
+    down_->setGeometry(0, half, width(), height() - half);
+}
+
+// --- TFRM_Date ------------------------------------------------------------------------
+
+TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FRM_Date"));
+    setWindowTitle(QStringLiteral("Kestrin日历"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(DesignFont(QStringLiteral("宋体"), 12));
+    SetBackgroundColour(this, kWhite);
+    setAutoFillBackground(true);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    // Created first so that they lie beneath the highlight and the grid.
+    const QRect gridArea(kGridLeft - 1, kGridTop, 6 * kColumnStep + 38, 5 * kRowStep + 31);
+    Label16 = MakeLabel(this, QStringLiteral("Label16"), QString(), gridArea, Qt::AlignCenter);
+    Label16->setFont(DesignFont(QStringLiteral("Arial Black"), 120));
+    SetTextColour(Label16, QColor(0xEB, 0xEB, 0xEB));
+    Label20 = MakeLabel(this, QStringLiteral("Label20"), QString(), gridArea.adjusted(0, 0, 0, 6),
+                        Qt::AlignRight | Qt::AlignBottom);
+    Label20->setFont(DesignFont(QStringLiteral("Arial Black"), 64));
+    SetTextColour(Label20, QColor(0xFF, 0xE8, 0xDD));
+
+    Shape2 = new QFrame(this);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setGeometry(kGridLeft - 1, kGridTop + 1, 38, 30);
+    SetBackgroundColour(Shape2, kHighlightColour);
+    Shape2->setAutoFillBackground(true);
+
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QString(), QRect(12, 4, 90, 42),
+                       Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setFont(DesignFont(QStringLiteral("Arial Black"), 29));
+    SetTextColour(Label1, kBlue);
+    Label1->setToolTip(QStringLiteral("单击改变年份"));
+    Label1->setCursor(Qt::PointingHandCursor);
+    Label19 = MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(104, 24, 14, 16));
+
+    UpDown1 = new UpDown(this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setGeometry(120, 10, 17, 34);
+    UpDown1->setRange(kFirstTableYear, kLastTableYear);
+
+    Label17 = MakeLabel(this, QStringLiteral("Label17"), QString(), QRect(146, 4, 46, 42),
+                        Qt::AlignRight | Qt::AlignVCenter);
+    Label17->setFont(DesignFont(QStringLiteral("Arial"), 32, true));
+    SetTextColour(Label17, QColor(0x80, 0x80, 0xC0));
+    Label17->setToolTip(QStringLiteral("单击改变月份"));
+    Label17->setCursor(Qt::PointingHandCursor);
+    Label18 = MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(194, 24, 14, 16));
+
+    UpDown2 = new UpDown(this);
+    UpDown2->setObjectName(QStringLiteral("UpDown2"));
+    UpDown2->setGeometry(210, 10, 17, 34);
+    UpDown2->setRange(1, 12);
+
+    StaticText1 = MakeLabel(this, QStringLiteral("StaticText1"), QStringLiteral("今天"), QRect(266, 16, 48, 22),
+                            Qt::AlignCenter);
+    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StaticText1->setCursor(Qt::PointingHandCursor);
+
+    Label21 = MakeLabel(this, QStringLiteral("Label21"), QString(), QRect(14, 50, 130, 44));
+    Label21->setFont(DesignFont(QStringLiteral("隶书"), 35, true));
+    SetTextColour(Label21, QColor(0xDD, 0xDD, 0xFF));
+    Label22 = MakeLabel(this, QStringLiteral("Label22"), QString(), QRect(180, 60, 134, 28),
+                        Qt::AlignRight | Qt::AlignVCenter);
+    Label22->setFont(DesignFont(QStringLiteral("黑体"), 19, true));
+    SetTextColour(Label22, QColor(0xFF, 0x80, 0xFF));
+
+    for (int i = 0; i < 7; ++i) {
+        const QString name = QString::fromUtf8(kWeekdayNames[i]);
+        const QColor colour = i == 0 || i == 6 ? kRed : kBlack;
+        const int left = kGridLeft - 1 + i * kColumnStep;
+        Label2to8[i] = MakeLabel(this, QStringLiteral("Label%1").arg(2 + i), name,
+                                 QRect(left, 98, 38, 14), Qt::AlignCenter);
+        SetTextColour(Label2to8[i], colour);
+        Label9to15[i] = MakeLabel(this, QStringLiteral("Label%1").arg(9 + i), name,
+                                  QRect(left, 312, 38, 14), Qt::AlignCenter);
+        SetTextColour(Label9to15[i], colour);
+    }
+
+    day1 = MakeLabel(this, QStringLiteral("day1"), QString(), QRect(kGridLeft, kGridTop, 36, 16), Qt::AlignCenter);
+    day1->setFont(DesignFont(QStringLiteral("Arial Black"), 14));
+    SetTextColour(day1, kBlack);
+    day1->hide();
+    Cnday = MakeLabel(this, QStringLiteral("Cnday"), QString(), QRect(kGridLeft - 1, kGridTop + 17, 36, 12),
+                      Qt::AlignCenter);
+    Cnday->setFont(DesignFont(QStringLiteral("宋体"), 12));
+    SetTextColour(Cnday, kLunarDayColour);
+    Cnday->hide();
+
+    for (QLabel *label : {Label1, Label17, StaticText1})
+        label->installEventFilter(this);
+    connect(UpDown1, &UpDown::clicked, this, &TFRM_Date::UpDown1Click);
+    connect(UpDown2, &UpDown::clicked, this, &TFRM_Date::UpDown2Click);
+
+    FormCreate();
+}
+
+void TFRM_Date::FormCreate()
+{
+    BuildGrid();
+    SelectedDate = TodayInSpan();
+}
+
+void TFRM_Date::BuildGrid()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        auto *number = new QLabel(this);
+        number->setObjectName(QStringLiteral("DayNumberCell%1").arg(i + 1));
+        number->setFont(day1->font());
+        number->setAlignment(day1->alignment());
+        SetTextColour(number, kBlack);
+        auto *lunar = new QLabel(this);
+        lunar->setObjectName(QStringLiteral("LunarTextCell%1").arg(i + 1));
+        lunar->setFont(Cnday->font());
+        lunar->setAlignment(Cnday->alignment());
+        SetTextColour(lunar, kLunarDayColour);
+
+        if (i == 0) {
+            number->setGeometry(day1->geometry());
+            lunar->setGeometry(Cnday->geometry());
+        } else if (i % 7 == 0) {
+            number->setGeometry(QRect(QPoint(day1->x(), DayNumberCells[i - 1]->y() + kRowStep),
+                                      day1->size()));
+            lunar->setGeometry(QRect(QPoint(Cnday->x(), LunarTextCells[i - 1]->y() + kRowStep),
+                                     Cnday->size()));
+        } else {
+            number->setGeometry(DayNumberCells[i - 1]->geometry().translated(kColumnStep, 0));
+            lunar->setGeometry(LunarTextCells[i - 1]->geometry().translated(kColumnStep, 0));
+        }
+        number->hide();
+        lunar->hide();
+        number->installEventFilter(this);
+        lunar->installEventFilter(this);
+        DayNumberCells[i] = number;
+        LunarTextCells[i] = lunar;
+    }
+}
+
+void TFRM_Date::FormShow()
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(SelectedDate, year, month, day);
+    CurrentYear = static_cast<std::uint16_t>(year);
+    CurrentMonth = static_cast<std::uint16_t>(month);
+    CurrentDay = static_cast<std::uint16_t>(day);
+    UpDown1->setPosition(CurrentYear);
+    UpDown2->setPosition(CurrentMonth);
+    FillMonth(SelectedDate);
+}
+
+void TFRM_Date::FillMonth(CalendarDate date)
+{
+    int year = 0, month = 0, chosenDay = 0;
+    DecodeDate(date, year, month, chosenDay);
+    Label20->setText(Number(year));
+    Label1->setText(Number(year));
+    Label17->setText(Number(month));
+    Label16->setText(Label17->text());
+    Label21->setText(QString::fromStdString(ZodiacAnimalOf(date)));
+
+    for (int i = 0; i < kCellCount; ++i) {
+        QLabel *number = DayNumberCells[i];
+        QLabel *lunar = LunarTextCells[i];
+        number->hide();
+        lunar->hide();
+        SetTextColour(number, kBlack);
+        SetTextColour(lunar, kBlack);
+        if (number->font().pointSize() != 11) {
+            QFont font = number->font();
+            font.setPointSize(11);
+            number->setFont(font);
+        }
+        SetBackgroundColour(number, palette().color(QPalette::Window));
+        SetBackgroundColour(lunar, palette().color(QPalette::Window));
+    }
+
+    const int firstWeekday = DayOfWeek(EncodeDate(year, month, 1));
+    const int length = MonthLength(year, month);
+    for (int d = 1; d <= length; ++d) {
+        const int cell = d + firstWeekday - 2;  // 0-based index of cell d + w - 1
+        QLabel *number = DayNumberCells[cell];
+        QLabel *lunar = LunarTextCells[cell];
+        const CalendarDate x = EncodeDate(year, month, d);
+
+        number->setText(Number(d));
+        number->setProperty("tag", d);
+        lunar->setProperty("tag", d);
+
+        std::string text = LunarDayName(x);
+        QColor colour = Cnday->palette().color(QPalette::WindowText);
+        if (text == "初一") {
+            text = LunarMonthName(x);
+            colour = kMonthNameColour;
+        }
+        if (std::string festival = GregorianFestival(x); !festival.empty()) {
+            text = std::move(festival);
+            colour = kFestivalColour;
+        }
+        if (std::string term = SolarTerm(x); !term.empty()) {
+            text = std::move(term);
+            colour = kSolarTermColour;
+        }
+        if (std::string festival = LunarFestival(x); !festival.empty()) {
+            text = std::move(festival);
+            colour = kFestivalColour;
+        }
+        lunar->setText(QString::fromStdString(text));
+        SetTextColour(lunar, colour);
+
+        if (d == chosenDay) {
+            Shape2->move(number->x() - 1, number->y() + 1);
+            Label22->setText(QString::fromStdString(ConstellationOf(x)));
+        }
+        number->show();
+        lunar->show();
+    }
+}
+
+void TFRM_Date::DayCellMouseDown(QLabel *cell)
+{
+    if (std::find(DayNumberCells.begin(), DayNumberCells.end(), cell) != DayNumberCells.end())
+        Shape2->move(cell->x() - 1, cell->y() + 1);
+    else
+        Shape2->move(cell->x(), cell->y() - 16);
+}
+
+void TFRM_Date::DayCellClick(QLabel *cell)
+{
+    CurrentDay = static_cast<std::uint16_t>(cell->property("tag").toInt());
+    SelectedDate = EncodeDate(CurrentYear, CurrentMonth, CurrentDay);
+}
+
+void TFRM_Date::UpDown1Click()
+{
+    CurrentYear = static_cast<std::uint16_t>(UpDown1->position());
+    FillMonth(ClampedDate(CurrentYear, CurrentMonth, CurrentDay));
+}
+
+void TFRM_Date::UpDown2Click()
+{
+    CurrentMonth = static_cast<std::uint16_t>(UpDown2->position());
+    FillMonth(ClampedDate(CurrentYear, CurrentMonth, CurrentDay));
+}
+
+void TFRM_Date::Label1Click()
+{
+    UpDown1->show();
+    UpDown2->hide();
+}
+
+void TFRM_Date::Label17Click()
+{
+    UpDown2->show();
+    UpDown1->hide();
+}
+
+void TFRM_Date::StaticText1Click()
+{
+    SelectedDate = TodayInSpan();
+    FormShow();
+}
+
+bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (label == nullptr)
+        return QDialog::eventFilter(watched, event);
+    const bool isCell =
+        std::find(DayNumberCells.begin(), DayNumberCells.end(), label) != DayNumberCells.end() ||
+        std::find(LunarTextCells.begin(), LunarTextCells.end(), label) != LunarTextCells.end();
+
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (isCell)
+            DayCellMouseDown(label);
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton ||
+            !label->rect().contains(mouse->position().toPoint()))
+            return false;
+        if (isCell)
+            DayCellClick(label);
+        else if (label == Label1)
+            Label1Click();
+        else if (label == Label17)
+            Label17Click();
+        else if (label == StaticText1)
+            StaticText1Click();
+        return false;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFRM_Date::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    FormShow();
+}
+
+void TFRM_Date::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // The calendar is a glance window: it closes as soon as another window takes over.
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+        close();
+}
+
+}  // namespace orlenvo::ui
