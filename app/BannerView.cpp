@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace orlenvo::app {
 
@@ -20,10 +21,18 @@ constexpr QPoint kContentOrigin(12, 17);
 // Hidden, the browser's top edge lies this far above the strip's.
 constexpr int kHiddenTop = -200;
 
-// A text view that loads nothing: no pictures, style sheets or files the page refers to.
+// A document that loads nothing: no pictures, style sheets or files the page refers to.
+class SealedDocument final : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int, const QUrl &) override { return {}; }
+};
+
 class SealedTextBrowser final : public QTextBrowser {
 public:
-    using QTextBrowser::QTextBrowser;
+    explicit SealedTextBrowser(QWidget *parent) : QTextBrowser(parent) { setDocument(new SealedDocument(this)); }
 
 protected:
     QVariant loadResource(int, const QUrl &) override { return {}; }
@@ -143,7 +152,9 @@ void BannerBrowser::ShowResult(const HttpResult &result)
             showing_ = Shows::Picture;
         } else {
             const QString page = DecodeText(result.body, result.contentType);
-            if (result.contentType.toLower().contains("text/html") || Qt::mightBeRichText(page))
+            const QByteArray type = result.contentType.toLower();
+            const bool html = type.contains("html") || (!type.startsWith("text/") && Qt::mightBeRichText(page));
+            if (html)
                 text_->setHtml(page);
             else
                 text_->setPlainText(page);

@@ -1,0 +1,411 @@
+// The banner start-up, rotation and browser against an HTTP server of the test's own on
+// 127.0.0.1.
+#include "app/Banner.h"
+#include "app/BannerView.h"
+#include "tests/app/BannerTestSupport.h"
+#include "tests/support/ModalAnswer.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QImageWriter>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace orlenvo;
+using namespace orlenvo::app;
+using orlenvo::testing::Gbk;
+using orlenvo::testing::LoopbackServer;
+using orlenvo::testing::RecordingBannerView;
+
+namespace {
+
+const QByteArray kList = QByteArray(kBannerListPath.data(), qsizetype(kBannerListPath.size()));
+const QByteArray kFlag = QByteArray(kBannerFlagPath.data(), qsizetype(kBannerFlagPath.size()));
+
+// A banner over a strip of its own, with a recording browser.
+struct Rig {
+    explicit Rig(const LoopbackServer &server)
+    {
+        strip.resize(800, 81);
+        banner = std::make_unique<Banner>(&strip, &memo, &timer, server.Base(), &view);
+    }
+
+    QWidget strip;
+    QPlainTextEdit memo;
+    QTimer timer;
+    RecordingBannerView view;
+    std::unique_ptr<Banner> banner;
+};
+
+QStringList Texts(std::initializer_list<const char *> items)
+{
+    QStringList list;
+    for (const char *item : items)
+        list.append(QString::fromUtf8(item));
+    return list;
+}
+
+QByteArray Picture(const char *format)
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+}  // namespace
+
+class BannerTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpSendsTheHeadersAndDecodesGbk();
+    void flagDocument_data();
+    void flagDocument();
+    void rotationOverHttp_data();
+    void rotationOverHttp();
+    void firstTickComesFromTheTimer();
+    void badDisplayTimeRaisesNoBox();
+    void serverThatNeverAnswers();
+    void hugeOrBinaryBody();
+    void failedAnswersAndRedirects();
+    void browserGeometryAndHiding();
+    void browserShowsPictures_data();
+    void browserShowsPictures();
+    void browserShowsTextWithoutScriptsOrLoads();
+    void browserFetchesOnlyWebAddresses();
+};
+
+void BannerTest::startUpSendsTheHeadersAndDecodesGbk()
+{
+    LoopbackServer server;
+    server.Serve(kList, Gbk("1>5>http://127.0.0.1:9/风水\r\n0>5>停用\r\n"));
+    server.Serve(kFlag, "01");
+    Rig rig(server);
+
+    QCOMPARE(server.Requests(kList), 1);
+    QCOMPARE(server.Requests(kFlag), 2);
+    QCOMPARE(server.TotalRequests(), 3);
+    for (const QByteArray &head : server.Heads()) {
+        QVERIFY2(head.contains("\r\nAccept: text/html, */*\r\n"), head.constData());
+        QVERIFY2(head.contains("\r\nUser-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"), head.constData());
+    }
+    QCOMPARE(rig.memo.toPlainText(), QStringLiteral("1>5>http://127.0.0.1:9/风水\n0>5>停用\n"));
+    QCOMPARE(rig.banner->State().LastIndex(), 1);
+    QCOMPARE(rig.banner->Field(1, 2), std::string("停用"));
+    QCOMPARE(rig.view.hides, 0);
+    QVERIFY(rig.timer.isActive());
+    QCOMPARE(rig.timer.interval(), 1000);
+    QVERIFY(rig.view.navigations.isEmpty());
+}
+
+void BannerTest::flagDocument_data()
+{
+    QTest::addColumn<QByteArray>("flag");
+    QTest::addColumn<int>("bannerSwitch");
+    QTest::newRow("one zero: off") << QByteArray("10") << 0;
+    QTest::newRow("zero one: on") << QByteArray("01") << 1;
+    QTest::newRow("single one: off") << QByteArray("1") << 0;
+    QTest::newRow("letter one: off") << QByteArray("a1") << 0;
+    QTest::newRow("empty: off") << QByteArray() << 0;
+}
+
+void BannerTest::flagDocument()
+{
+    QFETCH(QByteArray, flag);
+    QFETCH(int, bannerSwitch);
+    LoopbackServer server;
+    server.Serve(kList, "1>5>http://127.0.0.1:9/a\r\n");
+    server.Serve(kFlag, flag);
+    Rig rig(server);
+    QCOMPARE(rig.banner->State().Switch(), bannerSwitch);
+    QCOMPARE(rig.view.hides, bannerSwitch == 0 ? 1 : 0);
+    rig.banner->Timer1Timer();
+    QCOMPARE(rig.view.navigations.size(), bannerSwitch == 0 ? 0 : 1);
+}
+
+void BannerTest::rotationOverHttp_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("shown");  // navigations after five ticks
+    QTest::addColumn<int>("hides");
+    QTest::addColumn<int>("interval");       // the timer's interval afterwards
+
+    QTest::newRow("empty list") << QByteArray() << QStringList() << 1 << 1000;
+    QTest::newRow("three lines: 0 and 1 alternate")
+        << QByteArray("1>5>http://h/0\r\n1>5>http://h/1\r\n1>5>http://h/2\r\n")
+        << Texts({"http://h/0", "http://h/1", "http://h/0", "http://h/1", "http://h/0"}) << 0 << 5000;
+    QTest::newRow("inactive lines, then the last active: stuck on it")
+        << QByteArray("0>5>http://h/0\r\n0>5>http://h/1\r\n0>5>http://h/2\r\n1>9>http://h/3\r\n")
+        << Texts({"http://h/3"}) << 0 << 9000;
+    QTest::newRow("no active line: visible and empty")
+        << QByteArray("0>5>http://h/0\r\n2>5>http://h/1\r\n") << QStringList() << 0 << 1000;
+    QTest::newRow("address containing >")
+        << QByteArray("1>10>http://h/p?a=1>2>3\r\nend\r\n") << QStringList(5, QStringLiteral("http://h/p?a=1>2>3"))
+        << 0 << 10000;
+    QTest::newRow("bad display time skipped")
+        << QByteArray("1>soon>http://h/0\r\n1>2>http://h/1\r\n1>2>http://h/2\r\n")
+        << Texts({"http://h/1", "http://h/1"}) << 0 << 2000;
+}
+
+void BannerTest::rotationOverHttp()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, shown);
+    QFETCH(int, hides);
+    QFETCH(int, interval);
+    LoopbackServer server;
+    server.Serve(kList, list);
+    server.Serve(kFlag, "01");
+    Rig rig(server);
+    QCOMPARE(rig.view.hides, hides);
+    for (int i = 0; i < 5; ++i)
+        rig.banner->Timer1Timer();
+    QCOMPARE(rig.view.navigations, shown);
+    QCOMPARE(rig.timer.interval(), interval);
+    QVERIFY(rig.timer.isActive());
+}
+
+void BannerTest::firstTickComesFromTheTimer()
+{
+    LoopbackServer server;
+    server.Serve(kList, "1>0>http://h/only\r\n1>5>http://h/never\r\n");
+    server.Serve(kFlag, "01");
+    Rig rig(server);
+    QVERIFY(rig.view.navigations.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(rig.view.navigations, QStringList{QStringLiteral("http://h/only")}, 3000);
+    // A display time of 0 stops the timer: the page stays.
+    QVERIFY(!rig.timer.isActive());
+}
+
+void BannerTest::badDisplayTimeRaisesNoBox()
+{
+    LoopbackServer server;
+    server.Serve(kList, "1>x>http://h/bad\r\n1>1>http://h/good\r\n1>1>http://h/2\r\n");
+    server.Serve(kFlag, "01");
+    orlenvo::testing::SeenBox seen;
+    orlenvo::testing::AnswerNextBox(seen, 2500);
+    Rig rig(server);
+    // Ticks arrive through the application's event handling, as in the program.
+    QTRY_VERIFY_WITH_TIMEOUT(rig.view.navigations.contains(QStringLiteral("http://h/good")), 4000);
+    QVERIFY(!seen.seen);
+    QVERIFY(!rig.view.navigations.contains(QStringLiteral("http://h/bad")));
+}
+
+void BannerTest::serverThatNeverAnswers()
+{
+    LoopbackServer server;
+    server.Serve(kList, LoopbackServer::Response{.silent = true});
+    server.Serve(kFlag, "01");
+    QElapsedTimer clock;
+    clock.start();
+    Rig rig(server);
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(elapsed < kFetchTimeoutMs + 2000, QByteArray::number(elapsed).constData());
+    QCOMPARE(server.Requests(kList), 1);
+    QCOMPARE(server.Requests(kFlag), 0);
+    QCOMPARE(rig.banner->State().Switch(), 0);
+    QCOMPARE(rig.view.hides, 1);
+    QVERIFY(rig.memo.toPlainText().isEmpty());
+
+    // The flag document hanging after the list arrived: the list stays, the banner is off.
+    LoopbackServer half;
+    half.Serve(kList, "1>5>http://h/0\r\n");
+    half.Serve(kFlag, LoopbackServer::Response{.silent = true});
+    Rig rig2(half);
+    QCOMPARE(rig2.memo.toPlainText(), QStringLiteral("1>5>http://h/0\n"));
+    QCOMPARE(rig2.view.hides, 1);
+    rig2.banner->Timer1Timer();
+    QVERIFY(rig2.view.navigations.isEmpty());
+}
+
+void BannerTest::hugeOrBinaryBody()
+{
+    LoopbackServer huge;
+    huge.Serve(kList, QByteArray("1>5>http://h/0\r\n").repeated(200'000));  // 3.2 MB
+    huge.Serve(kFlag, "01");
+    Rig rig(huge);
+    QVERIFY(rig.memo.toPlainText().isEmpty());
+    QCOMPARE(rig.view.hides, 1);
+    QCOMPARE(huge.Requests(kFlag), 0);
+
+    QByteArray binary(64 * 1024, '\0');
+    QRandomGenerator random(8);
+    for (char &c : binary)
+        c = char(random.bounded(256));
+    binary.prepend("1>1>http://h/a\r\n");
+    LoopbackServer junk;
+    junk.Serve(kList, LoopbackServer::Response{.body = binary, .contentType = "application/octet-stream"});
+    junk.Serve(kFlag, "01");
+    Rig rig2(junk);
+    QVERIFY(!rig2.memo.toPlainText().isEmpty());
+    QCOMPARE(rig2.view.hides, 0);
+    for (int i = 0; i < 50; ++i)
+        rig2.banner->Timer1Timer();
+    QCOMPARE(rig2.view.navigations.value(0), QStringLiteral("http://h/a"));
+}
+
+void BannerTest::failedAnswersAndRedirects()
+{
+    LoopbackServer missing;
+    missing.Serve(kList, "1>5>http://h/0\r\n");  // the flag document is missing: 404
+    Rig rig(missing);
+    QCOMPARE(missing.Requests(kFlag), 1);
+    QCOMPARE(rig.banner->State().Switch(), 0);
+    QCOMPARE(rig.view.hides, 1);
+
+    LoopbackServer errors;
+    errors.Serve(kList, LoopbackServer::Response{.status = 500, .body = "1>5>http://h/0\r\n"});
+    errors.Serve(kFlag, "01");
+    Rig rig2(errors);
+    QVERIFY(rig2.memo.toPlainText().isEmpty());
+    QCOMPARE(rig2.view.hides, 1);
+
+    LoopbackServer moved;
+    moved.Serve(kList, LoopbackServer::Response{
+                           .status = 302, .extraHeaders = "Location: " + moved.Url("/elsewhere").toEncoded() + "\r\n"});
+    moved.Serve("/elsewhere", "1>5>http://h/0\r\n");
+    moved.Serve(kFlag, "01");
+    Rig rig3(moved);
+    QCOMPARE(moved.Requests("/elsewhere"), 0);
+    QCOMPARE(rig3.view.hides, 1);
+}
+
+void BannerTest::browserGeometryAndHiding()
+{
+    LoopbackServer server;
+    server.Serve("/page", "<p>x</p>");
+    QWidget strip;
+    strip.resize(800, 81);
+    auto *browser = new BannerBrowser(&strip);
+    QCOMPARE(browser->objectName(), QStringLiteral("EmbeddedWB2"));
+    QCOMPARE(browser->geometry(), QRect(-12, -17, 803, 107));
+    strip.show();
+    QVERIFY(browser->isVisible());
+
+    browser->Hide();
+    QVERIFY(!browser->isVisible());
+    QCOMPARE(browser->geometry(), QRect(-12, -200, 803, 107));
+    browser->Navigate(server.Url("/page").toString());
+    QTest::qWait(200);
+    QCOMPARE(server.TotalRequests(), 0);
+    QVERIFY(!browser->isVisible());
+}
+
+void BannerTest::browserShowsPictures_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::newRow("png") << Picture("PNG") << QByteArray("image/png");
+    QTest::newRow("jpeg") << Picture("JPEG") << QByteArray("image/jpeg");
+    // A 1 × 1 GIF whose one pixel is palette entry 0, red.
+    QTest::newRow("gif") << QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+                                       ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                                       35)
+                         << QByteArray("image/gif");
+    QTest::newRow("svg") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'>"
+                                       "<rect width='40' height='20' fill='red'/></svg>")
+                         << QByteArray("image/svg+xml");
+    QTest::newRow("png served as text/html") << Picture("PNG") << QByteArray("text/html");
+}
+
+void BannerTest::browserShowsPictures()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, contentType);
+    if (body.isEmpty())
+        QSKIP("no writer for this picture format");
+    LoopbackServer server;
+    server.Serve("/banner", LoopbackServer::Response{.body = body, .contentType = contentType});
+    QWidget strip;
+    strip.resize(800, 81);
+    auto *browser = new BannerBrowser(&strip);
+    QSignalSpy shown(browser, &BannerBrowser::PageShown);
+    browser->Navigate(server.Url("/banner").toString());
+    QVERIFY(shown.wait(3000));
+    QCOMPARE(browser->Showing(), BannerBrowser::Shows::Picture);
+    const QImage shownImage = browser->PicturePage()->pixmap().toImage();
+    QVERIFY(shownImage.size() == QSize(40, 20) || shownImage.size() == QSize(1, 1));
+    const QColor centre = shownImage.pixelColor(shownImage.width() / 2, shownImage.height() / 2);
+    QVERIFY2(centre.red() > 240 && centre.green() < 16 && centre.blue() < 16, qPrintable(centre.name()));
+    // The picture starts at the strip's top-left corner.
+    QCOMPARE(browser->PicturePage()->mapTo(&strip, QPoint(0, 0)), QPoint(0, 0));
+}
+
+void BannerTest::browserShowsTextWithoutScriptsOrLoads()
+{
+    LoopbackServer server;
+    const QByteArray tracker = server.Url("/tracker.png").toEncoded();
+    QTemporaryDir folder;
+    const QString localPicture = folder.filePath(QStringLiteral("local.png"));
+    QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(localPicture));
+    const QByteArray localUrl = QUrl::fromLocalFile(localPicture).toEncoded();
+    const QByteArray page = "<html><head><link rel='stylesheet' href='" + tracker + "'></head><body><p>今日吉祥</p>"
+                            "<script>document.write('SCRIPTRAN')</script><img src='" + tracker + "'>"
+                            "<img src='" + localUrl + "'></body></html>";
+    server.Serve("/page", Gbk(page.constData()));
+    server.Serve("/tracker.png", Picture("PNG"));
+    server.Serve("/plain", LoopbackServer::Response{.body = Gbk("纯文本 <b>不是标记"), .contentType = "text/plain"});
+    QWidget strip;
+    strip.resize(800, 81);
+    auto *browser = new BannerBrowser(&strip);
+    QSignalSpy shown(browser, &BannerBrowser::PageShown);
+
+    browser->Navigate(server.Url("/page").toString());
+    QVERIFY(shown.wait(3000));
+    QCOMPARE(browser->Showing(), BannerBrowser::Shows::Text);
+    const QString text = browser->TextPage()->toPlainText();
+    QVERIFY2(text.contains(QStringLiteral("今日吉祥")), qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("SCRIPTRAN")), qPrintable(text));
+    QTest::qWait(200);
+    QCOMPARE(server.Requests("/tracker.png"), 0);
+    // Nothing the page refers to is loaded, a local file included.
+    QTextDocument *document = browser->TextPage()->document();
+    QVERIFY(!document->resource(QTextDocument::ImageResource, QUrl::fromEncoded(localUrl)).isValid());
+    QVERIFY(!document->resource(QTextDocument::ImageResource, QUrl::fromEncoded(tracker)).isValid());
+    QCOMPARE(server.TotalRequests(), 1);
+
+    browser->Navigate(server.Url("/plain").toString());
+    QVERIFY(shown.wait(3000));
+    QCOMPARE(browser->TextPage()->toPlainText(), QStringLiteral("纯文本 <b>不是标记"));
+}
+
+void BannerTest::browserFetchesOnlyWebAddresses()
+{
+    LoopbackServer server;
+    server.Serve("/page", "<p>x</p>");
+    QWidget strip;
+    strip.resize(800, 81);
+    auto *browser = new BannerBrowser(&strip);
+    QSignalSpy shown(browser, &BannerBrowser::PageShown);
+    for (const QString &address : {QStringLiteral("file:///etc/hostname"), QStringLiteral("javascript:alert(1)"),
+                                   QStringLiteral("127.0.0.1/page"), QString(), QStringLiteral("ftp://127.0.0.1/x")}) {
+        browser->Navigate(address);
+        QCOMPARE(browser->Showing(), BannerBrowser::Shows::Nothing);
+    }
+    QCOMPARE(shown.size(), 5);
+
+    // A page that does not answer shows nothing once the fetch gives up.
+    server.Serve("/slow", LoopbackServer::Response{.silent = true});
+    browser->Navigate(server.Url("/page").toString());
+    QVERIFY(shown.wait(3000));
+    QCOMPARE(browser->Showing(), BannerBrowser::Shows::Text);
+    browser->Navigate(server.Url("/slow").toString());
+    QVERIFY(shown.wait(kFetchTimeoutMs + 2000));
+    QCOMPARE(browser->Showing(), BannerBrowser::Shows::Nothing);
+    QCOMPARE(server.TotalRequests(), 2);
+}
+
+ORLENVO_QTEST_MAIN(BannerTest)
+#include "BannerTest.moc"

@@ -1,0 +1,87 @@
+#include "tests/app/BannerTestSupport.h"
+
+#include "core/Text.h"
+
+#include <QHostAddress>
+#include <QTcpSocket>
+
+namespace orlenvo::testing {
+
+LoopbackServer::LoopbackServer()
+{
+    server_.listen(QHostAddress::LocalHost, 0);
+    connect(&server_, &QTcpServer::newConnection, this, &LoopbackServer::Accept);
+}
+
+void LoopbackServer::Serve(const QByteArray &path, Response response)
+{
+    responses_[path] = std::move(response);
+}
+
+QUrl LoopbackServer::Base() const
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()));
+}
+
+QUrl LoopbackServer::Url(const QByteArray &path) const
+{
+    return QUrl(Base().toString() + QString::fromLatin1(path));
+}
+
+int LoopbackServer::TotalRequests() const
+{
+    int total = 0;
+    for (int n : counts_)
+        total += n;
+    return total;
+}
+
+void LoopbackServer::Accept()
+{
+    while (QTcpSocket *socket = server_.nextPendingConnection()) {
+        socket->setParent(this);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Answer(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+}
+
+void LoopbackServer::Answer(QTcpSocket *socket)
+{
+    QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
+    const qsizetype end = buffer.indexOf("\r\n\r\n");
+    if (end < 0) {
+        socket->setProperty("buffer", buffer);
+        return;
+    }
+    socket->setProperty("buffer", QByteArray());
+    const QByteArray head = buffer.left(end);
+    heads_.append(head);
+    const QList<QByteArray> requestLine = head.left(head.indexOf("\r\n")).split(' ');
+    const QByteArray path = requestLine.size() > 1 ? requestLine[1] : QByteArray();
+    ++counts_[path];
+
+    Response response;
+    response.status = 404;
+    response.body = "not here";
+    const auto it = responses_.constFind(path);
+    if (it != responses_.constEnd())
+        response = *it;
+    if (response.silent)
+        return;
+
+    QByteArray reply = "HTTP/1.1 " + QByteArray::number(response.status) + " X\r\n";
+    reply += "Content-Type: " + response.contentType + "\r\n";
+    reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    reply += response.extraHeaders;
+    reply += "Connection: close\r\n\r\n";
+    socket->write(reply);
+    socket->write(response.body);
+    socket->disconnectFromHost();
+}
+
+QByteArray Gbk(const char *utf8)
+{
+    return QByteArray::fromStdString(Utf8ToGbk(utf8));
+}
+
+}  // namespace orlenvo::testing

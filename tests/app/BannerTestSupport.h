@@ -1,0 +1,85 @@
+// Test doubles of the banner and service seams, and an HTTP server on 127.0.0.1 only.
+#pragma once
+
+#include "app/BannerView.h"
+#include "app/Links.h"
+#include "app/StartPage.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QStringList>
+#include <QTcpServer>
+#include <QUrl>
+
+namespace orlenvo::testing {
+
+// Answers GET requests from a table of paths; unknown paths get 404.
+class LoopbackServer final : public QObject {
+    Q_OBJECT
+public:
+    struct Response {
+        int status = 200;
+        QByteArray body;
+        QByteArray contentType = "text/html";
+        QByteArray extraHeaders;  // whole header lines, each ending in "\r\n"
+        bool silent = false;      // accept the request and never answer
+    };
+
+    LoopbackServer();
+
+    void Serve(const QByteArray &path, Response response);
+    void Serve(const QByteArray &path, const QByteArray &body) { Serve(path, Response{.body = body}); }
+
+    QUrl Base() const;
+    QUrl Url(const QByteArray &path) const;
+    int Requests(const QByteArray &path) const { return counts_.value(path); }
+    int TotalRequests() const;
+    // The head (request line and headers) of every request, in order.
+    const QList<QByteArray> &Heads() const { return heads_; }
+
+private:
+    void Accept();
+    void Answer(QTcpSocket *socket);
+
+    QTcpServer server_;
+    QMap<QByteArray, Response> responses_;
+    QMap<QByteArray, int> counts_;
+    QList<QByteArray> heads_;
+};
+
+class RecordingBannerView final : public app::BannerView {
+public:
+    void Navigate(const QString &address) override { navigations.append(address); }
+    void Hide() override { ++hides; }
+
+    QStringList navigations;
+    int hides = 0;
+};
+
+class RecordingLinks final : public app::Links {
+public:
+    void Open(const QUrl &url) override { opened.append(url); }
+
+    QList<QUrl> opened;
+};
+
+class MemoryStartPage final : public app::StartPageStore {
+public:
+    explicit MemoryStartPage(QString value = {}) : value(std::move(value)) {}
+    QString ReadStartPage() override { return value; }
+    void WriteStartPage(const QString &text) override
+    {
+        value = text;
+        ++writes;
+    }
+
+    QString value;
+    int writes = 0;
+};
+
+// A GBK body from UTF-8 text.
+QByteArray Gbk(const char *utf8);
+
+}  // namespace orlenvo::testing
