@@ -111,8 +111,11 @@ std::size_t CharacterCount(const std::string &text)
     return count;
 }
 
+// The items separated by one blank; "无" (none) for an empty list.
 std::string Joined(const std::vector<const char *> &items)
 {
+    if (items.empty())
+        return "无";
     std::string out;
     for (const char *item : items) {
         if (!out.empty())
