@@ -208,7 +208,8 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     SetTextColour(Label1, kBlue);
     Label1->setToolTip(QStringLiteral("单击改变年份"));
     Label1->setCursor(Qt::PointingHandCursor);
-    Label19 = MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(104, 24, 14, 16));
+    Label19 =
+        MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(104, 24, 14, 16));
 
     UpDown1 = new UpDown(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
@@ -221,15 +222,16 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     SetTextColour(Label17, QColor(0x80, 0x80, 0xC0));
     Label17->setToolTip(QStringLiteral("单击改变月份"));
     Label17->setCursor(Qt::PointingHandCursor);
-    Label18 = MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(194, 24, 14, 16));
+    Label18 =
+        MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(194, 24, 14, 16));
 
     UpDown2 = new UpDown(this);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));
     UpDown2->setGeometry(210, 10, 17, 34);
     UpDown2->setRange(1, 12);
 
-    StaticText1 = MakeLabel(this, QStringLiteral("StaticText1"), QStringLiteral("今天"), QRect(266, 16, 48, 22),
-                            Qt::AlignCenter);
+    StaticText1 = MakeLabel(this, QStringLiteral("StaticText1"), QStringLiteral("今天"),
+                            QRect(266, 16, 48, 22), Qt::AlignCenter);
     StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StaticText1->setCursor(Qt::PointingHandCursor);
 
@@ -253,12 +255,13 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
         SetTextColour(Label9to15[i], colour);
     }
 
-    day1 = MakeLabel(this, QStringLiteral("day1"), QString(), QRect(kGridLeft, kGridTop, 36, 16), Qt::AlignCenter);
+    day1 = MakeLabel(this, QStringLiteral("day1"), QString(), QRect(kGridLeft, kGridTop, 36, 16),
+                     Qt::AlignCenter);
     day1->setFont(DesignFont(QStringLiteral("Arial Black"), 14));
     SetTextColour(day1, kBlack);
     day1->hide();
-    Cnday = MakeLabel(this, QStringLiteral("Cnday"), QString(), QRect(kGridLeft - 1, kGridTop + 17, 36, 12),
-                      Qt::AlignCenter);
+    Cnday = MakeLabel(this, QStringLiteral("Cnday"), QString(),
+                      QRect(kGridLeft - 1, kGridTop + 17, 36, 12), Qt::AlignCenter);
     Cnday->setFont(DesignFont(QStringLiteral("宋体"), 12));
     SetTextColour(Cnday, kLunarDayColour);
     Cnday->hide();
@@ -295,10 +298,10 @@ void TFRM_Date::BuildGrid()
             number->setGeometry(day1->geometry());
             lunar->setGeometry(Cnday->geometry());
         } else if (i % 7 == 0) {
-            number->setGeometry(QRect(QPoint(day1->x(), DayNumberCells[i - 1]->y() + kRowStep),
-                                      day1->size()));
-            lunar->setGeometry(QRect(QPoint(Cnday->x(), LunarTextCells[i - 1]->y() + kRowStep),
-                                     Cnday->size()));
+            number->setGeometry(
+                QRect(QPoint(day1->x(), DayNumberCells[i - 1]->y() + kRowStep), day1->size()));
+            lunar->setGeometry(
+                QRect(QPoint(Cnday->x(), LunarTextCells[i - 1]->y() + kRowStep), Cnday->size()));
         } else {
             number->setGeometry(DayNumberCells[i - 1]->geometry().translated(kColumnStep, 0));
             lunar->setGeometry(LunarTextCells[i - 1]->geometry().translated(kColumnStep, 0));

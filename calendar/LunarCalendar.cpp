@@ -135,8 +135,8 @@ int CodeInYear(int year, int offset)
 CalendarDate EncodeDate(int year, int month, int day)
 {
     using namespace std::chrono;
-    const year_month first = std::chrono::year{year} / January +
-                             months{static_cast<long long>(month) - 1};
+    const year_month first =
+        std::chrono::year{year} / January + months{static_cast<long long>(month) - 1};
     return FromSysDays(sys_days{first / 1} + days{static_cast<long long>(day) - 1});
 }
 
