@@ -1,5 +1,7 @@
 #include "app/Dispatch.h"
 
+#include "app/Uabout.h"
+#include "app/Unt_servers.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -83,22 +85,22 @@ void AppDispatcher::Run(const CommandAction &action)
         }
         break;
     case ActionKind::CustomerService:
-        OpenModal("TFrm_servers");
+        OpenModalWindow(modal_["TFrm_servers"], [&] { return new TFrm_servers(services.maker, mainWindow_); });
         break;
     case ActionKind::About:
-        OpenModal("TAbout");
+        OpenModalWindow(modal_["TAbout"], [&] { return new TAbout(services.maker, mainWindow_); });
         break;
     case ActionKind::MailLink:
-        CallIfSet(openMailLink);
+        OpenMailLink(services);
         break;
     case ActionKind::ChatLink:
-        CallIfSet(openChatLink);
+        OpenChatLink(services);
         break;
     case ActionKind::HomePage:
-        CallIfSet(openHomePage);
+        OpenHomePage(services);
         break;
     case ActionKind::ProductPage:
-        CallIfSet(openProductPage);
+        OpenProductPage(services);
         break;
     case ActionKind::UpgradeNote:
         ui::ShowInformation(QStringLiteral("感谢你的使用,软件是最新版无需升级!"));

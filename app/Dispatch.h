@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/CommandTable.h"
+#include "app/Links.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -46,10 +47,8 @@ public:
     std::function<void(int number, const QString &caption, QWidget *parent)> openPictureArticle;
     std::function<void(const QString &title, int page, QWidget *parent)> openOmenWindow;
     WidgetFactory createAlmanacWindow;
-    std::function<void()> openMailLink;
-    std::function<void()> openChatLink;
-    std::function<void()> openHomePage;
-    std::function<void()> openProductPage;
+    // The maker's addresses, the URL handler and the start-page store of the service commands.
+    ServiceEnvironment services;
     std::function<void()> endProgram;
 
     QWidget *AlmanacWindow() const { return almanac_; }

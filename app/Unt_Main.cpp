@@ -1,5 +1,7 @@
 #include "app/Unt_Main.h"
 
+#include "app/Banner.h"
+#include "app/EndMsg.h"
 #include "app/MenuBar.h"
 #include "ui/Messages.h"
 
@@ -15,6 +17,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orlenvo::app {
@@ -94,7 +97,8 @@ QString OtherProductName()
 
 }  // namespace
 
-TFrmmain::TFrmmain(Dispatcher *dispatcher, QWidget *parent) : QMainWindow(parent), dispatcher_(dispatcher)
+TFrmmain::TFrmmain(Dispatcher *dispatcher, QWidget *parent, ServiceEnvironment services)
+    : QMainWindow(parent), dispatcher_(dispatcher), services_(std::move(services))
 {
     setObjectName(QStringLiteral("Frmmain"));
     setWindowTitle(ui::ApplicationTitle());
@@ -104,6 +108,7 @@ TFrmmain::TFrmmain(Dispatcher *dispatcher, QWidget *parent) : QMainWindow(parent
 
     if (!dispatcher_) {
         auto own = std::make_unique<AppDispatcher>(this);
+        own->services = services_;
         RegisterProgramOperations(*own);
         dispatcher_ = own.get();
         ownDispatcher_ = std::move(own);
@@ -248,10 +253,18 @@ void TFrmmain::BuildStatusBar()
 
 void TFrmmain::FormCreate()
 {
+    // Banner start-up: the banner documents are fetched before the window first shows.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    banner_ = new Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, nullptr, this);
 }
 
 void TFrmmain::RzBitBtn4Click()
 {
+    if (!ConfirmExit(services_, this))
+        return;
+    dispatcher_->Run(CommandAction{ActionKind::EndProgram});
+    OpenWebSite(services_);
 }
 
 void TFrmmain::closeEvent(QCloseEvent *event)

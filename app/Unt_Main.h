@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Dispatch.h"
+#include "app/Links.h"
 
 #include <QMainWindow>
 
@@ -14,13 +15,18 @@ class QTimer;
 
 namespace orlenvo::app {
 
+class Banner;
 class WrappingMenuBar;
 
 class TFrmmain final : public QMainWindow {
     Q_OBJECT
 public:
     // Without a dispatcher the window makes the program's own, with every operation bound.
-    explicit TFrmmain(Dispatcher *dispatcher = nullptr, QWidget *parent = nullptr);
+    // `services` holds the maker's server and addresses, the URL handler and the start-page
+    // store that the banner, the service commands and "退出" use (tests point it at a loopback
+    // server and record the links).
+    explicit TFrmmain(Dispatcher *dispatcher = nullptr, QWidget *parent = nullptr,
+                      ServiceEnvironment services = {});
     ~TFrmmain() override;
 
     Dispatcher &dispatch() { return *dispatcher_; }
@@ -31,6 +37,7 @@ public:
     QWidget *sidePanel() const { return sidePanel_; }
     QWidget *workArea() const { return workArea_; }
     QWidget *bottomBar() const { return bottomBar_; }
+    Banner *banner() const { return banner_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -43,6 +50,9 @@ private:
 
     std::unique_ptr<Dispatcher> ownDispatcher_;
     Dispatcher *dispatcher_;
+    ServiceEnvironment services_;
+    Banner *banner_ = nullptr;
+    QTimer *Timer1 = nullptr;
 
     WrappingMenuBar *dxBarManager1 = nullptr;
     QWidget *bannerStrip_ = nullptr;
