@@ -2,7 +2,10 @@
 
 #include "core/Text.h"
 
+#include <QDir>
 #include <QHostAddress>
+#include <QPixmap>
+#include <QWidget>
 #include <QTcpSocket>
 
 namespace orlenvo::testing {
@@ -82,6 +85,15 @@ void LoopbackServer::Answer(QTcpSocket *socket)
 QByteArray Gbk(const char *utf8)
 {
     return QByteArray::fromStdString(Utf8ToGbk(utf8));
+}
+
+bool SaveScreenshot(QWidget *widget, const char *name)
+{
+    const QString dir = QString::fromLocal8Bit(qgetenv("ORLENVO_SCREENSHOT_DIR"));
+    if (dir.isEmpty())
+        return true;
+    QDir().mkpath(dir);
+    return widget->grab().save(dir + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png"));
 }
 
 }  // namespace orlenvo::testing

@@ -82,4 +82,7 @@ public:
 // A GBK body from UTF-8 text.
 QByteArray Gbk(const char *utf8);
 
+// With ORLENVO_SCREENSHOT_DIR set, saves the widget's client there as <name>.png.
+bool SaveScreenshot(QWidget *widget, const char *name);
+
 }  // namespace orlenvo::testing
