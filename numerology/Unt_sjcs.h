@@ -1,0 +1,45 @@
+// The mobile-number window: reads the luck of an eleven-digit number from table shouji.
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orlenvo::numerology {
+
+class TFrm_SJcs final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFrm_SJcs(QWidget *parent = nullptr);
+
+    // Runs the analysis ("测算", or Enter in the entry field).
+    void RzBitBtn1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void RzBitBtn2Click();
+    void FormShow();
+
+    QLabel *RzLabel1;
+    QLineEdit *edtmun;
+    QLabel *RzLabel2;
+    QPushButton *RzBitBtn1;
+    QPushButton *RzBitBtn2;
+    QGroupBox *RzGroupBox1;
+    QLabel *RzLabel5;
+    QLabel *RzLabel4;
+    QLabel *RzLabel6;
+    QLabel *RzLabel7;
+    QLabel *RzLabel11;
+    QLabel *RzLabel10;
+    QLabel *RzLabel9;
+    QLabel *RzLabel8;
+    QLabel *RzLabel3;
+};
+
+}  // namespace orlenvo::numerology
