@@ -1,0 +1,333 @@
+// The almanac window, driven through its controls, on small test tables and on the
+// QorvFile.dll the database build makes.
+#include "calendar/Almanac.h"
+#include "calendar/huangdao.h"
+#include "core/RegionalSettings.h"
+#include "data/KnowledgeDb.h"
+#include "tests/data/ScratchFolder.h"
+#include "tests/support/ModalAnswer.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+using orlenvo::testing::AnswerNextBox;
+using orlenvo::testing::ScratchFolder;
+using orlenvo::testing::SeenBox;
+using orlenvo::ui::TFormHuangdao;
+
+namespace {
+
+std::string Quoted(const std::string &text)
+{
+    return "'" + text + "'";
+}
+
+// A QorvFile.dll holding the computed rows of the given days, plus one hand-made row whose
+// fields carry blanks and line breaks around their texts.
+void WriteSmallTable(const ScratchFolder &folder, std::initializer_list<orlenvo::CalendarDate> days)
+{
+    std::string sql = "BEGIN; CREATE TABLE huangdao (gn TEXT NOT NULL PRIMARY KEY, nn TEXT, suici TEXT, tszf TEXT,"
+                      " wuhang TEXT, cong TEXT, pzbj TEXT, jsyq TEXT, yi TEXT, xsyq TEXT, ji TEXT);";
+    for (orlenvo::CalendarDate day : days) {
+        const orlenvo::AlmanacEntry e = orlenvo::AlmanacEntryOf(day);
+        sql += "INSERT INTO huangdao VALUES (" + Quoted(e.gn) + "," + Quoted(e.nn) + "," + Quoted(e.suici) + "," +
+               Quoted(e.tszf) + "," + Quoted(e.wuhang) + "," + Quoted(e.cong) + "," + Quoted(e.pzbj) + "," +
+               Quoted(e.jsyq) + "," + Quoted(e.yi) + "," + Quoted(e.xsyq) + "," + Quoted(e.ji) + ");";
+    }
+    sql += "INSERT INTO huangdao VALUES ('2012-06-01', ' 测试日 ' || char(13,10), char(9) || '岁' || char(13,10),"
+           " ' 胎', '五 ', ' 冲 ', '彭', '吉', '宜', '凶', '  忌 ' || char(10));";
+    sql += "COMMIT;";
+    folder.Sqlite("bin/QorvFile.dll", sql);
+}
+
+}  // namespace
+
+class HuangdaoTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QComboBox *List(QWidget *w, const char *name) { return w->findChild<QComboBox *>(QString::fromLatin1(name)); }
+    static QLabel *Label(QWidget *w, const char *name) { return w->findChild<QLabel *>(QString::fromLatin1(name)); }
+    static QPlainTextEdit *Memo(QWidget *w, const char *name)
+    {
+        return w->findChild<QPlainTextEdit *>(QString::fromLatin1(name));
+    }
+    static QPushButton *Button(QWidget *w, const char *name)
+    {
+        return w->findChild<QPushButton *>(QString::fromLatin1(name));
+    }
+    static QStringList Lines(QPlainTextEdit *memo) { return memo->toPlainText().split(QLatin1Char('\n')); }
+
+    // Types the three parts (empty ones are left alone) and presses "测算".
+    static void Choose(QWidget *w, const QString &year, const QString &month, const QString &day)
+    {
+        const struct { const char *name; const QString &text; } parts[] = {
+            {"SYear", year}, {"SMonth", month}, {"Sday", day}};
+        for (const auto &p : parts) {
+            QComboBox *list = List(w, p.name);
+            list->lineEdit()->clear();
+            QTest::keyClicks(list->lineEdit(), p.text);
+        }
+        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
+    }
+
+    TFormHuangdao *Open()
+    {
+        TFormHuangdao *window = orlenvo::ui::OpenAlmanacWindow(nullptr);
+        (void)QTest::qWaitForWindowExposed(window);
+        return window;
+    }
+
+    void UseSmallTable()
+    {
+        m_folder = std::make_unique<ScratchFolder>();
+        WriteSmallTable(*m_folder, {orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
+                                    orlenvo::EncodeDate(1949, 10, 1), orlenvo::EncodeDate(2050, 12, 31)});
+        orlenvo::OverrideProgramFolder(m_folder->Path("bin").string());
+    }
+
+    std::unique_ptr<ScratchFolder> m_folder;
+
+private slots:
+    void initTestCase()
+    {
+        // As the program's start-up does.
+        orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
+    }
+
+    void cleanup()
+    {
+        orlenvo::OverrideProgramFolder({});
+        orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
+        // Windows only: their drop-down popups are top-level widgets that go with them.
+        QList<QPointer<TFormHuangdao>> windows;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *window = qobject_cast<TFormHuangdao *>(w))
+                windows << window;
+        for (const QPointer<TFormHuangdao> &window : windows)
+            delete window.data();
+        m_folder.reset();
+    }
+
+    void layout()
+    {
+        TFormHuangdao w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("黄道吉日"));
+        QVERIFY(w.isWindow());
+        QVERIFY(w.testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        const struct { const char *name; int first; int count; const char *firstText; const char *lastText; } lists[] = {
+            {"SYear", 2008, 12, "2008", "2019"}, {"SMonth", 1, 12, "01", "12"}, {"Sday", 1, 31, "01", "31"}};
+        for (const auto &l : lists) {
+            QComboBox *list = List(&w, l.name);
+            QVERIFY2(list, l.name);
+            QVERIFY(list->isEditable());
+            QCOMPARE(list->count(), l.count);
+            QCOMPARE(list->itemText(0), QString::fromLatin1(l.firstText));
+            QCOMPARE(list->itemText(l.count - 1), QString::fromLatin1(l.lastText));
+            QCOMPARE(list->currentText(), QString());
+        }
+        QCOMPARE(List(&w, "SMonth")->itemText(8), QStringLiteral("09"));
+        const struct { const char *name; const char *text; } captions[] = {
+            {"Label2", "选择黄历："}, {"Label3", "年"}, {"Label4", "月"}, {"Label5", "日"},
+            {"Label6", "当日统览："}, {"Label1", ""}};
+        for (const auto &c : captions) {
+            QVERIFY2(Label(&w, c.name), c.name);
+            QCOMPARE(Label(&w, c.name)->text(), QString::fromUtf8(c.text));
+        }
+        QVERIFY(Label(&w, "Label1")->font().bold());
+        QCOMPARE(Label(&w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Button(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
+        QCOMPARE(Button(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
+        QCOMPARE(w.findChild<QGroupBox *>(QStringLiteral("GroupBox1"))->title(), QStringLiteral("测算结果："));
+        QCOMPARE(w.findChild<QGroupBox *>(QStringLiteral("GroupBox2"))->title(), QStringLiteral("黄历名词解释："));
+        QCOMPARE(Memo(&w, "Memo1")->toPlainText(), QString());
+        QVERIFY(!Memo(&w, "Memo1")->isReadOnly());
+        QCOMPARE(Memo(&w, "Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+        QPlainTextEdit *glossary = Memo(&w, "Memo2");
+        QVERIFY(glossary->isReadOnly());
+        const QStringList lines = Lines(glossary);
+        QCOMPARE(lines.size(), 34);
+        QCOMPARE(lines.first(), QStringLiteral("嫁娶 ：男娶女嫁，举行结婚大典的吉日 "));
+        QCOMPARE(lines.at(12), QStringLiteral("今社会上多已滥用属阴宅择日时属阴宅须辨别之。 "));
+        QCOMPARE(lines.at(18), QStringLiteral("事(2)新设店铺商行或新厂开幕等事 "));
+        QCOMPARE(lines.last(), QStringLiteral("挂匾 ：指悬挂招牌或各种匾额"));
+    }
+
+    void promptsForEachMissingPartAndAnInvalidDate()
+    {
+        UseSmallTable();
+        TFormHuangdao *w = Open();
+        const struct { const char *y, *m, *d, *message; } cases[] = {
+            {"", "", "", "请选择年!"},       {"2008", "", "", "请选择月!"},
+            {"2008", "02", "", "请选择日!"}, {"2008", "02", "30", "请选择有效的日期!"},
+            {"  ", "01", "05", "请选择年!"},  {"2009", "02", "29", "请选择有效的日期!"},
+            {"2008x", "01", "05", "请选择有效的日期!"}, {"2008#", "01", "05", "请选择有效的日期!"},
+            {"2008", "1'", "05", "请选择有效的日期!"},
+        };
+        for (const auto &c : cases) {
+            SeenBox seen;
+            AnswerNextBox(seen);
+            Choose(w, QString::fromUtf8(c.y), QString::fromUtf8(c.m), QString::fromUtf8(c.d));
+            QTRY_VERIFY(seen.seen);
+            QCOMPARE(seen.title, QStringLiteral("提示"));
+            QCOMPARE(seen.icon, QMessageBox::Information);
+            QCOMPARE(seen.text, QString::fromUtf8(c.message));
+            QCOMPARE(Label(w, "Label1")->text(), QString());
+            QCOMPARE(Memo(w, "Memo1")->toPlainText(), QString());
+        }
+    }
+
+    void foundDayFillsTheDateLineAndSeventeenLines()
+    {
+        UseSmallTable();
+        TFormHuangdao *w = Open();
+        Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
+        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2008-01-05  农历丁亥年冬月廿七 星期六"));
+        const QStringList lines = Lines(Memo(w, "Memo1"));
+        QCOMPARE(lines.size(), 17);
+        QCOMPARE(lines.at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
+        QCOMPARE(lines.at(1), QString());
+        QCOMPARE(lines.at(2), QStringLiteral("每日胎神占方:占门栖 房内东"));
+        QCOMPARE(lines.at(4), QStringLiteral("五行:覆灯火 定执位"));
+        QCOMPARE(lines.at(6), QStringLiteral("冲:冲狗(戊戌)煞南"));
+        QCOMPARE(lines.at(8), QStringLiteral("彭祖百忌:甲不开仓财物耗散 辰不哭泣必主重丧"));
+        QVERIFY(lines.at(10).startsWith(QStringLiteral("吉神宜趋:")));
+        QVERIFY(lines.at(12).startsWith(QStringLiteral("宜:")));
+        QVERIFY(lines.at(14).startsWith(QStringLiteral("凶神宜忌:")));
+        QVERIFY(lines.at(16).startsWith(QStringLiteral("忌:")));
+        QVERIFY(lines.at(16).size() > 2);
+
+        // 29 February of a leap year is a date; 1-digit month and day find the same row, and
+        // the date line shows the text as joined.
+        Choose(w, QStringLiteral("2008"), QStringLiteral("02"), QStringLiteral("29"));
+        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-02-29  农历戊子年")));
+        Choose(w, QStringLiteral("2008"), QStringLiteral("1"), QStringLiteral("5"));
+        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2008-1-5  农历丁亥年冬月廿七 星期六"));
+        QCOMPARE(Lines(Memo(w, "Memo1")).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
+    }
+
+    void fieldsAreTrimmed()
+    {
+        UseSmallTable();
+        TFormHuangdao *w = Open();
+        Choose(w, QStringLiteral(" 2012 "), QStringLiteral("06"), QStringLiteral("01"));
+        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2012-06-01  测试日"));
+        const QStringList lines = Lines(Memo(w, "Memo1"));
+        QCOMPARE(lines.size(), 17);
+        QCOMPARE(lines.at(0), QStringLiteral("岁次:岁"));
+        QCOMPARE(lines.at(16), QStringLiteral("忌:忌"));
+    }
+
+    void yearTypedOutsideTheListIsFound()
+    {
+        UseSmallTable();
+        TFormHuangdao *w = Open();
+        Choose(w, QStringLiteral("1949"), QStringLiteral("10"), QStringLiteral("1"));
+        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("1949-10-1  农历己丑年八月初十 星期六"));
+        QCOMPARE(Lines(Memo(w, "Memo1")).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
+        Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
+        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2050-12-31  农历庚午年")));
+    }
+
+    void missingDayLeavesTheWindowUnchanged()
+    {
+        UseSmallTable();
+        TFormHuangdao *w = Open();
+        Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
+        const QString label = Label(w, "Label1")->text();
+        const QString memo = Memo(w, "Memo1")->toPlainText();
+        QVERIFY(!memo.isEmpty());
+        for (const char *year : {"2008", "1800", "08"}) {  // 1 March 2008; a year before the table; 2-digit year
+            SeenBox seen;
+            AnswerNextBox(seen, 300);
+            Choose(w, QString::fromLatin1(year), QStringLiteral("03"), QStringLiteral("01"));
+            QTest::qWait(400);
+            QVERIFY2(!seen.seen, year);
+            QCOMPARE(Label(w, "Label1")->text(), label);
+            QCOMPARE(Memo(w, "Memo1")->toPlainText(), memo);
+        }
+    }
+
+    void dateCheckReadsTheShortDateFormat()
+    {
+        UseSmallTable();
+        TFormHuangdao *w = Open();
+        orlenvo::RegionalSettings().Write(orlenvo::LocaleItem::ShortDate, "dd.MM.yyyy");
+        SeenBox seen;
+        AnswerNextBox(seen);
+        Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
+        QTRY_VERIFY(seen.seen);
+        QCOMPARE(seen.text, QStringLiteral("请选择有效的日期!"));
+        orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
+        Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
+        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  ")));
+    }
+
+    void missingDatabaseShowsTheErrorBox()
+    {
+        m_folder = std::make_unique<ScratchFolder>();
+        std::filesystem::create_directories(m_folder->Path("bin"));
+        orlenvo::OverrideProgramFolder(m_folder->Path("bin").string());
+        TFormHuangdao *w = Open();  // opening needs no database
+        for (int run = 0; run < 2; ++run) {
+            SeenBox seen;
+            AnswerNextBox(seen);
+            Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
+            QTRY_VERIFY(seen.seen);
+            QCOMPARE(seen.icon, QMessageBox::Critical);
+            QVERIFY(!seen.text.isEmpty());
+            QCOMPARE(Label(w, "Label1")->text(), QString());
+            QVERIFY(w->isVisible());
+        }
+        QVERIFY(!std::filesystem::exists(m_folder->Path("bin/QorvFile.dll")));  // never created
+    }
+
+    void opensWithoutBlockingAndReleasesItselfOnClose()
+    {
+        QWidget owner;
+        TFormHuangdao *first = orlenvo::ui::OpenAlmanacWindow(&owner);
+        TFormHuangdao *second = orlenvo::ui::OpenAlmanacWindow(&owner);
+        QVERIFY(first != second);
+        QVERIFY(first->isVisible() && second->isVisible());
+        QVERIFY(first->isWindow());
+        QVERIFY(!first->isModal());
+        QPointer<TFormHuangdao> guard(first);
+        QTest::mouseClick(Button(first, "RzBitBtn2"), Qt::LeftButton);
+        QTRY_VERIFY(guard.isNull());
+        QVERIFY(second->isVisible());
+    }
+
+    // The database the build makes holds every day of 1901-2050.
+    void builtDatabaseHoldsEveryDay()
+    {
+        const std::filesystem::path built = std::filesystem::path(ORLENVO_BIN_DIR) / "QorvFile.dll";
+        QVERIFY2(std::filesystem::exists(built), "the database build runs before the tests");
+        orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR);
+        TFormHuangdao *w = Open();
+        Choose(w, QStringLiteral("1901"), QStringLiteral("01"), QStringLiteral("01"));
+        QCOMPARE(Label(w, "Label1")->text(), QString::fromStdString("1901-01-01  " +
+                 orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(1901, 1, 1)).nn));
+        Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
+        const orlenvo::AlmanacEntry last = orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(2050, 12, 31));
+        QCOMPARE(Lines(Memo(w, "Memo1")).at(16), QString::fromStdString("忌:" + last.ji));
+        Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
+        QCOMPARE(Lines(Memo(w, "Memo1")).at(4), QStringLiteral("五行:覆灯火 定执位"));
+    }
+};
+
+ORLENVO_QTEST_MAIN(HuangdaoTest)
+#include "HuangdaoTest.moc"
