@@ -25,7 +25,7 @@ namespace orlenvo::ui {
 namespace {
 
 constexpr int kClientWidth = 560;
-constexpr int kClientHeight = 544;
+constexpr int kClientHeight = 572;
 
 // clang-format off
 
@@ -158,13 +158,13 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
 
     GroupBox1 = new QGroupBox(QStringLiteral("测算结果："), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 78, 544, 252);
-    Memo1 = MakeMemo(GroupBox1, QStringLiteral("Memo1"), QRect(8, 20, 528, 224));
+    GroupBox1->setGeometry(8, 78, 544, 270);
+    Memo1 = MakeMemo(GroupBox1, QStringLiteral("Memo1"), QRect(8, 20, 528, 242));
 
     GroupBox2 = new QGroupBox(QStringLiteral("黄历名词解释："), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(8, 338, 544, 198);
-    Memo2 = MakeMemo(GroupBox2, QStringLiteral("Memo2"), QRect(8, 20, 528, 170));
+    GroupBox2->setGeometry(8, 356, 544, 208);
+    Memo2 = MakeMemo(GroupBox2, QStringLiteral("Memo2"), QRect(8, 20, 528, 180));
     Memo2->setReadOnly(true);
     QStringList glossary;
     for (const char *line : kGlossary)

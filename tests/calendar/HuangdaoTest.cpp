@@ -327,6 +327,24 @@ private slots:
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
         QCOMPARE(Lines(Memo(w, "Memo1")).at(4), QStringLiteral("五行:覆灯火 定执位"));
     }
+
+    // The window after looking up 5 January 2008 in the built database; saved as a PNG when
+    // ORLENVO_SCREENSHOT names a file (scripts/screenshot-almanac.sh).
+    void screenshotAfterLookup()
+    {
+        orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR);
+        TFormHuangdao *w = Open();
+        List(w, "SYear")->setCurrentIndex(0);
+        List(w, "SMonth")->setCurrentIndex(0);
+        List(w, "Sday")->setCurrentIndex(4);
+        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
+        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  农历丁亥年冬月廿七")));
+        const QImage image = w->grab().toImage();
+        QCOMPARE(image.size(), w->size());
+        const QByteArray out = qgetenv("ORLENVO_SCREENSHOT");
+        if (!out.isEmpty())
+            QVERIFY(image.save(QString::fromLocal8Bit(out)));
+    }
 };
 
 ORLENVO_QTEST_MAIN(HuangdaoTest)
