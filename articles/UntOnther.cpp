@@ -170,8 +170,10 @@ TFormOnther::TFormOnther(QWidget *parent)
     RzLabel1 = new QLabel(panel);
     RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
     RzLabel1->setWordWrap(true);
-    RzLabel1->setAttribute(Qt::WA_TranslucentBackground);
-    RzLabel1->setStyleSheet(QStringLiteral("color: navy; background: transparent;"));
+    RzLabel1->setAutoFillBackground(false);
+    QPalette labelPalette = RzLabel1->palette();
+    labelPalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    RzLabel1->setPalette(labelPalette);
     QString note = OmenNoteText();
     note.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     RzLabel1->setText(note.trimmed());

@@ -10,6 +10,8 @@ import os
 import shutil
 import sys
 
+sys.dont_write_bytecode = True
+
 from draw import page
 
 HERE = os.path.dirname(os.path.abspath(__file__))

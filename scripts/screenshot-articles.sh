@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# A picture-article page (客厅招财布局), an omen window (眼跳测吉凶) and the gender chart window:
+# docs/screenshots/picture-article.png, omen.png and chart.png, grabbed offscreen by the window
+# tests from the windows' clients.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD="${BUILD:-build}"
+cmake --build "$BUILD" --target picture_article_test omen_window_test chart_window_test knowledge_databases >/dev/null
+mkdir -p docs/screenshots
+export QT_QPA_PLATFORM=offscreen ORLENVO_SCREENSHOT_DIR="$PWD/docs/screenshots"
+"$BUILD/bin/picture_article_test" screenshot >/dev/null
+"$BUILD/bin/omen_window_test" screenshot >/dev/null
+"$BUILD/bin/chart_window_test" screenshot >/dev/null
+echo "wrote docs/screenshots/picture-article.png docs/screenshots/omen.png docs/screenshots/chart.png"

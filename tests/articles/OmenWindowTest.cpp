@@ -1,0 +1,276 @@
+// The omen window: the seven pages as the commands open them, the note under every page.
+#include "app/CommandTable.h"
+#include "articles/UntOnther.h"
+#include "tests/support/ModalAnswer.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <vector>
+
+using orlenvo::articles::OpenOmenWindow;
+using orlenvo::articles::TFormOnther;
+
+namespace {
+
+// The page texts, line by line, as the readings are written down.
+// clang-format off
+const std::vector<std::vector<const char *>> kExpectedPages = {
+    // page 0
+    {
+        "凌晨1 点-凌晨3点 有人思念你、有客人前来相求事情。",
+        "凌晨3 点-凌晨5点 有人前来相约食饭。",
+        "早上5 点-早上7点 有财运到来或有人找你询问事情。",
+        "早上 7点-早上9点 有人请食饭、大喜之事将发生。",
+        "早上9点-中午11点 有朋友将前来求财。",
+        "中午11点-下午1点 有贵客到来，你会为远方来宾举行宴会。",
+        "下午 1点-下午3点 有人请食饭，吉利之事将会降临你身。",
+        "下午 3点-下午5点 小心饮食。",
+        "下午 5点-晚上7点 有异性前来相求、询问事情。",
+        "晚上 7点-晚上9点 你会思念一位异性、希望和好如初。",
+        "晚上9点-晚上11点 有惊无险，虚惊一场。",
+        "晚上11点-凌晨1点 有人欢朋宴客。",
+    },
+    // page 1
+    {
+        "子时：主有喜事，右主得财。  午时：主有亲来，想见大吉。",
+        "丑时；主有烦恼，忧悉子事。  未时：主有镅讼，口舌是非。",
+        "寅时：主有远客，来聚会吉。  申时：主有贵人，会道想见。",
+        "卯时：主有饮食，及友人来。  酉时：主有远人，相会大吉。",
+        "辰时：主有远客，喜事相逢。  戌时：主有酒食，自送来事。",
+        "巳时：主有要事，人相大吉。  亥时：主有官非，口舌之事。",
+    },
+    // page 2
+    {
+        "子时：主有女子，右喜事至。 午时：主有饮食，及喜事至。",
+        "丑时；主有恶事，临门大凶。 未时：主有女人，思念大吉。",
+        "寅时：主有远客，饮食大吉。 申时：主有贵人，会道想见。",
+        "卯时：主有饮食，及友人来。 酉时：主有大喜，之信至吉。",
+        "辰时：主有成客，喜事大吉。 戌时：主有贵人，即至大吉。",
+        "巳时：主有女思，及喜事至。 亥时：主有丧服，及恶梦凶。",
+    },
+    // page 3
+    {
+        "子时：主夫之人，时争闹画。 午时：主有酒食，宴会事吉。",
+        "丑时；主心中有，忧疑之事。 未时：主妻外心，有破财喜。",
+        "寅时：主失得财，帛大吉利。 申时：主家宅内，小口事凶。",
+        "卯时：主失雄心，得财利来。 酉时：主加官禄，有得财吉。",
+        "辰时：主有财喜，大事通吉。 戌时：主有口舌，招灾事凶。",
+        "巳时：主亲人来，及有信至。 亥时：主有官司，词讼随后。",
+    },
+    // page 4
+    {
+        "子时：左有贵人，右有饮食。午时：左主饮食，右有凶事。",
+        "丑时：左有忧人，右有人恩。未时：左主吉昌，右有中喜。",
+        "寅时：左远人来，右若事至。申时：左有损财，右有女思。",
+        "卯时：左贵客来，右平安进。酉时：左有客来，右远客至。",
+        "辰时：左远客来，右主损害。戌时：左有客至，右主聚会。",
+        "巳时：左有饮食，右有凶恶。亥时：左主客至，右主官非。",
+    },
+    // page 5
+    {
+        "子时：主有僧道来商量事 。午时：主有饮食，喜事来吉。",
+        "丑时：主有喜事，临身夺吉。未时：主有客至，相求之事。",
+        "寅时：主有饮食，相会大吉。申时：主有喜享，酒食宴乐。",
+        "卯时：主有远人，来相见吉。酉时：主有人来，言婚姻事。",
+        "辰时：主有财喜，大通达吉，戌时：主有镅讼，口舌之事。",
+        "已时：主有财物，之事不利。亥时：主有官非，词讼之事。",
+    },
+    // page 6
+    {
+        "子时：左主女思，右主失财。丑时：左主口舌，右主争讼。",
+        "寅时：左主失财，右主心急。未时：左主饮食，右主人来。",
+        "卯时：左主饮食，右主室至。申时：左主行人，右主喜事。",
+        "辰时：左主远行，右主室至。酉时：左主失财，右主大吉。",
+        "巳时：左主凶事，右主大吉。戌时：左主饮食，右主客至。",
+        "午时：左主远信，右主亲来。亥时：左主大吉，右主饮食。",
+    },
+};
+// clang-format on
+
+const char *const kExpectedNote[] = {
+    "说明：",
+    "   子时为23点-1点 丑时为1点-3点 寅时为3点-5点 卯时为5点-7点",
+    "   辰时为7点-9点 巳时为9点-11点 午时11点-13点 未时13点-15点",
+    "   申时15点-17点 酉时17点-19点 戌时19点-21点 亥时为21点-23点",
+};
+
+struct OmenCommand {
+    const char *menu;
+    const char *title;
+    int page;
+};
+
+const OmenCommand kCommands[] = {
+    {"打喷嚏占卜", "打喷嚏占卜吉凶", 0}, {"面热测占卜", "面热测吉凶", 1}, {"心惊测占卜", "心惊测吉凶", 2},
+    {"犬吠测占卜", "犬吠测吉凶", 3},     {"眼跳测占卜", "眼跳测吉凶", 4}, {"耳热测占卜", "耳热测吉凶", 5},
+    {"耳鸣测占卜", "耳鸣测吉凶", 6},
+};
+
+QString ExpectedText(int page)
+{
+    QStringList lines;
+    for (const char *line : kExpectedPages[static_cast<std::size_t>(page)])
+        lines.append(QString::fromUtf8(line));
+    return lines.join(QStringLiteral("\n\n"));
+}
+
+QList<TFormOnther *> OpenWindows()
+{
+    QList<TFormOnther *> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *omen = qobject_cast<TFormOnther *>(w); omen && omen->isVisible())
+            windows.append(omen);
+    return windows;
+}
+
+// Runs the command of the menu whose caption is `menu` as the program's menu does.
+void Choose(const char *menu)
+{
+    for (const orlenvo::CommandRow &row : orlenvo::CommandTable()) {
+        if (std::string_view(row.caption) != menu)
+            continue;
+        const orlenvo::CommandAction action = orlenvo::ActionOf(row);
+        QCOMPARE(action.kind, orlenvo::ActionKind::Omen);
+        OpenOmenWindow(QString::fromStdString(action.text), action.number, nullptr);
+        return;
+    }
+    QFAIL(menu);
+}
+
+QPlainTextEdit *ShownMemo(TFormOnther *window)
+{
+    auto *pages = window->findChild<QTabWidget *>(QStringLiteral("RzPageControl1"));
+    return pages->currentWidget()->findChild<QPlainTextEdit *>();
+}
+
+}  // namespace
+
+class OmenWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        for (TFormOnther *w : OpenWindows())
+            w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void everyCommandOpensItsPage_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 7; ++i)
+            QTest::newRow(kCommands[i].menu) << i;
+    }
+
+    void everyCommandOpensItsPage()
+    {
+        QFETCH(int, index);
+        const OmenCommand &command = kCommands[index];
+        Choose(command.menu);
+        const QList<TFormOnther *> open = OpenWindows();
+        QCOMPARE(open.size(), 1);
+        TFormOnther *window = open.first();
+        QCOMPARE(window->windowTitle(), QString::fromUtf8(command.title));
+        QCOMPARE(window->activePage(), command.page);
+        QPlainTextEdit *memo = ShownMemo(window);
+        QCOMPARE(memo->toPlainText(), ExpectedText(command.page));
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    }
+
+    void allSevenPagesHoldTheirTexts()
+    {
+        TFormOnther window;
+        auto *pages = window.findChild<QTabWidget *>(QStringLiteral("RzPageControl1"));
+        QCOMPARE(pages->count(), 7);
+        for (int page = 0; page < 7; ++page) {
+            QCOMPARE(pages->widget(page)->objectName(), QStringLiteral("TabSheet%1").arg(page + 1));
+            QCOMPARE(pages->widget(page)->findChild<QPlainTextEdit *>()->toPlainText(), ExpectedText(page));
+        }
+    }
+
+    void eyeTwitchOpensPageFour()
+    {
+        Choose("眼跳测占卜");
+        TFormOnther *window = OpenWindows().first();
+        QCOMPARE(window->windowTitle(), QStringLiteral("眼跳测吉凶"));
+        QCOMPARE(window->activePage(), 4);
+        QVERIFY(ShownMemo(window)->toPlainText().startsWith(QStringLiteral("子时：左有贵人")));
+    }
+
+    void sameCommandTwiceGivesTwoWindows()
+    {
+        Choose("耳鸣测占卜");
+        Choose("耳鸣测占卜");
+        QList<TFormOnther *> open = OpenWindows();
+        QCOMPARE(open.size(), 2);
+        QPointer<TFormOnther> closed = open.first();
+        closed->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+        open = OpenWindows();
+        QCOMPARE(open.size(), 1);
+        QCOMPARE(open.first()->windowTitle(), QStringLiteral("耳鸣测吉凶"));
+        QCOMPARE(open.first()->activePage(), 6);
+    }
+
+    void noteUnderEveryPage()
+    {
+        QStringList note;
+        for (const char *line : kExpectedNote)
+            note.append(QString::fromUtf8(line));
+        QCOMPARE(orlenvo::articles::OmenNoteText(), note.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        for (int page = 0; page < 7; ++page) {
+            auto *window = new TFormOnther;
+            window->setActivePage(page);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            auto *label = window->findChild<QLabel *>(QStringLiteral("RzLabel1"));
+            auto *pages = window->findChild<QTabWidget *>(QStringLiteral("RzPageControl1"));
+            QVERIFY(label->isVisible());
+            QCOMPARE(label->text().split(QLatin1Char('\n')), note);
+            QVERIFY(label->wordWrap());
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+            QVERIFY(label->geometry().top() >= pages->geometry().bottom());
+            // All four lines fit inside the window.
+            QVERIFY(label->mapTo(window, QPoint(0, label->heightForWidth(label->width()))).y() <= window->height());
+            window->close();
+        }
+    }
+
+    void windowShape()
+    {
+        TFormOnther window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(382, 258));
+        QVERIFY(window.testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!window.findChild<QTabWidget *>(QStringLiteral("RzPageControl1"))->tabBar()->isVisible());
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+
+    // With ORLENVO_SCREENSHOT_DIR set, the eye-twitch window is saved as omen.png.
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("ORLENVO_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("ORLENVO_SCREENSHOT_DIR not set");
+        Choose("眼跳测占卜");
+        TFormOnther *window = OpenWindows().first();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->grab().save(dir + QStringLiteral("/omen.png")));
+    }
+};
+
+ORLENVO_QTEST_MAIN(OmenWindowTest)
+#include "OmenWindowTest.moc"
