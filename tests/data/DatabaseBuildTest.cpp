@@ -144,7 +144,7 @@ TEST(BuiltDatabases, NoterHoldsTheTwentyTwoArticles)
         ASSERT_TRUE(articles.contains(id)) << id;
         EXPECT_EQ(articles[id].first, title) << id;
         const std::string &body = articles[id].second;
-        EXPECT_GE(VisibleCharacters(body), 100u) << id;
+        EXPECT_GE(VisibleCharacters(body), 80u) << id;
         if (id[0] == 'c') {
             EXPECT_GE(VisibleCharacters(body), 600u) << id;
             EXPECT_LE(VisibleCharacters(body), 1500u) << id;
