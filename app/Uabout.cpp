@@ -66,9 +66,9 @@ QPixmap AboutPicture(QSize size)
     dark.arcTo(QRectF(c.x() - r / 2, c.y() - r, r, r), 270, 180);
     p.setBrush(QColor(20, 20, 20));
     p.drawPath(dark);
-    p.drawEllipse(QPointF(c.x(), c.y() - r / 2), r / 7, r / 7);
-    p.setBrush(Qt::white);
     p.drawEllipse(QPointF(c.x(), c.y() + r / 2), r / 7, r / 7);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(c.x(), c.y() - r / 2), r / 7, r / 7);
 
     p.setPen(QColor(236, 200, 110));
     p.setFont(ui::DesignFont(QStringLiteral("Arial Black"), 13));
