@@ -155,9 +155,10 @@ void ServiceTest::aboutWindow()
         // Every line fits the window.
         QVERIFY2(line->x() + line->fontMetrics().horizontalAdvance(line->text()) <= 321, qPrintable(line->text()));
     }
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QVERIFY(orlenvo::testing::SaveScreenshot(&about, "about"));
+    TAbout program;  // with the maker's own details
+    program.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program));
+    QVERIFY(orlenvo::testing::SaveScreenshot(&program, "about"));
 }
 
 void ServiceTest::customerServiceWindow()

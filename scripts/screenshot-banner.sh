@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The main window with a banner page over its strip, the About, customer-service and exit-prompt
+# windows: docs/screenshots/main-banner.png, about.png, service.png and exit.png, grabbed by the
+# window tests (offscreen). The banner page comes from the test's own server on 127.0.0.1.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD="${BUILD:-build}"
+cmake --build "$BUILD" --target banner_main_window_test service_test exit_test >/dev/null
+export QT_QPA_PLATFORM=offscreen ORLENVO_SCREENSHOT_DIR="$PWD/docs/screenshots"
+"$BUILD/bin/banner_main_window_test" bannerRotatesOverTheStrip >/dev/null
+"$BUILD/bin/service_test" aboutWindow customerServiceWindow >/dev/null
+"$BUILD/bin/exit_test" promptLayout >/dev/null
+echo "wrote docs/screenshots/main-banner.png docs/screenshots/about.png docs/screenshots/service.png docs/screenshots/exit.png"
