@@ -256,6 +256,7 @@ std::optional<QString> LoadArticle(const std::string &id, QPlainTextEdit *memo)
         return QStringLiteral("算命");
     }
     memo->appendPlainText(ui::FromUtf8(Trim(query.Field(1))));
+    memo->moveCursor(QTextCursor::Start);  // the reader starts at the top
     return ui::FromUtf8(Trim(query.Field(0)));
 }
 

@@ -39,17 +39,17 @@ TFrm_SJcs::TFrm_SJcs(QWidget *parent) : QDialog(parent)
 
     RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
     RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
-    RzGroupBox1->setGeometry(8, 66, 421, 178);
+    RzGroupBox1->setGeometry(6, 66, 425, 178);
     RzLabel5 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel5"), QStringLiteral("手机号码是："), QRect(8, 24, 72, 16));
     RzLabel4 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel4"), QStringLiteral("状态："), QRect(8, 46, 72, 16));
     RzLabel6 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel6"), QStringLiteral("吉凶："), QRect(8, 68, 72, 16));
     RzLabel7 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel7"), QStringLiteral("具体表现："), QRect(8, 90, 72, 16));
-    RzLabel11 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel11"), QString(), QRect(78, 24, 202, 16));
-    RzLabel10 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel10"), QString(), QRect(78, 46, 290, 16));
-    RzLabel9 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel9"), QString(), QRect(78, 68, 98, 16));
+    RzLabel11 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel11"), QString(), QRect(84, 24, 202, 16));
+    RzLabel10 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel10"), QString(), QRect(84, 46, 290, 16));
+    RzLabel9 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel9"), QString(), QRect(84, 68, 98, 16));
     RzLabel9->setFont(SongTi(8));
     SetTextColor(RzLabel9, QColor(255, 0, 0));
-    RzLabel8 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel8"), QString(), QRect(78, 90, 337, 83));
+    RzLabel8 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel8"), QString(), QRect(84, 90, 337, 83));
     RzLabel8->setWordWrap(true);
     RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

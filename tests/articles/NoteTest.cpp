@@ -158,6 +158,8 @@ private slots:
         for (TFrmNote *w : windows) {
             QCOMPARE(w->windowTitle(), QStringLiteral("孝经"));
             QVERIFY(w->Memo()->toPlainText().startsWith(QStringLiteral("开宗明义章第一")));
+            QCOMPARE(w->Memo()->textCursor().position(), 0);
+            QCOMPARE(w->Memo()->verticalScrollBar()->value(), 0);
         }
         windows[0]->close();
         QTRY_COMPARE(OpenWindows().size(), 1);
@@ -322,6 +324,18 @@ private slots:
         QTemporaryDir dir;
         const QString info = Run(QStringLiteral("pdfinfo"), {PrintToPdf(*first, dir.filePath(QStringLiteral("a4.pdf")))});
         QVERIFY2(info.contains(QStringLiteral("595 x 842 pts (A4)")), qPrintable(info));
+    }
+
+    // With ORLENVO_SCREENSHOT_DIR set, the window of 孝经 is saved as article.png.
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("ORLENVO_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("ORLENVO_SCREENSHOT_DIR not set");
+        OpenArticle("b5", nullptr);
+        TFrmNote *w = OpenWindows().value(0);
+        QVERIFY(w);
+        QVERIFY(w->grab().save(dir + QStringLiteral("/article.png")));
     }
 
     void closeDestroysTheWindow()

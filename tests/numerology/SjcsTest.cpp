@@ -282,6 +282,19 @@ private slots:
         QVERIFY(!seen.seen);
     }
 
+    // With ORLENVO_SCREENSHOT_DIR set, the window after a reading is saved as mobile.png.
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("ORLENVO_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("ORLENVO_SCREENSHOT_DIR not set");
+        TFrm_SJcs *w = Open();
+        QTest::keyClicks(Entry(w), QStringLiteral("13812345678"));
+        QTest::keyClick(Entry(w), Qt::Key_Return);
+        QVERIFY(!Row(w, "RzLabel10")->text().isEmpty());
+        QVERIFY(w->grab().save(dir + QStringLiteral("/mobile.png")));
+    }
+
     void closeReleasesTheWindow()
     {
         QPointer<TFrm_SJcs> w = Open();
