@@ -145,17 +145,26 @@ std::string ConnectionStringFor(std::string_view file)
 
 std::string DataSourcePath(std::string_view connectionString)
 {
+    // Items are "key=value" separated by ";". A folder name may itself hold ";": an item
+    // without "=" continues the value before it.
+    std::vector<std::string> items;
     std::string_view rest = connectionString;
-    while (!rest.empty()) {
+    for (;;) {
         const auto semicolon = rest.find(';');
-        std::string_view item = rest.substr(0, semicolon);
-        rest = semicolon == std::string_view::npos ? std::string_view() : rest.substr(semicolon + 1);
+        const std::string_view item = rest.substr(0, semicolon);
+        if (!item.empty() && item.find('=') == std::string_view::npos && !items.empty())
+            items.back() += ";" + std::string(item);
+        else
+            items.emplace_back(item);
+        if (semicolon == std::string_view::npos)
+            break;
+        rest.remove_prefix(semicolon + 1);
+    }
+    for (const std::string &item : items) {
         const auto equals = item.find('=');
-        if (equals == std::string_view::npos)
+        if (equals == std::string::npos || !EqualsNoCase(Trim(item.substr(0, equals)), "Data Source"))
             continue;
-        if (!EqualsNoCase(Trim(item.substr(0, equals)), "Data Source"))
-            continue;
-        std::string value = Trim(item.substr(equals + 1));
+        std::string value = Trim(std::string_view(item).substr(equals + 1));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
         std::string path;
@@ -166,9 +175,8 @@ std::string DataSourcePath(std::string_view connectionString)
                 continue;
             path += c;
         }
-        if (path.empty())
-            break;
-        return path;
+        if (!path.empty())
+            return path;
     }
     throw DbError("The connection string names no data source.");
 }

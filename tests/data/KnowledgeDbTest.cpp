@@ -43,6 +43,7 @@ TEST(DataSourcePath, ReadsBackslashesAndDoubledSeparatorsAsOne)
         {"data source = /a//b///c.dll ", "/a/b/c.dll"},
         {"Data Source=\"/with space/x.dll\"", "/with space/x.dll"},
         {"Data Source=/x.dll", "/x.dll"},
+        {"Provider=P;Data Source=/a;b/c;d/\\dream.dll;Persist Security Info=True", "/a;b/c;d/dream.dll"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(DataSourcePath(c.connection), c.path) << c.connection;

@@ -265,7 +265,7 @@ TEST(QueryBadFiles, MissingFileNamesThePath)
 TEST(QueryPaths, FolderNamesNeedNoEscaping)
 {
     ScratchFolder f;
-    const std::string odd = "bin #1 ?x=%20&y 风水";
+    const std::string odd = "bin #1 ?x=%20&y;z 风水";
     f.Sqlite(odd + "/dream.dll", "CREATE TABLE shouji (num TEXT, title TEXT, jx TEXT, content TEXT);"
                                  "INSERT INTO shouji VALUES ('5', 't', 'j', 'c');");
     OverrideProgramFolder(f.Path(odd).string());
