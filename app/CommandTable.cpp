@@ -463,7 +463,7 @@ const CommandRow kRows[] = {
     {3, "杨公风水的介绍", false, false, K::None},
     {3, "论龙点穴", false, false, K::None},
     {3, "六十年二十四山吉凶神定局", false, false, K::None},
-    {3, "风水理气盘[图]", false, false, K::None},
+    {3, "风水理气盘[图]", false, false, K::Picture, "", 19},  // carries 19 as the others carry theirs
     {2, "玄空风水", false, false, K::Submenu},
     {3, "玄空飞星学理", false, false, K::None},
     {3, "玄空飞星风水", false, false, K::None},

@@ -36,6 +36,29 @@ QDialog *AppDispatcher::ModalWindow(const std::string &className) const
     return it == modal_.end() ? nullptr : it->second.data();
 }
 
+bool AppDispatcher::Resolves(const CommandAction &action) const
+{
+    switch (action.kind) {
+    case ActionKind::Submenu:
+    case ActionKind::None:
+        return false;
+    case ActionKind::Article:
+        return static_cast<bool>(openArticle);
+    case ActionKind::Picture:
+        return static_cast<bool>(openPictureArticle);
+    case ActionKind::Omen:
+        return static_cast<bool>(openOmenWindow);
+    case ActionKind::ModalWindow:
+        return factories_.count(action.text) > 0;
+    case ActionKind::AlmanacWindow:
+        return static_cast<bool>(createAlmanacWindow);
+    case ActionKind::EndProgram:
+        return static_cast<bool>(endProgram);
+    default:
+        return true;
+    }
+}
+
 void AppDispatcher::OpenModal(const std::string &className)
 {
     const auto factory = factories_.find(className);

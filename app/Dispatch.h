@@ -42,6 +42,9 @@ public:
     void RegisterModalWindow(const std::string &className, WindowFactory create);
     QDialog *ModalWindow(const std::string &className) const;
 
+    // Whether the action reaches an operation (a command without action reaches none).
+    bool Resolves(const CommandAction &action) const;
+
     // Operations of the non-blocking windows and the service commands.
     std::function<void(const std::string &id, QWidget *parent)> openArticle;
     std::function<void(int number, const QString &caption, QWidget *parent)> openPictureArticle;

@@ -2,6 +2,7 @@
 #include "app/Dispatch.h"
 
 #include "articles/ImageInfo.h"
+#include "articles/UntNote.h"
 #include "articles/UntOnther.h"
 #include "articles/Untabt.h"
 #include "calendar/DateWin.h"
@@ -32,6 +33,7 @@ void RegisterProgramOperations(AppDispatcher &dispatcher)
     dispatcher.RegisterModalWindow("TFrm_NanNv", Make<articles::TFrm_NanNv>());
     dispatcher.RegisterModalWindow("TFRM_Date", Make<ui::TFRM_Date>());
     dispatcher.createAlmanacWindow = [](QWidget *parent) -> QWidget * { return ui::OpenAlmanacWindow(parent); };
+    dispatcher.openArticle = articles::OpenArticle;
     dispatcher.openPictureArticle = articles::OpenPictureArticle;
     dispatcher.openOmenWindow = articles::OpenOmenWindow;
 }

@@ -22,7 +22,7 @@ using orlenvo::testing::MemoryStartPage;
 
 namespace {
 
-const QString kDirectory = QStringLiteral("http://www.example.net/");
+const QString kDirectory = QStringLiteral("http://www.wangzhi.example/");
 
 template <typename T>
 T *Control(QWidget *window, const char *name)

@@ -1,6 +1,8 @@
 // The main window through its controls: layout, the whole menu, dispatch of every command,
 // the modal-window pattern, the information message and the general error box.
 #include "app/Dispatch.h"
+#include "app/Links.h"
+#include "app/StartPage.h"
 #include "app/MenuBar.h"
 #include "app/Unt_Main.h"
 #include "core/Text.h"
@@ -28,6 +30,30 @@ public:
     std::vector<CommandAction> seen;
     void Run(const CommandAction &action) override { seen.push_back(action); }
 };
+
+class RecordingLinks final : public Links {
+public:
+    QList<QUrl> opened;
+    void Open(const QUrl &url) override { opened.append(url); }
+};
+
+class MemoryStartPage final : public StartPageStore {
+public:
+    QString ReadStartPage() override { return {}; }
+    void WriteStartPage(const QString &) override {}
+};
+
+// No server (the banner fetches nothing), links recorded, start page in memory.
+ServiceEnvironment Offline()
+{
+    static RecordingLinks links;
+    static MemoryStartPage startPage;
+    ServiceEnvironment env;
+    env.maker.server = QUrl();
+    env.links = &links;
+    env.startPage = &startPage;
+    return env;
+}
 
 // Every command action of a menu, depth-first, with its separator count.
 void Walk(QMenu *menu, std::vector<QAction *> &commands, int &separators, int &icons)
@@ -78,7 +104,7 @@ private slots:
     void layoutOfTheRegions()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d);
+        TFrmmain w(&d, nullptr, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Orlenvo"));
@@ -117,7 +143,7 @@ private slots:
     void menuHoldsTheWholeTree()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d);
+        TFrmmain w(&d, nullptr, Offline());
         int separators = 0, icons = 0;
         const auto commands = AllCommands(w, &separators, &icons);
         QCOMPARE(int(w.menu()->Menus().size()), 12);
@@ -141,7 +167,7 @@ private slots:
     void menuWrapsWhenTheWindowIsNarrow()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d);
+        TFrmmain w(&d, nullptr, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.menu()->RowCount(), 1);
@@ -165,13 +191,14 @@ private slots:
             const char *caption;
             CommandAction action;
         };
-        // The 66 acting commands, written from the design's lists.
+        // The 66 acting commands of the design's lists, and "风水理气盘[图]", which carries
+        // picture article 19 like the other picture commands carry theirs.
         auto pic = [](const char *caption, int n) { return Expected{caption, {K::Picture, caption, n}}; };
         auto art = [](const char *caption, const char *id) { return Expected{caption, {K::Article, id}}; };
         const std::vector<Expected> expected = {
             {"退出软件", {K::EndProgram}},
             pic("家居风水十二招[图]", 17), pic("6大吉利风水家饰[图]", 21),
-            art("风水常识", "c1"), art("选房风水", "c2"),
+            art("风水常识", "c1"), art("选房风水", "c2"), pic("风水理气盘[图]", 19),
             pic("财神摆放指南 [图]", 8), pic("家居风水开运方法 [图]", 7), pic("居家好风水的15件宝贝 [图]", 16),
             pic("除夕家居风水摆设与新年运 [图]", 13), pic("家居装饰吉祥物的悬挂方法 [图]", 15),
             pic("客厅招财布局 [图]", 11), pic("如何选择吉祥物增财旺运[图]", 18), pic("居家风水15件宝添财运 [图]", 16),
@@ -199,10 +226,10 @@ private slots:
             {"Orlenvo 起名宝典", {K::ProductPage}},
             {"公司主页", {K::HomePage}}, {"关于系统", {K::About}}, {"软件升级", {K::UpgradeNote}},
         };
-        QCOMPARE(int(expected.size()), 66);
+        QCOMPARE(int(expected.size()), 67);
 
         RecordingDispatcher d;
-        TFrmmain w(&d);
+        TFrmmain w(&d, nullptr, Offline());
         std::vector<std::pair<QString, CommandAction>> acted;
         for (QAction *a : AllCommands(w)) {
             d.seen.clear();
@@ -211,17 +238,33 @@ private slots:
             if (d.seen.front().kind != K::None)
                 acted.emplace_back(a->text(), d.seen.front());
         }
-        QCOMPARE(int(acted.size()), 66);
+        QCOMPARE(int(acted.size()), 67);
         for (std::size_t i = 0; i < expected.size(); ++i) {
             QCOMPARE(acted[i].first, QString::fromUtf8(expected[i].caption));
             QVERIFY2(acted[i].second == expected[i].action, expected[i].caption);
         }
     }
 
+    void everyActingCommandResolvesInTheProgram()
+    {
+        QWidget owner;
+        AppDispatcher d(&owner);
+        d.services = Offline();
+        RegisterProgramOperations(d);
+        int acting = 0;
+        for (const CommandRow &row : CommandTable()) {
+            if (row.kind == ActionKind::Submenu || row.kind == ActionKind::None)
+                continue;
+            ++acting;
+            QVERIFY2(d.Resolves(ActionOf(row)), row.caption);
+        }
+        QCOMPARE(acting, 67);
+    }
+
     void bottomAndStatusBarReachTheirOperations()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d);
+        TFrmmain w(&d, nullptr, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzButton3")), Qt::LeftButton);
@@ -235,7 +278,7 @@ private slots:
 
     void nonActingCommandChangesNothing()
     {
-        TFrmmain w;  // the program's own dispatcher
+        TFrmmain w(nullptr, nullptr, Offline());  // the program's own dispatcher
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const auto before = QApplication::topLevelWidgets().size();
@@ -352,7 +395,7 @@ private slots:
     void closingTheMainWindowEndsTheProgram()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d);
+        TFrmmain w(&d, nullptr, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(w.close());
