@@ -6,6 +6,7 @@
 #include "core/Text.h"
 #include "data/Catalogue.h"
 #include "data/KnowledgeDb.h"
+#include "ui/Controls.h"
 #include "ui/Messages.h"
 
 #include <QComboBox>
@@ -80,14 +81,6 @@ constexpr const char *kGlossary[] = {
 
 // clang-format on
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
 QComboBox *MakeList(QWidget *parent, const QString &name, int first, int last, int width, const QRect &geometry)
 {
     auto *list = new QComboBox(parent);
@@ -101,15 +94,6 @@ QComboBox *MakeList(QWidget *parent, const QString &name, int first, int last, i
     list->setMaxVisibleItems(12);
     list->setGeometry(geometry);
     return list;
-}
-
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
 }
 
 QPlainTextEdit *MakeMemo(QWidget *parent, const QString &name, const QRect &geometry)

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <cctype>
 #include <cerrno>
 #include <limits>
 #include <vector>
@@ -22,6 +23,17 @@ std::string Trim(std::string_view text)
     while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
         --end;
     return std::string(text.substr(begin, end - begin));
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
 }
 
 namespace {

@@ -23,6 +23,9 @@ public:
 // Removes leading and trailing blanks and control characters (bytes 0..32).
 std::string Trim(std::string_view text);
 
+// Equality of two texts with ASCII letters compared without regard to case.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
 // Whole-number conversion as the windows use it: optional sign, then decimal digits,
 // or a hexadecimal number written "$FF" or "0xFF". No blanks anywhere.
 // Throws ConvertError on anything else, including overflow.

@@ -1,5 +1,7 @@
 #include "data/KnowledgeDb.h"
 
+#include "core/Text.h"
+
 #include <unistd.h>
 
 #include <array>
@@ -30,17 +32,6 @@ std::string ExecutableFolder()
         }
         buffer.resize(buffer.size() * 2);
     }
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 bool IsWordChar(char c)

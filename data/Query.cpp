@@ -1,5 +1,7 @@
 #include "data/Query.h"
 
+#include "core/Text.h"
+
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -36,17 +38,6 @@ std::string ReadOnlyUri(const std::string &path)
     }
     uri += "?mode=ro&immutable=1";
     return uri;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 bool IsSelect(std::string_view sql)

@@ -1,6 +1,8 @@
 // Parts shared by the number and net-name windows: the entry field and the window frame.
 #pragma once
 
+#include "ui/Controls.h"
+
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -50,13 +52,9 @@ void SetUpEntryField(QLineEdit *field);
 // the given client size, centred on the screen.
 void SetUpToolWindow(QDialog *window, const QString &objectName, const QString &caption, int width, int height);
 
-// "宋体" at a size in points.
-QFont SongTi(int pointSize);
-
-// A plain-text label, and a button that is never the dialog's default (Enter belongs to the
-// entry field), each named as its control.
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
-void SetTextColor(QLabel *label, const QColor &color);
+using ui::MakeButton;
+using ui::MakeLabel;
+using ui::SetTextColor;
+using ui::SongTi;
 
 }  // namespace orlenvo::numerology
