@@ -86,11 +86,11 @@ QPixmap GlyphPixmap(const QString &glyph, QColor colour, int size)
 
 QIcon CommandIcon(const QString &caption)
 {
-    for (const IconSpec &spec : kIcons) {
-        if (caption == QString::fromUtf8(spec.caption)) {
+    for (const IconSpec &entry : kIcons) {
+        if (caption == QString::fromUtf8(entry.caption)) {
             QIcon icon;
             for (int size : {16, 24, 32})
-                icon.addPixmap(GlyphPixmap(QString::fromUtf8(spec.glyph), QColor::fromRgba(spec.colour), size));
+                icon.addPixmap(GlyphPixmap(QString::fromUtf8(entry.glyph), QColor::fromRgba(entry.colour), size));
             return icon;
         }
     }
