@@ -17,7 +17,7 @@ const MakerInfo &DefaultMakerInfo()
         .contactPerson = QStringLiteral("林先生"),
         .chatNumber = QStringLiteral("80001234"),
         .telephone = QStringLiteral("010-5550 0123"),
-        .mailAddress = QStringLiteral("support@orlenvo.example"),
+        .mailAddress = QStringLiteral("kf@orlenvo.example"),
     };
     return info;
 }

@@ -73,7 +73,7 @@ void ServiceTest::linkCommands_data()
     QTest::addColumn<QString>("url");
     const MakerInfo &maker = DefaultMakerInfo();
     QTest::newRow("home page") << int(ActionKind::HomePage) << maker.homePage.toString();
-    QTest::newRow("mail") << int(ActionKind::MailLink) << QStringLiteral("mailto:support@orlenvo.example");
+    QTest::newRow("mail") << int(ActionKind::MailLink) << QStringLiteral("mailto:kf@orlenvo.example");
     QTest::newRow("chat") << int(ActionKind::ChatLink)
                           << QStringLiteral("http://chat.orlenvo.example/msgrd?V=1&Uin=80001234&Site=????&Menu=yes");
     QTest::newRow("product") << int(ActionKind::ProductPage) << maker.productPage.toString();
