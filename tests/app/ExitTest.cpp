@@ -3,6 +3,7 @@
 #include "app/Links.h"
 #include "app/StartPage.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QCheckBox>
@@ -19,16 +20,11 @@
 using namespace orlenvo;
 using namespace orlenvo::app;
 using orlenvo::testing::MemoryStartPage;
+using orlenvo::testing::Child;
 
 namespace {
 
 const QString kDirectory = QStringLiteral("http://www.wangzhi.example/");
-
-template <typename T>
-T *Control(QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QString::fromUtf8(name));
-}
 
 // Runs ConfirmExit and lets `answer` work the prompt once it shows.
 bool Confirm(StartPageStore &store, const std::function<void(TFrmMsG *)> &answer)
@@ -51,7 +47,7 @@ bool Confirm(StartPageStore &store, const std::function<void(TFrmMsG *)> &answer
 
 void Click(TFrmMsG *prompt, const char *button)
 {
-    QTest::mouseClick(Control<QPushButton>(prompt, button), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(prompt, button), Qt::LeftButton);
 }
 
 }  // namespace
@@ -81,14 +77,14 @@ void ExitTest::promptLayout()
     QVERIFY(flags & Qt::WindowTitleHint);
     QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
                        | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
-    QVERIFY(!Control<QLabel>(&prompt, "Image1")->pixmap().isNull());
-    QCOMPARE(Control<QLabel>(&prompt, "Label1")->text(), QStringLiteral("您是否确定要退出系统？"));
-    auto *box = Control<QCheckBox>(&prompt, "CheckBox1");
+    QVERIFY(!Child<QLabel>(&prompt, "Image1")->pixmap().isNull());
+    QCOMPARE(Child<QLabel>(&prompt, "Label1")->text(), QStringLiteral("您是否确定要退出系统？"));
+    auto *box = Child<QCheckBox>(&prompt, "CheckBox1");
     QCOMPARE(box->text(), QStringLiteral("设2345万能网址大全为首页"));
     QVERIFY(box->isChecked());
     QVERIFY(!box->isHidden());
-    QCOMPARE(Control<QPushButton>(&prompt, "Button1")->text(), QStringLiteral("是(&Y)"));
-    QCOMPARE(Control<QPushButton>(&prompt, "Button2")->text(), QStringLiteral("否(&N)"));
+    QCOMPARE(Child<QPushButton>(&prompt, "Button1")->text(), QStringLiteral("是(&Y)"));
+    QCOMPARE(Child<QPushButton>(&prompt, "Button2")->text(), QStringLiteral("否(&N)"));
     QVERIFY(!prompt.Result());
     for (QWidget *child : prompt.findChildren<QWidget *>())
         QVERIFY2(QRect(0, 0, 236, 101).contains(child->geometry()), qPrintable(child->objectName()));
@@ -114,7 +110,7 @@ void ExitTest::checkBoxHiddenWhenTheStartPageMatches()
     QFETCH(bool, hidden);
     MemoryStartPage store(startPage);
     const bool result = Confirm(store, [&](TFrmMsG *prompt) {
-        auto *box = Control<QCheckBox>(prompt, "CheckBox1");
+        auto *box = Child<QCheckBox>(prompt, "CheckBox1");
         QCOMPARE(box->isVisible(), !hidden);
         QCOMPARE(box->isChecked(), !hidden);
         Click(prompt, "Button1");
@@ -149,7 +145,7 @@ void ExitTest::answers()
         prompt->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(prompt));
         if (uncheck)
-            QTest::mouseClick(Control<QCheckBox>(prompt, "CheckBox1"), Qt::LeftButton);
+            QTest::mouseClick(Child<QCheckBox>(prompt, "CheckBox1"), Qt::LeftButton);
         switch (how) {
         case 0: Click(prompt, "Button1"); break;
         case 1: Click(prompt, "Button2"); break;
@@ -228,7 +224,7 @@ void ExitTest::iniStoreFailuresAreSilent()
     // The prompt copes: the box shows, "是(&Y)" ends normally.
     IniStartPageStore broken(blocker + QStringLiteral("/StartPage.ini"));
     QVERIFY(Confirm(broken, [](TFrmMsG *prompt) {
-        QVERIFY(Control<QCheckBox>(prompt, "CheckBox1")->isVisible());
+        QVERIFY(Child<QCheckBox>(prompt, "CheckBox1")->isVisible());
         Click(prompt, "Button1");
     }));
 }

@@ -6,6 +6,7 @@
 #include "app/Unt_Main.h"
 #include "app/Unt_servers.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QLabel>
@@ -23,7 +24,7 @@ namespace {
 
 QLabel *Label(QWidget *window, const char *name)
 {
-    return window->findChild<QLabel *>(QString::fromUtf8(name));
+    return orlenvo::testing::Child<QLabel>(window, name);
 }
 
 bool Centred(QWidget *window)

@@ -1,6 +1,6 @@
 #include "articles/UntNote.h"
 #include "data/KnowledgeDb.h"
-#include "tests/data/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QApplication>

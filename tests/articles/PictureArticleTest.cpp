@@ -2,7 +2,8 @@
 #include "app/CommandTable.h"
 #include "articles/ImageInfo.h"
 #include "data/KnowledgeDb.h"
-#include "tests/data/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QApplication>
@@ -49,10 +50,7 @@ QList<PicturePage> Pages(int count)
 
 FrameButton *Button(QWidget *window, const QString &name)
 {
-    auto *button = window->findChild<FrameButton *>(name);
-    if (!button)
-        qFatal("no button %s", qPrintable(name));
-    return button;
+    return orlenvo::testing::Child<FrameButton>(window, name);
 }
 
 // The numbers of the page buttons framed in red.

@@ -2,6 +2,7 @@
 #include "calendar/DateWin.h"
 
 #include "calendar/CalendarLabels.h"
+#include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QFrame>
@@ -16,17 +17,9 @@
 using namespace orlenvo;
 using orlenvo::ui::TFRM_Date;
 using orlenvo::ui::UpDown;
+using orlenvo::testing::Child;
 
 namespace {
-
-template <typename T>
-T *Child(QWidget &window, const QString &name)
-{
-    T *child = window.findChild<T *>(name);
-    if (child == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return child;
-}
 
 QLabel *Label(QWidget &window, const QString &name)
 {

@@ -4,7 +4,7 @@
 #include "calendar/huangdao.h"
 #include "core/RegionalSettings.h"
 #include "data/KnowledgeDb.h"
-#include "tests/data/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "data/KnowledgeDb.h"
-#include "tests/data/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "tools/dbbuild/DbBuild.h"
 
 #include <gtest/gtest.h>

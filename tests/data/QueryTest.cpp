@@ -1,6 +1,6 @@
 #include "data/Catalogue.h"
 #include "data/Query.h"
-#include "tests/data/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "tools/dbbuild/DbBuild.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "numerology/UntQQ.h"
 #include "numerology/UntWangm.h"
 #include "numerology/Untonteher.h"
+#include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QClipboard>
@@ -18,21 +19,13 @@
 #include <memory>
 
 using orlenvo::testing::AnswerNextBox;
+using orlenvo::testing::Child;
 using orlenvo::testing::SeenBox;
 
 namespace {
 
 const QString kEntry0 = QStringLiteral("大展鸿图，信用得固，名利双收，可获成功");
 const QString kNotFound = QStringLiteral("对不起,此号不在分解之类。");
-
-template <typename T>
-T *Child(QWidget *window, const char *name)
-{
-    T *child = window->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
 
 QString Text(QWidget *window, const char *name) { return Child<QLabel>(window, name)->text(); }
 

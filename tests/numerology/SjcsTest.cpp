@@ -2,7 +2,7 @@
 #include "data/KnowledgeDb.h"
 #include "data/Query.h"
 #include "numerology/Unt_sjcs.h"
-#include "tests/data/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QApplication>

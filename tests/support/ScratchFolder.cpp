@@ -1,4 +1,4 @@
-#include "tests/data/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <sqlite3.h>
 #include <stdlib.h>
