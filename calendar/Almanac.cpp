@@ -4,6 +4,8 @@
 
 #include "calendar/AlmanacSpirits.h"
 #include "calendar/CalendarLabels.h"
+#include "calendar/Sexagenary.h"
+#include "core/Text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,15 +17,6 @@ namespace orlenvo {
 namespace {
 
 // clang-format off
-constexpr const char *kStemNames[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-constexpr const char *kBranchNames[12] = {
-    "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥",
-};
-// The animal of each branch, as the clash names it.
-constexpr const char *kBranchAnimals[12] = {
-    "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪",
-};
-
 constexpr const char *kOfficerNames[12] = {
     "建", "除", "满", "平", "定", "执", "破", "危", "成", "收", "开", "闭",
 };
@@ -78,10 +71,6 @@ constexpr FoetusRun kFoetusRuns[] = {
     {51, "外正东"},  // 乙卯–己未
     {56, "外东南"},  // 庚申–癸亥
 };
-
-constexpr const char *kWeekdays[7] = {
-    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六",
-};
 // clang-format on
 
 // Day 0 (30 December 1899) is 甲子 + 8 = 壬申: JDN 2415019, and JDN + 49 is divisible by 60
@@ -101,16 +90,6 @@ void CheckInRange(CalendarDate date)
         throw std::out_of_range("date outside the almanac's span 1901-2050");
 }
 
-// How many bytes the UTF-8 text holds in characters (all texts here are CJK).
-std::size_t CharacterCount(const std::string &text)
-{
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0U) != 0x80U)
-            ++count;
-    return count;
-}
-
 // The items separated by one blank; "无" (none) for an empty list.
 std::string Joined(const std::vector<const char *> &items)
 {
@@ -123,14 +102,6 @@ std::string Joined(const std::vector<const char *> &items)
         out += item;
     }
     return out;
-}
-
-// The lunar year a date belongs to (it changes at the lunar new year): January to March
-// days that still lie in the eleventh or twelfth lunar month belong to the year before.
-int LunarYearOf(CalendarDate date, int year, int month)
-{
-    const int lunarMonth = std::abs(LunarDateCodeOf(date)) / 100;
-    return (month <= 3 && lunarMonth >= 11) ? year - 1 : year;
 }
 
 SpiritDay SpiritDayOf(CalendarDate date, const Pillars &pillars)
@@ -150,39 +121,6 @@ SpiritDay SpiritDayOf(CalendarDate date, const Pillars &pillars)
 }
 
 }  // namespace
-
-int StemOfCycle(int cycle)
-{
-    return Mod(cycle, 10);
-}
-
-int BranchOfCycle(int cycle)
-{
-    return Mod(cycle, 12);
-}
-
-int CycleOf(int stem, int branch)
-{
-    if (stem < 0 || stem > 9 || branch < 0 || branch > 11 || (stem - branch) % 2 != 0)
-        return -1;
-    // The cycle number n has n mod 10 = stem and n mod 12 = branch.
-    return Mod(6 * stem - 5 * branch, 60);
-}
-
-const char *StemName(int stem)
-{
-    return kStemNames[Mod(stem, 10)];
-}
-
-const char *BranchName(int branch)
-{
-    return kBranchNames[Mod(branch, 12)];
-}
-
-std::string CycleName(int cycle)
-{
-    return std::string(StemName(StemOfCycle(cycle))) + BranchName(BranchOfCycle(cycle));
-}
 
 CalendarDate FirstAlmanacDate()
 {
@@ -212,7 +150,7 @@ Pillars PillarsOf(CalendarDate date)
     const int pillarYear = (month > 2 || (month == 2 && pastJie)) ? year : year - 1;
 
     Pillars p;
-    p.year = Mod(pillarYear - 4, 60);  // 4 AD (and 1984) is 甲子
+    p.year = YearCycleOf(pillarYear);
     // 五虎遁: the 寅 month of a 甲 or 己 year is 丙寅, of 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅, 戊癸 甲寅.
     const int monthIndex = Mod(monthBranch - 2, 12);
     const int monthStem = Mod(StemOfCycle(p.year) % 5 * 2 + 2 + monthIndex, 10);
@@ -241,7 +179,7 @@ std::string ClashText(int dayCycle)
     // The clashing day: branch opposite, stem four on (甲子 clashes 戊午).
     const int branch = Mod(BranchOfCycle(dayCycle) + 6, 12);
     const int stem = Mod(StemOfCycle(dayCycle) + 4, 10);
-    return std::string("冲") + kBranchAnimals[branch] + "(" + StemName(stem) +
+    return std::string("冲") + BranchAnimal(branch) + "(" + StemName(stem) +
            BranchName(branch) + ")煞" + kShaDirection[BranchOfCycle(dayCycle) % 4];
 }
 
@@ -263,7 +201,7 @@ std::string FoetusSpiritText(int dayCycle)
     else
         place = byStem + byBranch;
     // The place always reads as three characters: a short one is "占" (occupies) + place.
-    if (CharacterCount(place) < 3)
+    if (Utf8Length(place) < 3)
         place = "占" + place;
 
     const char *where = kFoetusRuns[0].where;
@@ -304,9 +242,9 @@ AlmanacEntry AlmanacEntryOf(CalendarDate date)
     std::string monthName = LunarMonthName(day.date);
     if (LunarDateCodeOf(day.date) < 0)
         monthName += "月";
-    const int lunarYearCycle = Mod(LunarYearOf(day.date, year, month) - 4, 60);
+    const int lunarYearCycle = YearCycleOf(LunarYearOf(day.date));
     e.nn = "农历" + CycleName(lunarYearCycle) + "年" + monthName + LunarDayName(day.date) + " " +
-           kWeekdays[DayOfWeek(day.date) - 1];
+           WeekdayName(DayOfWeek(day.date));
 
     e.suici = CycleName(day.pillars.year) + "年 " + CycleName(day.pillars.month) + "月 " +
               CycleName(day.pillars.day) + "日";

@@ -5,21 +5,12 @@
 #pragma once
 
 #include "calendar/LunarCalendar.h"
+#include "calendar/Sexagenary.h"
 
 #include <string>
 #include <vector>
 
 namespace orlenvo {
-
-// The sexagenary cycle: 0 = 甲子, 1 = 乙丑 ... 59 = 癸亥.
-// Stems 0 = 甲 ... 9 = 癸, branches 0 = 子 ... 11 = 亥.
-int StemOfCycle(int cycle);
-int BranchOfCycle(int cycle);
-// The cycle number of a stem and branch, or -1 when they never meet (odd/even mismatch).
-int CycleOf(int stem, int branch);
-const char *StemName(int stem);
-const char *BranchName(int branch);
-std::string CycleName(int cycle);  // "甲子"
 
 // First and last day of the almanac.
 CalendarDate FirstAlmanacDate();

@@ -2,6 +2,8 @@
 // animals and constellations.
 #include "calendar/CalendarLabels.h"
 
+#include "calendar/Sexagenary.h"
+
 #include <cstdint>
 #include <cstdlib>
 
@@ -28,9 +30,8 @@ constexpr const char *kSolarTermNames[25] = {
     "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至",
 };
 
-// Number 0 is the Gregorian year 1972.
-constexpr const char *kZodiacAnimals[12] = {
-    "子鼠", "丑牛", "寅虎", "卯兔", "辰龙", "巳蛇", "午马", "未羊", "申猴", "酉鸡", "戌狗", "亥猪",
+constexpr const char *kWeekdayNames[7] = {
+    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六",
 };
 
 struct LunarFestivalRow {
@@ -308,12 +309,29 @@ std::string ZodiacAnimalOf(CalendarDate date)
     DecodeDate(date, year, month, day);
     if (!InTables(year))
         return {};
-    // January to March days of the eleventh or twelfth lunar month (leap or not) still
-    // belong to the lunar year begun in the previous Gregorian year.
-    const int lunarMonth = std::abs(LunarDateCodeOf(date) / 100);
-    if (month <= 3 && lunarMonth >= 11)
-        --year;
-    return kZodiacAnimals[((year - 1972) % 12 + 12) % 12];
+    const int branch = BranchOfCycle(YearCycleOf(LunarYearOf(date)));
+    return std::string(BranchName(branch)) + BranchAnimal(branch);
+}
+
+const char *WeekdayName(int dayOfWeek)
+{
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? kWeekdayNames[dayOfWeek - 1] : "";
+}
+
+DayCell DayCellLabel(CalendarDate date)
+{
+    // Lunar festival over solar term over Gregorian festival over the month's name on its
+    // first day over the day's name.
+    if (std::string festival = LunarFestival(date); !festival.empty())
+        return {std::move(festival), DayCellKind::LunarFestival};
+    if (std::string term = SolarTerm(date); !term.empty())
+        return {std::move(term), DayCellKind::SolarTerm};
+    if (std::string festival = GregorianFestival(date); !festival.empty())
+        return {std::move(festival), DayCellKind::GregorianFestival};
+    std::string day = LunarDayName(date);
+    if (day == "初一")
+        return {LunarMonthName(date), DayCellKind::MonthName};
+    return {std::move(day), DayCellKind::LunarDay};
 }
 
 std::string ConstellationOf(CalendarDate date)

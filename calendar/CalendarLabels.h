@@ -29,6 +29,19 @@ std::string SolarTerm(CalendarDate date);
 // year changes at the lunar new year. Empty outside 1901-2050.
 std::string ZodiacAnimalOf(CalendarDate date);
 
+// "星期日" ... "星期六" for DayOfWeek 1 ... 7; "" for another number.
+const char *WeekdayName(int dayOfWeek);
+
+// What a day cell of the month grid shows under its number, and which kind of label it is.
+enum class DayCellKind { LunarDay, MonthName, GregorianFestival, SolarTerm, LunarFestival };
+struct DayCell {
+    std::string text;
+    DayCellKind kind = DayCellKind::LunarDay;
+};
+// The lunar festival, else the solar term, else the Gregorian festival, else the lunar
+// month's name on its first day, else the lunar day's name.
+DayCell DayCellLabel(CalendarDate date);
+
 // Sign of the zodiac by Gregorian month and day ("摩羯座" ...). Any year.
 std::string ConstellationOf(CalendarDate date);
 

@@ -40,11 +40,21 @@ constexpr QColor kFestivalColour{0xFF, 0x80, 0x00};
 constexpr QColor kSolarTermColour{0x53, 0x53, 0xFF};
 constexpr QColor kHighlightColour{0x7E, 0xE2, 0x81};
 
-// clang-format off
-constexpr const char *kWeekdayNames[7] = {
-    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六",
-};
-// clang-format on
+QColor ColourOf(DayCellKind kind, const QColor &lunarDay)
+{
+    switch (kind) {
+    case DayCellKind::MonthName:
+        return kMonthNameColour;
+    case DayCellKind::GregorianFestival:
+    case DayCellKind::LunarFestival:
+        return kFestivalColour;
+    case DayCellKind::SolarTerm:
+        return kSolarTermColour;
+    case DayCellKind::LunarDay:
+        break;
+    }
+    return lunarDay;
+}
 
 // The setters leave a widget alone when it already has the value: the month fill resets
 // 74 labels each time, and palette and font changes are not free.
@@ -243,7 +253,7 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     SetTextColour(Label22, QColor(0xFF, 0x80, 0xFF));
 
     for (int i = 0; i < 7; ++i) {
-        const QString name = QString::fromUtf8(kWeekdayNames[i]);
+        const QString name = QString::fromUtf8(WeekdayName(i + 1));
         const QColor colour = i == 0 || i == 6 ? kRed : kBlack;
         const int left = kGridLeft - 1 + i * kColumnStep;
         Label2to8[i] = MakeLabel(this, QStringLiteral("Label%1").arg(2 + i), name,
@@ -364,26 +374,9 @@ void TFRM_Date::FillMonth(CalendarDate date)
         number->setProperty("tag", d);
         lunar->setProperty("tag", d);
 
-        std::string text = LunarDayName(x);
-        QColor colour = Cnday->palette().color(QPalette::WindowText);
-        if (text == "初一") {
-            text = LunarMonthName(x);
-            colour = kMonthNameColour;
-        }
-        if (std::string festival = GregorianFestival(x); !festival.empty()) {
-            text = std::move(festival);
-            colour = kFestivalColour;
-        }
-        if (std::string term = SolarTerm(x); !term.empty()) {
-            text = std::move(term);
-            colour = kSolarTermColour;
-        }
-        if (std::string festival = LunarFestival(x); !festival.empty()) {
-            text = std::move(festival);
-            colour = kFestivalColour;
-        }
-        lunar->setText(QString::fromStdString(text));
-        SetTextColour(lunar, colour);
+        const DayCell label = DayCellLabel(x);
+        lunar->setText(QString::fromStdString(label.text));
+        SetTextColour(lunar, ColourOf(label.kind, Cnday->palette().color(QPalette::WindowText)));
 
         if (d == chosenDay) {
             Shape2->move(number->x() - 1, number->y() + 1);

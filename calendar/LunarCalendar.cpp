@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <ctime>
 
 namespace orlenvo {
@@ -64,13 +65,6 @@ constexpr std::uint32_t kLunarYearTable[150] = {
 };
 // clang-format on
 
-constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 sys_days ToSysDays(CalendarDate date)
 {
     double whole = std::trunc(date);
@@ -110,7 +104,7 @@ int CodeInYear(int year, int offset)
         // that day is never in the first month of its own year, so this recurses once.
         if (year > kFirstTableYear) {
             const int previous = year - 1;
-            if (CodeInYear(previous, (IsLeapYear(previous) ? 366 : 365) - 1) < 0)
+            if (CodeInYear(previous, (std::chrono::year{previous}.is_leap() ? 366 : 365) - 1) < 0)
                 month = -month;
         }
         return Code(month, firstDay + offset);
@@ -170,9 +164,11 @@ int DayOfYearOf(CalendarDate date)
 
 int MonthLength(int year, int month)
 {
-    if (month < 1 || month > 12)
+    namespace chr = std::chrono;
+    if (month < 1 || month > 12 || year < static_cast<int>(chr::year::min()) || year > static_cast<int>(chr::year::max()))
         return 0;
-    return month == 2 && IsLeapYear(year) ? 29 : kMonthLengths[month - 1];
+    const auto last = chr::year{year} / chr::month{static_cast<unsigned>(month)} / chr::last;
+    return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
 CalendarDate ClampedDate(int year, int month, int day)
@@ -195,6 +191,16 @@ int LunarDateCodeOf(CalendarDate date)
     const int offset =
         static_cast<int>((day - sys_days{ymd.year() / std::chrono::January / 1}).count());
     return CodeInYear(year, offset);
+}
+
+int LunarYearOf(CalendarDate date)
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    // January to March days of the eleventh or twelfth lunar month (leap or not) still
+    // belong to the lunar year begun in the previous Gregorian year.
+    const int lunarMonth = std::abs(LunarDateCodeOf(date)) / 100;
+    return (month <= 3 && lunarMonth >= 11) ? year - 1 : year;
 }
 
 }  // namespace orlenvo

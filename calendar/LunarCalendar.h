@@ -38,4 +38,8 @@ CalendarDate ClampedDate(int year, int month, int day);
 // 0 for a date whose Gregorian year lies outside 1901-2050.
 int LunarDateCodeOf(CalendarDate date);
 
+// The Gregorian year in which the lunar year holding date began: the year changes at the
+// lunar new year. Meaningful for 1901-2050.
+int LunarYearOf(CalendarDate date);
+
 }  // namespace orlenvo

@@ -162,6 +162,14 @@ std::size_t GbkSequenceLength(std::string_view s)
 
 }  // namespace
 
+std::size_t Utf8Length(std::string_view utf8)
+{
+    std::size_t count = 0;
+    for (const char c : utf8)
+        count += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    return count;
+}
+
 std::string Utf8ToGbk(std::string_view utf8)
 {
     return Convert("CP936", "UTF-8", utf8, "?", Utf8SequenceLength);

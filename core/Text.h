@@ -1,6 +1,7 @@
 // Text helpers shared by the whole core: trimming, integer conversion, GBK.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -31,6 +32,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // Throws ConvertError on anything else, including overflow.
 std::int64_t StrToInt64(std::string_view text);
 std::int32_t StrToInt(std::string_view text);
+
+// The number of characters of UTF-8 text: the bytes that do not continue a sequence.
+std::size_t Utf8Length(std::string_view utf8);
 
 // UTF-8 <-> GBK (code page 936). A character that GBK cannot hold becomes "?" (0x3F).
 std::string Utf8ToGbk(std::string_view utf8);

@@ -4,8 +4,8 @@
 
 #include <unistd.h>
 
-#include <array>
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <mutex>
 #include <optional>
@@ -58,17 +58,6 @@ std::optional<int> ReadNumber(std::string_view text, std::size_t &pos)
     return value;
 }
 
-bool IsLeapYear(int y)
-{
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-int DaysInMonth(int y, int m)
-{
-    static constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsLeapYear(y) ? 29 : days[static_cast<std::size_t>(m - 1)];
-}
-
 // The inside of a Jet date literal ("2008-1-5", "2008/01/05" or "1/5/2008") as 'YYYY-MM-DD'.
 std::optional<std::string> IsoDateOf(std::string_view inside)
 {
@@ -97,7 +86,10 @@ std::optional<std::string> IsoDateOf(std::string_view inside)
     } else {
         return std::nullopt;
     }
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    // At most four digits a number, so the chrono year holds it.
+    const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    if (year < 1 || !date.ok())
         return std::nullopt;
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "'%04d-%02d-%02d'", year, month, day);

@@ -65,6 +65,64 @@ TEST(LabelsTest, LunarNamesFestivalsTermsAndAnimals)
     }
 }
 
+// What a month-grid cell shows under its number, on days whose labels compete.
+TEST(LabelsTest, DayCellPrecedence)
+{
+    struct Row {
+        int year, month, day;
+        const char *text;
+        DayCellKind kind;
+    };
+    const Row rows[] = {
+        {2000, 2, 4, "除夕", DayCellKind::LunarFestival},        // also 立春
+        {2008, 8, 7, "七夕节", DayCellKind::LunarFestival},      // also 立秋
+        {2008, 2, 7, "春节", DayCellKind::LunarFestival},        // also 正月初一
+        {2000, 12, 21, "冬至", DayCellKind::SolarTerm},
+        {2014, 1, 1, "元旦节", DayCellKind::GregorianFestival},  // also 腊月初一
+        {2008, 1, 1, "元旦节", DayCellKind::GregorianFestival},
+        {1989, 8, 2, "七月", DayCellKind::MonthName},
+        {2001, 5, 23, "闰四", DayCellKind::MonthName},
+        {2033, 12, 22, "闰冬", DayCellKind::MonthName},
+        {2009, 1, 4, "初九", DayCellKind::LunarDay},
+        {2000, 12, 22, "廿七", DayCellKind::LunarDay},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(Ymd(r.year, r.month, r.day));
+        const DayCell cell = DayCellLabel(EncodeDate(r.year, r.month, r.day));
+        EXPECT_EQ(cell.text, r.text);
+        EXPECT_EQ(cell.kind, r.kind);
+    }
+}
+
+// Over every day of the tables the cell shows the label of highest rank that the day has.
+TEST(LabelsTest, DayCellFollowsTheRanksOnEveryDay)
+{
+    int festivalsOverTerms = 0;
+    for (CalendarDate d = EncodeDate(kFirstTableYear, 1, 1); d <= EncodeDate(kLastTableYear, 12, 31); d += 1) {
+        const DayCell cell = DayCellLabel(d);
+        const std::string lunar = LunarFestival(d), term = SolarTerm(d), gregorian = GregorianFestival(d);
+        festivalsOverTerms += !lunar.empty() && !term.empty();
+        const std::string expected = !lunar.empty()      ? lunar
+                                     : !term.empty()      ? term
+                                     : !gregorian.empty() ? gregorian
+                                     : LunarDayName(d) == "初一" ? LunarMonthName(d)
+                                                                 : LunarDayName(d);
+        ASSERT_EQ(cell.text, expected) << d;
+        ASSERT_FALSE(cell.text.empty()) << d;
+    }
+    EXPECT_GT(festivalsOverTerms, 0);
+}
+
+TEST(LabelsTest, WeekdayNames)
+{
+    EXPECT_STREQ(WeekdayName(1), "星期日");
+    EXPECT_STREQ(WeekdayName(7), "星期六");
+    EXPECT_STREQ(WeekdayName(0), "");
+    EXPECT_STREQ(WeekdayName(8), "");
+    // 5 January 2008 was a Saturday.
+    EXPECT_STREQ(WeekdayName(DayOfWeek(EncodeDate(2008, 1, 5))), "星期六");
+}
+
 TEST(LabelsTest, LunarAndTermTextsAreEmptyOutsideTheTables)
 {
     for (const CalendarDate date : {EncodeDate(1900, 12, 31), EncodeDate(2051, 1, 1),

@@ -1,3 +1,4 @@
+#include "core/Text.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
 #include "tools/dbbuild/DbBuild.h"
@@ -53,13 +54,7 @@ std::vector<std::string> Column(const std::vector<std::vector<std::string>> &row
     return out;
 }
 
-std::size_t CodePoints(std::string_view s)
-{
-    std::size_t n = 0;
-    for (char c : s)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
+std::size_t CodePoints(std::string_view s) { return Utf8Length(s); }
 
 // Characters of a text without blanks and line breaks.
 std::size_t VisibleCharacters(std::string_view s)

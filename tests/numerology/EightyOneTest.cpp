@@ -16,14 +16,7 @@ const std::string kType1 =
 
 EightyOneRows Reading(const std::string &number) { return SplitEightyOne(LookupEightyOne(number)); }
 
-// Number of UTF-8 characters of a text.
-std::size_t Chars(const std::string &s)
-{
-    std::size_t n = 0;
-    for (unsigned char c : s)
-        n += (c & 0xC0) != 0x80;
-    return n;
-}
+std::size_t Chars(const std::string &s) { return orlenvo::Utf8Length(s); }
 
 TEST(LookupEightyOne, NumbersFromTheReadingRules)
 {
