@@ -3,6 +3,7 @@
 #include "app/Links.h"
 #include "app/StartPage.h"
 #include "core/Text.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ TFrmMsG::TFrmMsG(StartPageStore &store, QString webDirectory, QWidget *parent)
     setWindowTitle(QStringLiteral("退出系统"));
     // A title bar without system menu or buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFont(ui::DesignFont(QStringLiteral("宋体"), 12));
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     setFixedSize(236, 101);
     move(500, 303);
 

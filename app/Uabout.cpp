@@ -1,7 +1,9 @@
 #include "app/Uabout.h"
 
 #include "app/MakerInfo.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -71,7 +73,7 @@ QPixmap AboutPicture(QSize size)
     p.drawEllipse(QPointF(c.x(), c.y() - r / 2), r / 7, r / 7);
 
     p.setPen(QColor(236, 200, 110));
-    p.setFont(ui::DesignFont(QStringLiteral("Arial Black"), 13));
+    p.setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{13}));
     p.drawText(QRectF(0, size.height() - 26, size.width(), 20), Qt::AlignCenter, ui::ApplicationTitle());
     return pixmap;
 }
@@ -91,35 +93,23 @@ QLabel *TextLine(const QString &text, const QString &name, const QFont &font, QC
 
 }  // namespace
 
-void CentreOnScreen(QWidget *window)
-{
-    if (const QScreen *screen = QApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), window->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
-}
-
 TAbout::TAbout(QWidget *parent) : TAbout(DefaultMakerInfo(), parent) {}
 
 TAbout::TAbout(const MakerInfo &maker, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("关于系统"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFont(ui::DesignFont(QStringLiteral("宋体"), 12));
-    setFixedSize(321, 149);
-    CentreOnScreen(this);
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
+    ui::SetUpWindow(this, {QStringLiteral("About"), QStringLiteral("关于系统"), QSize(321, 149), true});
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 153, 149);
     Image1->setPixmap(AboutPicture(Image1->size()));
 
-    const QFont title = ui::DesignFont(QStringLiteral("楷体_GB2312"), 16, true);
-    const QFont rights = ui::DesignFont(QStringLiteral("楷体_GB2312"), 12, true);
-    const QFont body = ui::DesignFont(QStringLiteral("宋体"), 12);
+    const QFont title = ui::Font(QStringLiteral("楷体_GB2312"), ui::Pixels{16}, true);
+    const QFont rights = ui::Font(QStringLiteral("楷体_GB2312"), ui::Pixels{12}, true);
+    const QFont body = ui::Font(QStringLiteral("宋体"), ui::Pixels{12});
     const QColor text(0, 0, 0);
     Label1 = TextLine(ui::ApplicationTitle(), QStringLiteral("Label1"), title, kNavy, QRect(166, 12, 150, 22), this);
     Label2 = TextLine(QStringLiteral("版权所有：") + maker.companyName, QStringLiteral("Label2"), rights, kRed,

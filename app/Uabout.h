@@ -25,7 +25,4 @@ private:
     QLabel *Label6;  // e-mail
 };
 
-// Centres a window of the given client size on the primary screen.
-void CentreOnScreen(QWidget *window);
-
 }  // namespace orlenvo::app

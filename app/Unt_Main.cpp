@@ -3,6 +3,7 @@
 #include "app/Banner.h"
 #include "app/EndMsg.h"
 #include "app/MenuBar.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -104,7 +105,7 @@ TFrmmain::TFrmmain(Dispatcher *dispatcher, QWidget *parent, ServiceEnvironment s
     setWindowTitle(ui::ApplicationTitle());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setFont(ui::DesignFont(QStringLiteral("宋体"), 12));
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
 
     if (!dispatcher_) {
         auto own = std::make_unique<AppDispatcher>(this);

@@ -2,7 +2,9 @@
 
 #include "app/MakerInfo.h"
 #include "app/Uabout.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -29,7 +31,7 @@ QPixmap EntryIcon(QColor colour, const QString &glyph)
     p.setBrush(shade);
     p.drawEllipse(QRectF(1, 1, 30, 30));
     p.setPen(Qt::white);
-    p.setFont(ui::DesignFont(QStringLiteral("黑体"), 15, true));
+    p.setFont(ui::Font(QStringLiteral("黑体"), ui::Pixels{15}, true));
     p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, glyph);
     return pixmap;
 }
@@ -40,17 +42,14 @@ TFrm_servers::TFrm_servers(QWidget *parent) : TFrm_servers(DefaultMakerInfo(), p
 
 TFrm_servers::TFrm_servers(const MakerInfo &maker, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Frm_servers"));
-    setWindowTitle(QStringLiteral("客户服务"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFont(ui::DesignFont(QStringLiteral("宋体"), 12));
-    setFixedSize(420, 273);
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
+    ui::SetUpWindow(this, {QStringLiteral("Frm_servers"), QStringLiteral("客户服务"), QSize(420, 273), true});
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    CentreOnScreen(this);
 
     struct Entry {
         QColor colour;
@@ -71,7 +70,7 @@ TFrm_servers::TFrm_servers(const MakerInfo &maker, QWidget *parent) : QDialog(pa
                         "我们会尽快给您答复。")},
     };
 
-    const QFont heading = ui::DesignFont(QStringLiteral("宋体"), 12, true);
+    const QFont heading = ui::Font(QStringLiteral("宋体"), ui::Pixels{12}, true);
     QPalette navy = pal;
     navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
     int n = 0;

@@ -1,6 +1,7 @@
 // Program entry.
 #include "app/Unt_Main.h"
 #include "core/RegionalSettings.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
 
 int main(int argc, char **argv)
@@ -10,7 +11,7 @@ int main(int argc, char **argv)
     // 2. The application title.
     QApplication::setApplicationName(orlenvo::ui::ApplicationTitle());
     orlenvo::ui::InstallFontSubstitutions();
-    QApplication::setFont(orlenvo::ui::DesignFont(QStringLiteral("宋体"), 12));
+    QApplication::setFont(orlenvo::ui::Font(QStringLiteral("宋体"), orlenvo::ui::Pixels{12}));
     // 3. The regional date and time formats the windows rely on.
     orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
     // 4. The main window; creating it runs its start-up fetches before it first shows.

@@ -2,6 +2,7 @@
 
 #include "core/Text.h"
 #include "data/KnowledgeDb.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
 
 #include <QFrame>
@@ -26,7 +27,6 @@ namespace {
 
 const QColor kFrameColor(0, 60, 116);
 const QColor kMarkColor(255, 0, 0);
-const QColor kFaceColor(244, 244, 240);
 const QColor kPageColor(247, 246, 245);
 
 constexpr int kClientWidth = 652;
@@ -37,15 +37,6 @@ constexpr int kMemoHeight = 166;
 constexpr int kPanelHeight = 56;
 constexpr int kPageButtonWidth = 20;
 constexpr int kButtonHeight = 21;
-
-QString ButtonStyle(const QColor &frame)
-{
-    return QStringLiteral("QPushButton { border: 1px solid %1; background-color: %2; padding: 0px 2px; }"
-                          "QPushButton:hover { background-color: rgb(255, 246, 214); }"
-                          "QPushButton:pressed { background-color: rgb(226, 228, 220); }"
-                          "QPushButton:disabled { color: rgb(160, 160, 160); }")
-        .arg(frame.name(), kFaceColor.name());
-}
 
 // The glyph of the first/last buttons: a bar and a triangle pointing towards it.
 QPixmap EdgeGlyph(bool toStart)
@@ -68,26 +59,6 @@ QPixmap EdgeGlyph(bool toStart)
 
 }  // namespace
 
-FrameButton::FrameButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent)
-{
-    setFocusPolicy(Qt::TabFocus);
-    setFrameColor(kFrameColor);
-}
-
-QColor FrameButton::frameColor() const
-{
-    return frame_;
-}
-
-void FrameButton::setFrameColor(const QColor &color)
-{
-    if (color == frame_)
-        return;
-    frame_ = color;
-    setStyleSheet(ButtonStyle(color));
-}
-
 TImageInfoLoad::TImageInfoLoad(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
@@ -95,7 +66,7 @@ TImageInfoLoad::TImageInfoLoad(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFont(ui::DesignFont(QStringLiteral("宋体"), 12));
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -198,7 +169,7 @@ void TImageInfoLoad::BuildButtonPanel()
 
     auto *first = new QHBoxLayout;
     first->setSpacing(0);
-    auto *begin = new FrameButton(QString(), panel);
+    auto *begin = new ui::FrameButton(QString(), panel);
     begin->setObjectName(QStringLiteral("BtnBegin"));
     begin->setIcon(EdgeGlyph(true));
     begin->setFixedSize(22, 20);
@@ -206,7 +177,7 @@ void TImageInfoLoad::BuildButtonPanel()
     first->addWidget(begin);
     first->addSpacing(2);
     for (int i = 1; i <= kMaxPages; ++i) {
-        auto *button = new FrameButton(QString::number(i), panel);
+        auto *button = new ui::FrameButton(QString::number(i), panel);
         button->setObjectName(QStringLiteral("ABtn%1").arg(i));
         button->setFixedSize(kPageButtonWidth, 20);
         connect(button, &QPushButton::clicked, this, &TImageInfoLoad::ABtnClick);
@@ -214,7 +185,7 @@ void TImageInfoLoad::BuildButtonPanel()
         pageButtons_.append(button);
     }
     first->addSpacing(2);
-    auto *end = new FrameButton(QString(), panel);
+    auto *end = new ui::FrameButton(QString(), panel);
     end->setObjectName(QStringLiteral("BtnEnd"));
     end->setIcon(EdgeGlyph(false));
     end->setFixedSize(22, 20);
@@ -226,7 +197,7 @@ void TImageInfoLoad::BuildButtonPanel()
     auto *second = new QHBoxLayout;
     second->setSpacing(6);
     const auto addButton = [&](const char *name, const QString &caption, void (TImageInfoLoad::*handler)()) {
-        auto *button = new FrameButton(caption, panel);
+        auto *button = new ui::FrameButton(caption, panel);
         button->setObjectName(QString::fromLatin1(name));
         button->setFixedHeight(kButtonHeight);
         button->setMinimumWidth(58);
@@ -271,8 +242,8 @@ void TImageInfoLoad::SetPages(const QList<PicturePage> &pages)
 
 void TImageInfoLoad::ShowPage(int n)
 {
-    const auto buttons = findChildren<FrameButton *>();
-    for (FrameButton *button : buttons) {
+    const auto buttons = findChildren<ui::FrameButton *>();
+    for (ui::FrameButton *button : buttons) {
         const QString name = button->objectName();
         if (!name.startsWith(QStringLiteral("ABtn")))
             continue;

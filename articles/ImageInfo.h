@@ -2,11 +2,11 @@
 #pragma once
 
 #include "data/Query.h"
+#include "ui/FrameButton.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QList>
-#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -15,20 +15,6 @@ class QPlainTextEdit;
 class QTabWidget;
 
 namespace orlenvo::articles {
-
-// A push button with a one-pixel frame in a settable colour on a flat face that lights up
-// under the mouse.
-class FrameButton final : public QPushButton {
-    Q_OBJECT
-public:
-    explicit FrameButton(const QString &caption, QWidget *parent = nullptr);
-
-    QColor frameColor() const;
-    void setFrameColor(const QColor &color);
-
-private:
-    QColor frame_;
-};
 
 // One page of a picture article as stored: the JPEG picture and its text.
 struct PicturePage {
@@ -83,7 +69,7 @@ private:
     QTabWidget *RzPageControl1 = nullptr;
     QList<QLabel *> images_;
     QList<QPlainTextEdit *> memos_;
-    QList<FrameButton *> pageButtons_;
+    QList<ui::FrameButton *> pageButtons_;
 };
 
 // Opens a new picture-article window for the article number with the caption as its title.

@@ -1,10 +1,12 @@
 #include "articles/UntNote.h"
 
-#include "articles/ImageInfo.h"
+#include "ui/Fonts.h"
+#include "ui/FrameButton.h"
 #include "core/Text.h"
 #include "data/Catalogue.h"
 #include "data/Query.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -83,7 +85,7 @@ QIcon GlyphIcon(Glyph glyph)
 
 QPushButton *ToolButton(QWidget *parent, const QString &name, const QString &caption, Glyph glyph)
 {
-    auto *button = new FrameButton(caption, parent);
+    auto *button = new ui::FrameButton(caption, parent);
     button->setObjectName(name);
     button->setIcon(GlyphIcon(glyph));
     button->setIconSize(QSize(16, 16));
@@ -101,10 +103,9 @@ double MillimetresToPixels(double mm, int resolution)
 TFrmNote::TFrmNote(QWidget *parent)
     : QWidget(parent, Qt::Window), m_pageLayout(DefaultPageLayout())
 {
-    setObjectName(QStringLiteral("FrmNote"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("算命"));
-    setFont(ui::DesignFont(QStringLiteral("宋体"), 12));
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
+    ui::SetUpWindow(this, {QStringLiteral("FrmNote"), QStringLiteral("算命"), QSize(kClientWidth, kClientHeight)});
 
     m_toolStrip = new QFrame(this);
     m_toolStrip->setObjectName(QStringLiteral("RzToolbar1"));
@@ -129,7 +130,7 @@ TFrmNote::TFrmNote(QWidget *parent)
     RzMemo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RzMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     RzMemo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    RzMemo1->setFont(ui::DesignFont(QStringLiteral("宋体"), kMemoPixelHeight));
+    RzMemo1->setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{kMemoPixelHeight}));
     RzMemo1->setContextMenuPolicy(Qt::PreventContextMenu);
     QPalette palette = RzMemo1->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
@@ -146,10 +147,6 @@ TFrmNote::TFrmNote(QWidget *parent)
     column->addWidget(m_toolStrip);
     column->addWidget(RzMemo1, 1);
 
-    resize(kClientWidth, kClientHeight);
-    const QWidget *owner = parentWidget();
-    if (const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &TFrmNote::RzBitBtn1Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &TFrmNote::RzBitBtn2Click);

@@ -1,6 +1,8 @@
 #include "articles/UntOnther.h"
 
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -123,11 +125,11 @@ QString OmenNoteText()
 TFormOnther::TFormOnther(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("FormOnther"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFont(ui::DesignFont(QStringLiteral("宋体"), 12));
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
+    ui::SetUpWindow(this, {QStringLiteral("FormOnther"), QString(), QSize(kClientWidth, kClientHeight)});
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -179,12 +181,6 @@ TFormOnther::TFormOnther(QWidget *parent)
     RzLabel1->setText(note.trimmed());
     column->addWidget(RzLabel1);
 
-    resize(kClientWidth, kClientHeight);
-    if (const QScreen *screen = QApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void TFormOnther::setActivePage(int page)

@@ -1,6 +1,8 @@
 #include "articles/Untabt.h"
 
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -63,11 +65,10 @@ QImage ChartPicture(int index)
 TFrm_NanNv::TFrm_NanNv(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Frm_NanNv"));
-    setWindowTitle(QStringLiteral("生男生女"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFont(ui::DesignFont(QStringLiteral("宋体"), 12));
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
+    ui::SetUpWindow(this, {QStringLiteral("Frm_NanNv"), QStringLiteral("生男生女"), QSize(kClientWidth, kClientHeight)});
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -113,12 +114,6 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent)
     RzLabel1->setText(QString::fromUtf8(kNote));
     column->addWidget(RzLabel1, 1);
 
-    resize(kClientWidth, kClientHeight);
-    if (const QScreen *screen = QApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void TFrm_NanNv::showEvent(QShowEvent *event)

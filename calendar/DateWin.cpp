@@ -2,7 +2,10 @@
 #include "calendar/DateWin.h"
 
 #include "calendar/CalendarLabels.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -56,37 +59,6 @@ QColor ColourOf(DayCellKind kind, const QColor &lunarDay)
     return lunarDay;
 }
 
-// The setters leave a widget alone when it already has the value: the month fill resets
-// 74 labels each time, and palette and font changes are not free.
-void SetTextColour(QWidget *widget, const QColor &colour)
-{
-    if (widget->palette().color(QPalette::WindowText) == colour)
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
-void SetBackgroundColour(QWidget *widget, const QColor &colour)
-{
-    if (widget->palette().color(QPalette::Window) == colour)
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-}
-
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment);
-    return label;
-}
-
 QString Number(int value)
 {
     return QString::number(value);
@@ -105,104 +77,23 @@ CalendarDate TodayInSpan()
 
 }  // namespace
 
-// --- UpDown ---------------------------------------------------------------------------
-
-UpDown::UpDown(QWidget *parent)
-    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
-{
-    setFocusPolicy(Qt::TabFocus);
-    up_->setObjectName(QStringLiteral("up"));
-    down_->setObjectName(QStringLiteral("down"));
-    for (QToolButton *button : {up_, down_}) {
-        button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-    }
-    up_->setArrowType(Qt::UpArrow);
-    down_->setArrowType(Qt::DownArrow);
-    connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
-}
-
-void UpDown::setRange(int minimum, int maximum)
-{
-    minimum_ = minimum;
-    maximum_ = std::max(minimum, maximum);
-    position_ = std::clamp(position_, minimum_, maximum_);
-}
-
-int UpDown::minimum() const
-{
-    return minimum_;
-}
-
-int UpDown::maximum() const
-{
-    return maximum_;
-}
-
-int UpDown::position() const
-{
-    return position_;
-}
-
-void UpDown::setPosition(int position)
-{
-    position_ = std::clamp(position, minimum_, maximum_);
-}
-
-void UpDown::Step(int delta)
-{
-    position_ = std::clamp(position_ + delta, minimum_, maximum_);
-    emit clicked();
-}
-
-void UpDown::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Up)
-        Step(1);
-    else if (event->key() == Qt::Key_Down)
-        Step(-1);
-    else
-        QWidget::keyPressEvent(event);
-}
-
-void UpDown::wheelEvent(QWheelEvent *event)
-{
-    const int delta = event->angleDelta().y();
-    if (delta != 0)
-        Step(delta > 0 ? 1 : -1);
-    event->accept();
-}
-
-void UpDown::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    const int half = height() / 2;
-    up_->setGeometry(0, 0, width(), half);
-    down_->setGeometry(0, half, width(), height() - half);
-}
-
-// --- TFRM_Date ------------------------------------------------------------------------
-
 TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FRM_Date"));
-    setWindowTitle(QStringLiteral("Kestrin日历"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFont(DesignFont(QStringLiteral("宋体"), 12));
+    setFont(Font(QStringLiteral("宋体"), Pixels{12}));
     SetBackgroundColour(this, kWhite);
     setAutoFillBackground(true);
-    setFixedSize(kClientWidth, kClientHeight);
+    SetUpWindow(this, {QStringLiteral("FRM_Date"), QStringLiteral("Kestrin日历"), QSize(kClientWidth, kClientHeight), true});
 
     // Created first so that they lie beneath the highlight and the grid.
     const QRect gridArea(kGridLeft - 1, kGridTop, 6 * kColumnStep + 38, 5 * kRowStep + 31);
     Label16 = MakeLabel(this, QStringLiteral("Label16"), QString(), gridArea, Qt::AlignCenter);
-    Label16->setFont(DesignFont(QStringLiteral("Arial Black"), 120));
+    Label16->setFont(Font(QStringLiteral("Arial Black"), Pixels{120}));
     SetTextColour(Label16, QColor(0xEB, 0xEB, 0xEB));
     Label20 = MakeLabel(this, QStringLiteral("Label20"), QString(), gridArea.adjusted(0, 0, 0, 6),
                         Qt::AlignRight | Qt::AlignBottom);
-    Label20->setFont(DesignFont(QStringLiteral("Arial Black"), 64));
+    Label20->setFont(Font(QStringLiteral("Arial Black"), Pixels{64}));
     SetTextColour(Label20, QColor(0xFF, 0xE8, 0xDD));
 
     Shape2 = new QFrame(this);
@@ -213,7 +104,7 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QString(), QRect(12, 4, 90, 42),
                        Qt::AlignRight | Qt::AlignVCenter);
-    Label1->setFont(DesignFont(QStringLiteral("Arial Black"), 29));
+    Label1->setFont(Font(QStringLiteral("Arial Black"), Pixels{29}));
     SetTextColour(Label1, kBlue);
     Label1->setToolTip(QStringLiteral("单击改变年份"));
     Label1->setCursor(Qt::PointingHandCursor);
@@ -227,7 +118,7 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
 
     Label17 = MakeLabel(this, QStringLiteral("Label17"), QString(), QRect(146, 4, 46, 42),
                         Qt::AlignRight | Qt::AlignVCenter);
-    Label17->setFont(DesignFont(QStringLiteral("Arial"), 32, true));
+    Label17->setFont(Font(QStringLiteral("Arial"), Pixels{32}, true));
     SetTextColour(Label17, QColor(0x80, 0x80, 0xC0));
     Label17->setToolTip(QStringLiteral("单击改变月份"));
     Label17->setCursor(Qt::PointingHandCursor);
@@ -245,11 +136,11 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     StaticText1->setCursor(Qt::PointingHandCursor);
 
     Label21 = MakeLabel(this, QStringLiteral("Label21"), QString(), QRect(14, 50, 130, 44));
-    Label21->setFont(DesignFont(QStringLiteral("隶书"), 35, true));
+    Label21->setFont(Font(QStringLiteral("隶书"), Pixels{35}, true));
     SetTextColour(Label21, QColor(0xDD, 0xDD, 0xFF));
     Label22 = MakeLabel(this, QStringLiteral("Label22"), QString(), QRect(180, 60, 134, 28),
                         Qt::AlignRight | Qt::AlignVCenter);
-    Label22->setFont(DesignFont(QStringLiteral("黑体"), 19, true));
+    Label22->setFont(Font(QStringLiteral("黑体"), Pixels{19}, true));
     SetTextColour(Label22, QColor(0xFF, 0x80, 0xFF));
 
     for (int i = 0; i < 7; ++i) {
@@ -266,12 +157,12 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
 
     day1 = MakeLabel(this, QStringLiteral("day1"), QString(), QRect(kGridLeft, kGridTop, 36, 16),
                      Qt::AlignCenter);
-    day1->setFont(DesignFont(QStringLiteral("Arial Black"), 14));
+    day1->setFont(Font(QStringLiteral("Arial Black"), Pixels{14}));
     SetTextColour(day1, kBlack);
     day1->hide();
     Cnday = MakeLabel(this, QStringLiteral("Cnday"), QString(),
                       QRect(kGridLeft - 1, kGridTop + 17, 36, 12), Qt::AlignCenter);
-    Cnday->setFont(DesignFont(QStringLiteral("宋体"), 12));
+    Cnday->setFont(Font(QStringLiteral("宋体"), Pixels{12}));
     SetTextColour(Cnday, kLunarDayColour);
     Cnday->hide();
 
@@ -466,14 +357,8 @@ bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
 void TFRM_Date::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    FormShow();
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TFRM_Date::changeEvent(QEvent *event)

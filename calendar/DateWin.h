@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/LunarCalendar.h"
+#include "ui/UpDown.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -16,37 +17,6 @@ class QLabel;
 class QToolButton;
 
 namespace orlenvo::ui {
-
-// A pair of arrow buttons that steps a position between two limits without wrapping
-// around; every press of an arrow (or the arrow keys and the wheel) emits clicked().
-class UpDown final : public QWidget {
-    Q_OBJECT
-public:
-    explicit UpDown(QWidget *parent = nullptr);
-
-    void setRange(int minimum, int maximum);
-    int minimum() const;
-    int maximum() const;
-    int position() const;
-    void setPosition(int position);
-
-signals:
-    void clicked();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
-private:
-    void Step(int delta);
-
-    QToolButton *up_;
-    QToolButton *down_;
-    int minimum_ = 0;
-    int maximum_ = 100;
-    int position_ = 0;
-};
 
 class TFRM_Date final : public QDialog {
     Q_OBJECT

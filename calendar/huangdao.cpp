@@ -7,7 +7,9 @@
 #include "data/Catalogue.h"
 #include "data/KnowledgeDb.h"
 #include "ui/Controls.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -116,12 +118,10 @@ std::string TrimmedText(const QComboBox *list)
 
 TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("FormHuangdao"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("黄道吉日"));
-    setFont(DesignFont(QStringLiteral("宋体"), 12));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFont(Font(QStringLiteral("宋体"), Pixels{12}));
+    SetUpWindow(this, {QStringLiteral("FormHuangdao"), QStringLiteral("黄道吉日"), QSize(kClientWidth, kClientHeight), true});
 
     Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("选择黄历："), QRect(16, 14, 64, 22));
     SYear = MakeList(this, QStringLiteral("SYear"), 2008, 2019, 4, QRect(80, 14, 72, 22));
@@ -135,10 +135,8 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
 
     Label6 = MakeLabel(this, QStringLiteral("Label6"), QStringLiteral("当日统览："), QRect(16, 50, 64, 20));
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QString(), QRect(80, 50, 468, 20));
-    Label1->setFont(DesignFont(QStringLiteral("宋体"), 12, true));
-    QPalette red = Label1->palette();
-    red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
-    Label1->setPalette(red);
+    Label1->setFont(Font(QStringLiteral("宋体"), Pixels{12}, true));
+    SetTextColour(Label1, QColor(0xFF, 0x00, 0x00));
 
     GroupBox1 = new QGroupBox(QStringLiteral("测算结果："), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -158,11 +156,6 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
     connect(RzBitBtn1, &QPushButton::clicked, this, &TFormHuangdao::RzBitBtn1Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &TFormHuangdao::RzBitBtn2Click);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
     FormCreate();
 }
 

@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "numerology/EightyOne.h"
 #include "numerology/WindowParts.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
 
 #include <QGroupBox>
@@ -52,8 +53,8 @@ NumberReadingWindow::NumberReadingWindow(const NumberWindowTexts &texts, QWidget
     RzLabel11 = MakeLabel(g, QStringLiteral("RzLabel11"), {}, QRect(82, 24, 202, 14));
     RzLabel10 = MakeLabel(g, QStringLiteral("RzLabel10"), {}, QRect(82, 48, 290, 14));
     RzLabel9 = MakeLabel(g, QStringLiteral("RzLabel9"), {}, QRect(82, 72, 98, 14));
-    RzLabel9->setFont(SongTi(8));
-    SetTextColor(RzLabel9, Qt::red);
+    RzLabel9->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{8}));
+    SetTextColour(RzLabel9, Qt::red);
     RzLabel8 = MakeLabel(g, QStringLiteral("RzLabel8"), {}, QRect(82, 97, 290, 97));
     RzLabel8->setWordWrap(true);
     RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -41,11 +41,11 @@ TFrmWangming::TFrmWangming(QWidget *parent) : QDialog(parent)
     RzGroupBox1->setGeometry(6, 50, 375, kClientHeight - 56);
 
     RzLabel11 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel11"), {}, QRect(14, 22, 321, 14));
-    SetTextColor(RzLabel11, QColor(0x00, 0x80, 0x00));
+    SetTextColour(RzLabel11, QColor(0x00, 0x80, 0x00));
     RzLabel8 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel8"), {}, QRect(14, 44, 329, 75));
     RzLabel8->setWordWrap(true);
     RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetTextColor(RzLabel8, QColor(0x00, 0x00, 0x80));
+    SetTextColour(RzLabel8, QColor(0x00, 0x00, 0x80));
 }
 
 void TFrmWangming::RzBitBtn1Click()

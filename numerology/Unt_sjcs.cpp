@@ -4,6 +4,7 @@
 #include "data/Catalogue.h"
 #include "data/Query.h"
 #include "numerology/WindowParts.h"
+#include "ui/Fonts.h"
 #include "ui/Messages.h"
 
 #include <QColor>
@@ -47,8 +48,8 @@ TFrm_SJcs::TFrm_SJcs(QWidget *parent) : QDialog(parent)
     RzLabel11 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel11"), QString(), QRect(84, 24, 202, 16));
     RzLabel10 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel10"), QString(), QRect(84, 46, 290, 16));
     RzLabel9 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel9"), QString(), QRect(84, 68, 98, 16));
-    RzLabel9->setFont(SongTi(8));
-    SetTextColor(RzLabel9, QColor(255, 0, 0));
+    RzLabel9->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{8}));
+    SetTextColour(RzLabel9, QColor(255, 0, 0));
     RzLabel8 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel8"), QString(), QRect(84, 90, 337, 83));
     RzLabel8->setWordWrap(true);
     RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);

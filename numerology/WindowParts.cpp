@@ -1,5 +1,8 @@
 #include "numerology/WindowParts.h"
 
+#include "ui/Fonts.h"
+#include "ui/WindowSetup.h"
+
 #include <QDialog>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -80,17 +83,12 @@ void SetUpEntryField(QLineEdit *field)
 
 void SetUpToolWindow(QDialog *window, const QString &objectName, const QString &caption, int width, int height)
 {
-    window->setObjectName(objectName);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(caption);
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
-    window->setFont(SongTi(9));
-    window->resize(width, height);
+    window->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{9}));
     // Centred on the screen rather than on the main window.
-    const QWidget *parent = window->parentWidget();
-    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    ui::SetUpWindow(window, {objectName, caption, QSize(width, height)});
 }
 
 }  // namespace orlenvo::numerology

@@ -54,7 +54,6 @@ void SetUpToolWindow(QDialog *window, const QString &objectName, const QString &
 
 using ui::MakeButton;
 using ui::MakeLabel;
-using ui::SetTextColor;
-using ui::SongTi;
+using ui::SetTextColour;
 
 }  // namespace orlenvo::numerology

@@ -1,25 +1,19 @@
 #include "ui/Controls.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 
 namespace orlenvo::ui {
 
-QFont SongTi(int pointSize)
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSize(pointSize);
-    return font;
-}
-
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+                  Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
+    label->setAlignment(alignment);
     return label;
 }
 
@@ -32,11 +26,23 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &tex
     return button;
 }
 
-void SetTextColor(QLabel *label, const QColor &color)
+void SetTextColour(QWidget *widget, const QColor &colour)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+    if (widget->palette().color(QPalette::WindowText) == colour && widget->palette().color(QPalette::Text) == colour)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void SetBackgroundColour(QWidget *widget, const QColor &colour)
+{
+    if (widget->palette().color(QPalette::Window) == colour)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
 }
 
 }  // namespace orlenvo::ui

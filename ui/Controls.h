@@ -3,22 +3,25 @@
 
 #include <QRect>
 #include <QString>
+#include <Qt>
 
 class QColor;
-class QFont;
 class QLabel;
 class QPushButton;
 class QWidget;
 
 namespace orlenvo::ui {
 
-// "宋体" at a size in points.
-QFont SongTi(int pointSize);
-
-// A plain-text label, and a button that is never the dialog's default (Enter belongs to the
-// entry field), each named as its control.
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+// A plain-text label named as its control.
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+// A button named as its control that is never the dialog's default (Enter belongs to the
+// entry field).
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
-void SetTextColor(QLabel *label, const QColor &color);
+
+// Text and background colours of a control. Both leave the control alone when it already has
+// the colour: a month of the calendar resets 74 labels, and palette changes are not free.
+void SetTextColour(QWidget *widget, const QColor &colour);
+void SetBackgroundColour(QWidget *widget, const QColor &colour);
 
 }  // namespace orlenvo::ui

@@ -1,6 +1,5 @@
 #include "ui/Messages.h"
 
-#include <QFont>
 #include <QMessageBox>
 
 #include <stdexcept>
@@ -48,29 +47,6 @@ bool Application::notify(QObject *receiver, QEvent *event)
         ReportException(std::current_exception());
         return true;
     }
-}
-
-void InstallFontSubstitutions()
-{
-    const QString uming = QStringLiteral("AR PL UMing CN");
-    const QString ukai = QStringLiteral("AR PL UKai CN");
-    const QString zenhei = QStringLiteral("WenQuanYi Zen Hei");
-    const QString dejavu = QStringLiteral("DejaVu Sans");
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {uming, zenhei});
-    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), {ukai, uming});
-    QFont::insertSubstitutions(QStringLiteral("黑体"), {zenhei, uming});
-    QFont::insertSubstitutions(QStringLiteral("隶书"), {ukai, uming});
-    QFont::insertSubstitutions(QStringLiteral("Arial Black"), {dejavu, zenhei});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {dejavu, zenhei});
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {dejavu, zenhei});
-}
-
-QFont DesignFont(const QString &family, int pixelSize, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold || family == QStringLiteral("Arial Black"));
-    return font;
 }
 
 }  // namespace orlenvo::ui

@@ -45,10 +45,4 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
-// Maps the fonts the windows ask for to installed free fonts.
-void InstallFontSubstitutions();
-
-// A font by the family name the windows ask for, with its pixel height.
-QFont DesignFont(const QString &family, int pixelSize, bool bold = false);
-
 }  // namespace orlenvo::ui

@@ -19,7 +19,7 @@
 
 #include <map>
 
-using orlenvo::articles::FrameButton;
+using orlenvo::ui::FrameButton;
 using orlenvo::articles::OpenPictureArticle;
 using orlenvo::articles::PicturePage;
 using orlenvo::articles::TImageInfoLoad;
