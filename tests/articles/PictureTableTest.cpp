@@ -7,8 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QColor>
 #include <QImage>
+#include <QRegularExpression>
 #include <QtTest>
+
+#include <cstdlib>
 
 using orlenvo::articles::PicturePage;
 using orlenvo::articles::ReadPicturePages;
@@ -22,6 +26,32 @@ constexpr int kPictureHeight = 524 - 56 - 166;
 QString Source(int number, int page, const char *extension)
 {
     return QStringLiteral(ORLENVO_SOURCE_DIR "/content/tuwen/%1/%2.%3").arg(number).arg(page).arg(QLatin1String(extension));
+}
+
+// A check or cross mark of a page source: its disc (centre, radius, colour).
+struct Mark {
+    double x, y, r;
+    QColor colour;
+};
+
+QList<Mark> MarksOf(const QString &svgPath)
+{
+    QFile file(svgPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression disc(QStringLiteral(
+        R"re(<g class="mark"><circle cx="([0-9.]+)" cy="([0-9.]+)" r="([0-9.]+)" fill="(#[0-9a-fA-F]{6})")re"));
+    QList<Mark> marks;
+    for (const auto &m : disc.globalMatch(QString::fromUtf8(file.readAll())))
+        marks.append({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(), QColor(m.captured(4))});
+    return marks;
+}
+
+bool Near(QColor a, QColor b)
+{
+    constexpr int kTolerance = 60;  // JPEG blur at the edge of a small disc
+    return std::abs(a.red() - b.red()) <= kTolerance && std::abs(a.green() - b.green()) <= kTolerance &&
+           std::abs(a.blue() - b.blue()) <= kTolerance;
 }
 
 }  // namespace
@@ -77,6 +107,36 @@ private slots:
             QVERIFY(QFile::exists(Source(number, i + 1, "svg")));
         }
         QVERIFY(!QFile::exists(Source(number, static_cast<int>(pages.size()) + 1, "svg")));
+    }
+
+    // A mark must be the topmost thing where it is drawn: a room or cabinet painted after it would
+    // cover part of its disc. Four points of each disc, clear of the white tick or cross, must show
+    // the mark's colour in the stored picture.
+    void marksLieOnTop()
+    {
+        orlenvo::Query query;
+        query.SetConnectionString(orlenvo::ConnectionStringFor(orlenvo::kQorvFile));
+        int checked = 0;
+        for (int number = 1; number <= 21; ++number) {
+            const QList<PicturePage> pages = ReadPicturePages(query, number);
+            for (int i = 0; i < pages.size(); ++i) {
+                QImage image;
+                QVERIFY(image.loadFromData(pages[i].picture, "JPEG"));
+                for (const Mark &mark : MarksOf(Source(number, i + 1, "svg"))) {
+                    const double d = mark.r * 0.72;
+                    for (const QPointF offset : {QPointF(0, -d), QPointF(0, d), QPointF(-d, 0), QPointF(d, 0)}) {
+                        const QPoint at = (QPointF(mark.x, mark.y) + offset).toPoint();
+                        const QColor seen = image.pixelColor(at);
+                        QVERIFY2(Near(seen, mark.colour),
+                                 qPrintable(QStringLiteral("%1-%2: mark at %3,%4 covered at %5,%6 (%7)")
+                                                .arg(number).arg(i + 1).arg(mark.x).arg(mark.y)
+                                                .arg(at.x()).arg(at.y()).arg(seen.name())));
+                    }
+                    ++checked;
+                }
+            }
+        }
+        QVERIFY2(checked >= 30, qPrintable(QStringLiteral("%1 marks").arg(checked)));
     }
 
     void noOtherArticles()
