@@ -420,8 +420,8 @@ def a7p2():
     room, (fx, fy, fw, fh) = room_view(332, 44, 226, 164)
     b += room + view_window(fx + 14, fy + 12, fw - 28, fh - 30)
     b += folding_screen(385, 196, 30, 78) + potted(522, 200, 0.9)
-    b += path("M445,206 Q445,196 410,200 Q360,204 366,166 Q372,132 420,118", stroke=GREEN, sw=1.8)
-    b += poly([(424, 116), (414, 114), (417, 123)], GREEN) + text(510, 110, "气流回旋", 11, GREEN, "middle")
+    b += path("M445,212 Q376,212 371,168 Q368,124 414,114", stroke=GREEN, sw=1.8)
+    b += poly([(424, 112), (413, 109), (415, 119)], GREEN) + text(510, 110, "气流回旋", 11, GREEN, "middle")
     return b
 
 
