@@ -299,9 +299,9 @@ def sink(x, y, w=40, h=26):
     return rect(x, y, w, h, "#eceff1", GREY, 1.2, 2) + rect(x + 5, y + 5, w - 10, h - 10, WATER, BLUE, 0.8, 6)
 
 
-def toilet(x, y, facing="down"):
-    body = rect(x, y, 24, 9, "#eef1f3", GREY, 1, 2) + ellipse(x + 12, y + 21, 10, 13, "#f8fafb", GREY, 1)
-    return group(body, 0, 0) if facing == "down" else group(body.replace("", ""), 0, 0)
+def toilet(x, y):
+    """A toilet seen from above, cistern at the top; (x, y) is the cistern's top left corner."""
+    return rect(x, y, 24, 9, "#eef1f3", GREY, 1, 2) + ellipse(x + 12, y + 21, 10, 13, "#f8fafb", GREY, 1)
 
 
 def desk(x, y, w, h):

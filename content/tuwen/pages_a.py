@@ -227,8 +227,8 @@ def a4p2():
     b += bedroom(50, 50, 210, 150) + window(110, 50, 90) + bed(115, 54, 80, 100, "top", "#f2c4cc")
     b += arrow(140, 30, 140, 70, BLUE, 1.5, "4,3") + arrow(170, 30, 170, 70, BLUE, 1.5, "4,3")
     b += panel(320, 30, 250, 190, "床头靠实墙", True)
-    b += bedroom(340, 50, 210, 150) + window(460, 200, 60) + bed(350, 70, 100, 80, "left", "#f2c4cc")
-    b += text(490, 186, "窗帘厚实", 11, GREEN, "middle")
+    b += bedroom(340, 50, 210, 150) + window(380, 200, 60) + bed(350, 70, 100, 80, "left", "#f2c4cc")
+    b += text(410, 186, "窗帘厚实", 11, GREEN, "middle")
     return b
 
 

@@ -70,7 +70,7 @@ def a15p4():
     b = elevation_wall(40, 20, 520, 210)
     b += painting(170, 60, 150, 84, "mountain") + sofa(150, 170, 190, 60, "bottom", "#c9b99a")
     b += chinese_knot(430, 100, 1.0)
-    b += line(360, 102, 380, 102, BLUE, 1) + line(370, 102, 370, 228, BLUE, 1, "3,3") + text(376, 170, "约1.5米", 11, BLUE)
+    b += line(360, 102, 380, 102, BLUE, 1) + line(370, 102, 370, 228, BLUE, 1, "3,3") + text(364, 154, "约1.5米", 11, BLUE, "end")
     b += line(160, 102, 330, 102, BLUE, 1, "4,4") + text(100, 102, "视线高度", 11, BLUE, "middle")
     b += text(430, 172, "中国结", 12, INK, "middle")
     return b
@@ -177,7 +177,10 @@ def a17p4():
 
 
 def a17p5():
-    left = grid9(90, 56, 150, NINE, fills={4: "#eaf4e6", 2: "#dcecf6"}, font=11) + toilet(198, 60) + text(165, 112, "中宫宜空", 11, GREEN, "middle")
+    labels = [s if i not in (2, 4) else "" for i, s in enumerate(NINE)]
+    left = grid9(90, 56, 150, labels, fills={4: "#eaf4e6", 2: "#dcecf6"}, font=11)
+    left += text(215, 65, "东北", 10, INK, "middle") + toilet(203, 71)
+    left += text(165, 124, "中宫", 11, INK, "middle") + text(165, 140, "宜空", 11, GREEN, "middle", "bold")
     right = plan(340, 60, 200, 140) + rect(342, 62, 196, 136, "#eef3f6") + toilet(420, 70) + ellipse(432, 91, 10, 13, "#e6eef2", GREY, 1)
     right += wall(340, 200, 540, 200) + rect(420, 194, 46, 12, "#7d6341") + text(443, 150, "门随手关，马桶盖盖好", 11, GREEN, "middle")
     return tip_pair(("第九招：厕所不居中", left), ("第十招：厕所门常关", right))
@@ -404,7 +407,7 @@ ARTICLES[19] = [
 
 def a20p1():
     b = plan(60, 20, 320, 210) + door(300, 230, "bottom", 34)
-    b += cabinet(120, 40, 110, 22) + pixiu(175, 30, 0.5)
+    b += cabinet(120, 40, 110, 26) + pixiu(175, 46, 0.42)
     b += arrow(200, 60, 300, 200, GREEN, 2, "6,4") + text(270, 120, "头朝大门", 12, GREEN)
     b += pixiu(470, 90, 1.1) + text(470, 150, "貔貅", 14, INK, "middle", "bold")
     b += note(400, 180, ["只进不出，招财守财", "不可对着床和镜子"], 12, gap=20)
