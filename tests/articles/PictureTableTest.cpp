@@ -1,15 +1,17 @@
 // The built picture-article table of QorvFile.dll: every article with its pages, pictures and
-// texts, as the picture-article window reads them.
+// texts, as the picture-article window reads them; and the drawing of the page sources.
 #include "articles/ImageInfo.h"
 #include "data/KnowledgeDb.h"
 #include "data/Query.h"
 #include "tests/support/ModalAnswer.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include <cstdlib>
@@ -28,30 +30,30 @@ QString Source(int number, int page, const char *extension)
     return QStringLiteral(ORLENVO_SOURCE_DIR "/content/tuwen/%1/%2.%3").arg(number).arg(page).arg(QLatin1String(extension));
 }
 
-// A check or cross mark of a page source: its disc (centre, radius, colour).
-struct Mark {
-    double x, y, r;
-    QColor colour;
-};
-
-QList<Mark> MarksOf(const QString &svgPath)
+// The check and cross marks of a page source, each as a picture of its own: the page's <svg>
+// element holding only that mark.
+QList<QByteArray> MarksOf(const QByteArray &svg)
 {
-    QFile file(svgPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression disc(QStringLiteral(
-        R"re(<g class="mark"><circle cx="([0-9.]+)" cy="([0-9.]+)" r="([0-9.]+)" fill="(#[0-9a-fA-F]{6})")re"));
-    QList<Mark> marks;
-    for (const auto &m : disc.globalMatch(QString::fromUtf8(file.readAll())))
-        marks.append({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(), QColor(m.captured(4))});
+    static const QRegularExpression root(QStringLiteral("<svg[^>]*>"));
+    static const QRegularExpression mark(QStringLiteral(R"re(<g class="mark">.*?</g>)re"));
+    const QString text = QString::fromUtf8(svg);
+    const QString head = root.match(text).captured();
+    QList<QByteArray> marks;
+    for (const auto &m : mark.globalMatch(text))
+        marks.append((head + m.captured() + QStringLiteral("</svg>")).toUtf8());
     return marks;
 }
 
-bool Near(QColor a, QColor b)
+// An SVG picture drawn as the build draws it, on a transparent ground.
+QImage Render(const QByteArray &svg)
 {
-    constexpr int kTolerance = 60;  // JPEG blur at the edge of a small disc
-    return std::abs(a.red() - b.red()) <= kTolerance && std::abs(a.green() - b.green()) <= kTolerance &&
-           std::abs(a.blue() - b.blue()) <= kTolerance;
+    QSvgRenderer renderer(svg);
+    QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return image;
 }
 
 }  // namespace
@@ -110,32 +112,46 @@ private slots:
     }
 
     // A mark must be the topmost thing where it is drawn: a room or cabinet painted after it would
-    // cover part of its disc. Four points of each disc, clear of the white tick or cross, must show
-    // the mark's colour in the stored picture.
+    // cover part of it. Every pixel that the mark alone paints fully must look the same on the page.
     void marksLieOnTop()
     {
-        orlenvo::Query query;
-        query.SetConnectionString(orlenvo::ConnectionStringFor(orlenvo::kQorvFile));
         int checked = 0;
+        QStringList covered;
         for (int number = 1; number <= 21; ++number) {
-            const QList<PicturePage> pages = ReadPicturePages(query, number);
-            for (int i = 0; i < pages.size(); ++i) {
-                QImage image;
-                QVERIFY(image.loadFromData(pages[i].picture, "JPEG"));
-                for (const Mark &mark : MarksOf(Source(number, i + 1, "svg"))) {
-                    const double d = mark.r * 0.72;
-                    for (const QPointF offset : {QPointF(0, -d), QPointF(0, d), QPointF(-d, 0), QPointF(d, 0)}) {
-                        const QPoint at = (QPointF(mark.x, mark.y) + offset).toPoint();
-                        const QColor seen = image.pixelColor(at);
-                        QVERIFY2(Near(seen, mark.colour),
-                                 qPrintable(QStringLiteral("%1-%2: mark at %3,%4 covered at %5,%6 (%7)")
-                                                .arg(number).arg(i + 1).arg(mark.x).arg(mark.y)
-                                                .arg(at.x()).arg(at.y()).arg(seen.name())));
+            for (int page = 1; QFile::exists(Source(number, page, "svg")); ++page) {
+                QFile file(Source(number, page, "svg"));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QByteArray svg = file.readAll();
+                const QList<QByteArray> marks = MarksOf(svg);
+                if (marks.isEmpty())
+                    continue;
+                const QImage drawn = Render(svg);
+                QVERIFY(!drawn.isNull());
+                for (const QByteArray &markSvg : marks) {
+                    const QImage mark = Render(markSvg);
+                    QCOMPARE(mark.size(), drawn.size());
+                    int painted = 0;
+                    int hidden = 0;
+                    for (int y = 0; y < mark.height(); ++y) {
+                        for (int x = 0; x < mark.width(); ++x) {
+                            const QRgb m = mark.pixel(x, y);
+                            if (qAlpha(m) < 255)
+                                continue;
+                            ++painted;
+                            const QRgb d = drawn.pixel(x, y);
+                            hidden += std::abs(qRed(m) - qRed(d)) + std::abs(qGreen(m) - qGreen(d)) +
+                                          std::abs(qBlue(m) - qBlue(d)) > 12;
+                        }
                     }
+                    QVERIFY(painted > 50);
+                    if (hidden > 0)
+                        covered.append(QStringLiteral("%1-%2: %3 of %4 pixels of a mark hidden")
+                                           .arg(number).arg(page).arg(hidden).arg(painted));
                     ++checked;
                 }
             }
         }
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QStringLiteral("; "))));
         QVERIFY2(checked >= 30, qPrintable(QStringLiteral("%1 marks").arg(checked)));
     }
 
