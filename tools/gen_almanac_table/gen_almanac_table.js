@@ -173,6 +173,14 @@ function days() {
     process.stdout.write(out.join('\n') + '\n');
 }
 
+// Days on which the program's solar-term table puts a 节 one day before the library does: the
+// library's moments fall minutes after midnight (UTC+8), so the month branch, and with it the
+// day's row of the table, differs from the library's on the eve.
+const EARLIER_JIE_DAYS = new Map([
+    ['1917-12-07', '大雪 1917-12-08 00:00:59'],
+    ['1927-09-08', '白露 1927-09-09 00:05:25'],
+]);
+
 function compareDb(file) {
     if (!fs.existsSync(file))
         fail(`${file}: no such database`);
@@ -180,39 +188,55 @@ function compareDb(file) {
         'sqlite3', ['-readonly', '-json', file, 'SELECT gn, suici, jsyq, xsyq, yi, ji FROM huangdao'],
         { encoding: 'utf8', maxBuffer: 1 << 28 });
     const rows = new Map(JSON.parse(json).map((row) => [row.gn, row]));
-    const columns = ['suici', 'jsyq', 'xsyq', 'yi', 'ji'];
-    const agree = Object.fromEntries(columns.map((c) => [c, 0]));
-    const shown = [];
-    let total = 0;
-    let missing = 0;
-    dayRecords((date, pillars, lists) => {
-        ++total;
+    const days = [];
+    dayRecords((date, pillars, lists) => days.push({ date, pillars, lists }));
+    const pairs = walkPairs();
+
+    const columns = ['jsyq', 'xsyq', 'yi', 'ji'];
+    const tally = { table: 0, library: 0, suici: 0, missing: 0 };
+    const problems = [];
+    const eves = [];
+    for (const { date, pillars, lists } of days) {
         const row = rows.get(date);
         rows.delete(date);
         if (!row) {
-            ++missing;
-            return;
+            ++tally.missing;
+            continue;
         }
-        const expected = {
-            suici: `${pillars[0]}年 ${pillars[1]}月 ${pillars[2]}日`,
-            jsyq: lists[0], xsyq: lists[1], yi: lists[2], ji: lists[3],
-        };
-        for (const c of columns) {
-            if (row[c] === expected[c])
-                ++agree[c];
-            else if (shown.length < 10)
-                shown.push(`${date} ${c}: database ${JSON.stringify(row[c])}, library ${JSON.stringify(expected[c])}`);
+        const stored = columns.map((c) => row[c]);
+        const suici = `${pillars[0]}年 ${pillars[1]}月 ${pillars[2]}日`;
+        const sameSuici = row.suici === suici;
+        tally.suici += sameSuici;
+        // The row of the table for the month branch and day 干支 the database itself shows.
+        const shown = /^\S\S年 \S(\S)月 (\S\S)日$/u.exec(row.suici);
+        const pair = shown && pairs.get(`${shown[1]} ${shown[2]}`);
+        const fromTable = pair ? pair.lists.map((list) => list.join(' ')) : null;
+        const agreesWithTable = fromTable !== null && columns.every((_, i) => stored[i] === fromTable[i]);
+        const agreesWithLibrary = columns.every((_, i) => stored[i] === lists[i]);
+        tally.table += agreesWithTable;
+        tally.library += agreesWithLibrary;
+        if (!agreesWithTable)
+            problems.push(`${date}: the lists are not the table's row for ${row.suici}`);
+        if (!agreesWithLibrary || !sameSuici) {
+            if (EARLIER_JIE_DAYS.has(date) && !sameSuici && agreesWithTable)
+                eves.push(`${date}: database ${row.suici}, library ${suici} (${EARLIER_JIE_DAYS.get(date)})`);
+            else
+                problems.push(`${date}: database ${JSON.stringify([row.suici, ...stored])}, ` +
+                              `library ${JSON.stringify([suici, ...lists])}`);
         }
-    });
-    const extra = rows.size;
-    for (const line of shown)
-        process.stdout.write(`${line}\n`);
-    process.stdout.write(`days 1901-01-01..2050-12-31: ${total}, missing from the database: ${missing}, ` +
-                         `rows outside the span: ${extra}\n`);
-    for (const c of columns)
-        process.stdout.write(`${c}: ${agree[c]} of ${total} days agree\n`);
-    if (missing || extra || columns.some((c) => agree[c] !== total))
-        process.exit(1);
+    }
+    const out = (line) => process.stdout.write(`${line}\n`);
+    out(`days 1901-01-01..2050-12-31: ${days.length}; missing from the database: ${tally.missing}; ` +
+        `rows outside the span: ${rows.size}`);
+    out(`the four lists are the table's row for the day's month branch and day 干支: ${tally.table} days`);
+    out(`the four lists are the library's lists of that day: ${tally.library} days`);
+    out(`岁次 agrees with the library's year (by 立春), month and day 干支: ${tally.suici} days`);
+    for (const line of eves)
+        out(`  节 a day earlier: ${line}`);
+    for (const line of problems.slice(0, 20))
+        out(`  differs: ${line}`);
+    if (tally.missing || rows.size || problems.length || eves.length !== EARLIER_JIE_DAYS.size)
+        fail(`the database does not agree with ${PACKAGE}`);
 }
 
 const args = process.argv.slice(2);
