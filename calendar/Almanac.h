@@ -8,7 +8,6 @@
 #include "calendar/LunarCalendar.h"
 
 #include <string>
-#include <vector>
 
 namespace orlenvo {
 
