@@ -1,8 +1,7 @@
-// The almanac entry of a day: pillars, 纳音, officer, clash, 彭祖百忌, foetus spirit, and the
-// spirits and 宜忌 from AlmanacSpirits.
+// The almanac entry of a day: pillars, 纳音, officer, clash, 彭祖百忌 and foetus spirit, and the
+// spirits and 宜忌 of the month table.
 #include "calendar/Almanac.h"
 
-#include "calendar/AlmanacSpirits.h"
 #include "calendar/CalendarLabels.h"
 #include "calendar/Sexagenary.h"
 #include "core/Text.h"
@@ -83,41 +82,12 @@ int Mod(int value, int divisor)
     return r < 0 ? r + divisor : r;
 }
 
+// Checked before any conversion to an integer: NaN fails every comparison, so the test is
+// written to hold only for dates inside the span.
 void CheckInRange(CalendarDate date)
 {
-    const double day = std::floor(date);
-    if (day < FirstAlmanacDate() || day > LastAlmanacDate())
+    if (!(date >= FirstAlmanacDate() && date < LastAlmanacDate() + 1))
         throw std::out_of_range("date outside the almanac's span 1901-2050");
-}
-
-// The items separated by one blank; "无" (none) for an empty list.
-std::string Joined(const std::vector<const char *> &items)
-{
-    if (items.empty())
-        return "无";
-    std::string out;
-    for (const char *item : items) {
-        if (!out.empty())
-            out += ' ';
-        out += item;
-    }
-    return out;
-}
-
-SpiritDay SpiritDayOf(CalendarDate date, const Pillars &pillars)
-{
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    SpiritDay s;
-    s.yearCycle = pillars.year;
-    s.monthBranch = BranchOfCycle(pillars.month);
-    s.dayCycle = pillars.day;
-    s.earthRuling = IsEarthRulingDay(date);
-    // 四离: eve of 春分 夏至 秋分 冬至, the second terms of March, June, September, December.
-    s.eveOfSolstice = month % 3 == 0 && day + 1 == SolarTermDay(year, month, 1);
-    // 四绝: eve of 立春 立夏 立秋 立冬, the first terms of February, May, August, November.
-    s.eveOfSeasonStart = month % 3 == 2 && day + 1 == SolarTermDay(year, month, 0);
-    return s;
 }
 
 }  // namespace
@@ -134,7 +104,11 @@ CalendarDate LastAlmanacDate()
 
 int DayCycleOf(CalendarDate date)
 {
-    return Mod(static_cast<int>(std::floor(date)) + kCycleOfDayZero, 60);
+    if (!std::isfinite(date))
+        throw std::out_of_range("not a date");
+    // In floating point, so that any day count, however far out, has its place in the cycle.
+    const double cycle = std::fmod(std::floor(date) + kCycleOfDayZero, 60.0);
+    return Mod(static_cast<int>(cycle), 60);
 }
 
 Pillars PillarsOf(CalendarDate date)
@@ -213,23 +187,19 @@ std::string FoetusSpiritText(int dayCycle)
 
 AlmanacDay AlmanacDayOf(CalendarDate date)
 {
+    CheckInRange(date);
     AlmanacDay out;
     out.date = std::floor(date);
     out.pillars = PillarsOf(out.date);
     out.officer = OfficerOf(BranchOfCycle(out.pillars.month), BranchOfCycle(out.pillars.day));
-    const SpiritDay spiritDay = SpiritDayOf(out.date, out.pillars);
-    out.earthRuling = spiritDay.earthRuling;
-    SpiritVerdict verdict = JudgeDay(spiritDay);
-    out.goodSpirits = std::move(verdict.good);
-    out.badSpirits = std::move(verdict.bad);
-    out.suits = std::move(verdict.suits);
-    out.avoids = std::move(verdict.avoids);
     return out;
 }
 
-AlmanacEntry AlmanacEntryOf(CalendarDate date)
+namespace {
+
+// The computed columns of a day's row.
+AlmanacEntry ComputedEntryOf(const AlmanacDay &day)
 {
-    const AlmanacDay day = AlmanacDayOf(date);
     int year = 0, month = 0, dayOfMonth = 0;
     DecodeDate(day.date, year, month, dayOfMonth);
 
@@ -252,10 +222,25 @@ AlmanacEntry AlmanacEntryOf(CalendarDate date)
     e.wuhang = std::string(NayinOf(day.pillars.day)) + " " + OfficerName(day.officer) + "执位";
     e.cong = ClashText(day.pillars.day);
     e.pzbj = PengzuText(day.pillars.day);
-    e.jsyq = Joined(day.goodSpirits);
-    e.yi = Joined(day.suits);
-    e.xsyq = Joined(day.badSpirits);
-    e.ji = Joined(day.avoids);
+    return e;
+}
+
+}  // namespace
+
+AlmanacEntry AlmanacEntryOf(CalendarDate date)
+{
+    return ComputedEntryOf(AlmanacDayOf(date));
+}
+
+AlmanacEntry AlmanacEntryOf(CalendarDate date, const AlmanacMonthTable &table)
+{
+    const AlmanacDay day = AlmanacDayOf(date);
+    AlmanacEntry e = ComputedEntryOf(day);
+    const AlmanacLists &lists = table.Of(BranchOfCycle(day.pillars.month), day.pillars.day);
+    e.jsyq = lists.goodSpirits.text;
+    e.yi = lists.suits.text;
+    e.xsyq = lists.badSpirits.text;
+    e.ji = lists.avoids.text;
     return e;
 }
 

@@ -1,14 +1,14 @@
 // The almanac entry of a day: the stem-branch pillars of year, month and day, the day's
-// 纳音 and 建除 officer, its clash, the 彭祖 taboos, the foetus spirit, the spirits of the
-// day and what the day suits and does not suit. Covers the span of the calendar tables,
-// 1901-01-01 ... 2050-12-31.
+// 纳音 and 建除 officer, its clash, the 彭祖 taboos and the foetus spirit, computed; its
+// spirits and what it suits and does not suit come from the month table (AlmanacTable.h).
+// Covers the span of the calendar tables, 1901-01-01 ... 2050-12-31.
 #pragma once
 
+#include "calendar/AlmanacTable.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/Sexagenary.h"
 
 #include <string>
-#include <vector>
 
 namespace orlenvo {
 
@@ -17,6 +17,7 @@ CalendarDate FirstAlmanacDate();
 CalendarDate LastAlmanacDate();
 
 // The day pillar of any date: the sixty-day cycle runs unbroken through the day count.
+// Throws std::out_of_range for a date that is not a number or infinite.
 int DayCycleOf(CalendarDate date);
 
 // The three pillars of a day. The year changes on the day of 立春; the month changes on
@@ -27,7 +28,8 @@ struct Pillars {
     int month = 0;
     int day = 0;
 };
-// Throws std::out_of_range outside FirstAlmanacDate() ... LastAlmanacDate().
+// Throws std::out_of_range outside FirstAlmanacDate() ... LastAlmanacDate(), and for a date that
+// is not a number.
 Pillars PillarsOf(CalendarDate date);
 
 // The twelve officers 建 除 满 平 定 执 破 危 成 收 开 闭: 建 falls on the day whose branch
@@ -40,16 +42,11 @@ std::string ClashText(int dayCycle);            // "冲狗(戊戌)煞南"
 std::string PengzuText(int dayCycle);           // "甲不开仓财物耗散 辰不哭泣必主重丧"
 std::string FoetusSpiritText(int dayCycle);     // "占门栖 房内东"
 
-// Everything the almanac says about one day; the texts are UTF-8.
+// The computed part of a day's almanac.
 struct AlmanacDay {
     CalendarDate date = 0;
     Pillars pillars;
     int officer = 0;
-    bool earthRuling = false;                  // inside one of the four 土王用事 periods
-    std::vector<const char *> goodSpirits;     // 吉神宜趋
-    std::vector<const char *> badSpirits;      // 凶神宜忌
-    std::vector<const char *> suits;           // 宜
-    std::vector<const char *> avoids;          // 忌
 };
 // Throws std::out_of_range outside the almanac's span.
 AlmanacDay AlmanacDayOf(CalendarDate date);
@@ -63,12 +60,16 @@ struct AlmanacEntry {
     std::string wuhang;  // "覆灯火 定执位"
     std::string cong;    // "冲狗(戊戌)煞南"
     std::string pzbj;    // "甲不开仓财物耗散 辰不哭泣必主重丧"
-    std::string jsyq;    // auspicious spirits
-    std::string yi;      // what the day suits
-    std::string xsyq;    // inauspicious spirits
-    std::string ji;      // what the day does not suit
+    std::string jsyq;    // 吉神宜趋, from the month table
+    std::string yi;      // 宜
+    std::string xsyq;    // 凶神宜忌
+    std::string ji;      // 忌
 };
-// Throws std::out_of_range outside the almanac's span.
+// The computed columns of a day's row; jsyq, yi, xsyq and ji stay empty. Throws
+// std::out_of_range outside the almanac's span, and for a date that is not a number.
 AlmanacEntry AlmanacEntryOf(CalendarDate date);
+// The whole row: the computed columns and the four lists of the day's month branch and day
+// 干支 in `table`.
+AlmanacEntry AlmanacEntryOf(CalendarDate date, const AlmanacMonthTable &table);
 
 }  // namespace orlenvo

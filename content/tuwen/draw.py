@@ -5,6 +5,7 @@ above a caption band of 30 pixels.
 """
 
 import math
+import re
 
 W, H = 600, 290
 CAPTION_H = 30
@@ -33,8 +34,15 @@ def esc(text):
     return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
 
 
+MARK = re.compile(r'<g class="mark">.*?</g>')
+
+
 def page(body, caption):
-    """A whole picture: paper, frame, the drawing and the caption band."""
+    """A whole picture: paper, frame, the drawing and the caption band. The check and cross marks
+    are lifted out of the drawing and painted last, so that nothing drawn after them in a scene
+    (a room, a wall, a cabinet) can cover them."""
+    marks = "".join(MARK.findall(body))
+    body = MARK.sub("", body) + marks
     return (
         f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
         f'width="{W}" height="{H}" viewBox="0 0 {W} {H}">\n'
@@ -94,6 +102,7 @@ def poly(points, fill, stroke="none", sw=1):
 
 
 def group(body, dx=0, dy=0, scale=1.0, rotate=0):
+    assert 'class="mark"' not in body, "marks are painted on top of the page, never inside a group"
     t = f"translate({dx:.1f},{dy:.1f})"
     if rotate:
         t += f" rotate({rotate})"
@@ -106,14 +115,17 @@ def group(body, dx=0, dy=0, scale=1.0, rotate=0):
 
 
 def check(x, y, r=11):
-    return circle(x, y, r, GREEN) + path(
+    """A green mark with a white tick; page() paints it on top. Never inside a transformed group."""
+    return '<g class="mark">' + circle(x, y, r, GREEN, "white", 1.5) + path(
         f"M{x - r * 0.45:.1f},{y:.1f} L{x - r * 0.1:.1f},{y + r * 0.4:.1f} L{x + r * 0.5:.1f},{y - r * 0.4:.1f}",
-        stroke="white", sw=2.4)
+        stroke="white", sw=2.4) + "</g>"
 
 
 def cross(x, y, r=11):
+    """A red mark with a white cross; page() paints it on top. Never inside a transformed group."""
     k = r * 0.42
-    return circle(x, y, r, RED) + line(x - k, y - k, x + k, y + k, "white", 2.4) + line(x - k, y + k, x + k, y - k, "white", 2.4)
+    return ('<g class="mark">' + circle(x, y, r, RED, "white", 1.5) + line(x - k, y - k, x + k, y + k, "white", 2.4)
+            + line(x - k, y + k, x + k, y - k, "white", 2.4) + "</g>")
 
 
 def arrow(x1, y1, x2, y2, color=INK, sw=2, dash=None, head=9):
@@ -287,9 +299,9 @@ def sink(x, y, w=40, h=26):
     return rect(x, y, w, h, "#eceff1", GREY, 1.2, 2) + rect(x + 5, y + 5, w - 10, h - 10, WATER, BLUE, 0.8, 6)
 
 
-def toilet(x, y, facing="down"):
-    body = rect(x, y, 24, 9, "#eef1f3", GREY, 1, 2) + ellipse(x + 12, y + 21, 10, 13, "#f8fafb", GREY, 1)
-    return group(body, 0, 0) if facing == "down" else group(body.replace("", ""), 0, 0)
+def toilet(x, y):
+    """A toilet seen from above, cistern at the top; (x, y) is the cistern's top left corner."""
+    return rect(x, y, 24, 9, "#eef1f3", GREY, 1, 2) + ellipse(x + 12, y + 21, 10, 13, "#f8fafb", GREY, 1)
 
 
 def desk(x, y, w, h):
@@ -327,17 +339,42 @@ def caishen(x, y, s=1.0, civil=True):
     return group(body, x, y, s)
 
 
-def pixiu(x, y, s=1.0, color="#c9a227"):
+def pixiu(x, y, s=1.0, color="#d4a52a"):
+    """A gilt 貔貅 crouching on a base of coins, facing right: lion head with one swept-back horn,
+    curled mane, small wings, clawed forepaws and a curled tail. (x, y) is the middle of the body."""
+    edge, dark, light = "#7a5400", "#a97a10", "#f1d27a"
     body = (
-        path("M-38,10 Q-40,-14 -14,-18 L14,-20 Q30,-22 36,-34 Q50,-30 48,-12 Q46,4 30,8 Q20,22 -10,22 Q-34,24 -38,10 Z",
-             fill=color, stroke="#7a5c00", sw=1.3)
-        + path("M36,-34 Q40,-46 46,-44 Q44,-38 42,-33", fill=color, stroke="#7a5c00", sw=1.2)
-        + circle(40, -24, 2.4, "#3b2a00")
-        + path("M48,-12 Q44,-6 38,-8", stroke="#7a5c00", sw=1.2)
-        + path("M-38,4 Q-54,-2 -50,-18 Q-46,-10 -40,-8", fill=color, stroke="#7a5c00", sw=1.2)
-        + rect(-30, 16, 9, 16, color, "#7a5c00", 1.2, 3) + rect(-8, 18, 9, 14, color, "#7a5c00", 1.2, 3)
-        + rect(14, 14, 9, 18, color, "#7a5c00", 1.2, 3)
-        + path("M-20,-12 Q-8,-2 8,-14 M-14,0 Q0,8 14,-4", stroke="#8a6a10", sw=1)
+        rect(-46, 30, 92, 8, "#8a2e22", "#5a1a12", 1.2, 3)
+        + coin(40, 25, 5, GOLD)
+        # curled tail
+        + path("M-34,2 Q-54,-2 -52,-20 Q-50,-32 -38,-30 Q-46,-24 -44,-16 Q-42,-8 -32,-6 Z", fill=color, stroke=edge, sw=1.2)
+        + path("M-46,-20 Q-44,-26 -40,-26", stroke=dark, sw=1)
+        # body and haunch
+        + path("M-36,10 Q-38,-8 -18,-12 L12,-14 Q28,-14 32,0 L32,16 Q26,24 4,22 L-20,24 Q-36,24 -36,10 Z",
+               fill=color, stroke=edge, sw=1.3)
+        + path("M-34,14 Q-34,-4 -16,-2 Q-4,2 -6,16 Q-8,26 -22,26 Q-34,26 -34,14 Z", fill=color, stroke=edge, sw=1.2)
+        + path("M-30,26 L-34,30 M-24,27 L-26,30 M-18,27 L-18,30", stroke=edge, sw=1)
+        + path("M-10,-6 Q4,-2 18,-8 M-2,6 Q8,10 20,4", stroke=dark, sw=1)
+        # wing on the shoulder
+        + path("M-6,-10 Q0,-28 16,-30 Q12,-24 18,-22 Q10,-18 14,-14 Q6,-12 4,-8 Z", fill=light, stroke=edge, sw=1.1)
+        + path("M2,-12 Q6,-20 12,-24 M6,-10 Q10,-15 14,-17", stroke=dark, sw=0.8)
+        # forelegs with claws
+        + path("M8,12 L6,28 Q6,31 10,31 L18,31 Q21,30 18,27 L16,12 Z", fill=dark, stroke=edge, sw=1.1)
+        + path("M20,10 L20,28 Q20,31 24,31 L32,31 Q35,30 32,27 L29,10 Z", fill=color, stroke=edge, sw=1.2)
+        + path("M24,31 L24,28 M28,31 L28,28", stroke=edge, sw=1)
+        # curled mane behind the head
+        + "".join(circle(cx, cy, 4.2, color, edge, 1) + path(f"M{cx - 2},{cy} Q{cx},{cy - 3} {cx + 2},{cy}", stroke=edge, sw=0.8)
+                  for cx, cy in [(22, -30), (18, -22), (20, -13), (26, -6)])
+        # head
+        + path("M24,-18 Q22,-34 36,-38 Q50,-40 56,-30 Q60,-26 60,-20 Q60,-14 54,-12 L52,-8 Q44,-2 34,-4 Q24,-6 24,-18 Z",
+               fill=color, stroke=edge, sw=1.3)
+        + path("M50,-14 Q46,-10 40,-12 Q46,-6 52,-9", fill="#8a2e22", stroke=edge, sw=0.8)
+        + path("M44,-12 L45,-10 M48,-12 L48,-10", stroke="white", sw=1)
+        + path("M38,-28 Q42,-31 47,-28", stroke=edge, sw=1.4) + ellipse(43, -25, 3, 2, "white", edge, 0.8) + circle(43.5, -25, 1.4, "#2a1800")
+        + circle(57, -22, 1.3, edge) + path("M52,-18 Q56,-16 59,-18", stroke=edge, sw=0.8)
+        # one horn swept back, and an ear
+        + path("M34,-36 Q28,-50 14,-54 Q24,-46 26,-36 Z", fill=light, stroke=edge, sw=1.1)
+        + path("M30,-30 Q26,-36 30,-40 Q34,-36 34,-31 Z", fill=dark, stroke=edge, sw=0.9)
     )
     return group(body, x, y, s)
 
@@ -518,15 +555,44 @@ def horse(x, y, s=1.0):
     return group(body, x, y, s)
 
 
-def qilin(x, y, s=1.0):
-    body = path(
-        "M-36,6 Q-32,-12 -8,-12 L16,-14 Q22,-30 34,-36 L44,-30 Q50,-24 50,-16 L42,-14 Q36,-16 32,-10 Q34,2 24,8 "
-        "L26,30 L20,30 L16,10 L-12,10 L-16,30 L-22,30 L-22,8 Q-30,4 -40,16 Q-44,2 -36,6 Z",
-        fill="#d0a93a", stroke="#7a5c00", sw=1.3)
-    body += path("M36,-36 L40,-48 L42,-35", fill="#f0d070", stroke="#7a5c00", sw=1)
-    body += "".join(circle(cx, cy, 3, "#e8c85a", "#9a7a20", 0.6) for cx, cy in [(-20, -2), (-8, 0), (4, -2), (-14, 6), (10, 4)])
-    body += circle(42, -26, 1.8, "#2a1800") + path("M-40,16 Q-50,6 -46,-4 Q-40,4 -36,6", fill="#e87a4a", stroke="none")
-    body += path("M-14,-12 Q-18,-20 -12,-24 M2,-14 Q-2,-22 4,-26", stroke="#e87a4a", sw=2)
+def qilin(x, y, s=1.0, color="#d4a52a"):
+    """A gilt 麒麟 on a base, facing right, one forehoof raised: dragon head with one horn and a
+    beard, scaled body, flame tufts on the shoulders and haunches, a flame tail and cloven hooves.
+    (x, y) is the middle of the body."""
+    edge, dark, light, flame = "#7a5400", "#a97a10", "#f1d27a", "#e4703a"
+    scales = "".join(path(f"M{cx - 4},{cy} Q{cx},{cy + 4} {cx + 4},{cy}", stroke=dark, sw=0.9)
+                     for cx, cy in [(-20, -6), (-12, -6), (-4, -6), (4, -6), (12, -6), (-16, 0), (-8, 0), (0, 0), (8, 0), (-12, 6), (-4, 6), (4, 6)])
+    body = (
+        rect(-46, 32, 92, 8, "#2f6a4a", "#1e4a32", 1.2, 3)
+        # flame tail
+        + path("M-30,-6 Q-46,-10 -50,-24 Q-44,-18 -42,-28 Q-38,-18 -34,-24 Q-34,-14 -28,-12 Z", fill=flame, stroke="#a8421c", sw=1)
+        # far legs
+        + path("M-22,8 L-26,30 L-20,30 L-16,10 Z", fill=dark, stroke=edge, sw=1)
+        + path("M10,8 L8,30 L14,30 L16,10 Z", fill=dark, stroke=edge, sw=1)
+        # body
+        + path("M-30,0 Q-30,-12 -14,-12 L14,-14 Q24,-14 26,-4 L24,8 Q16,14 -6,12 Q-28,14 -30,0 Z", fill=color, stroke=edge, sw=1.3)
+        + scales
+        # near legs: hind leg standing, foreleg raised and bent
+        + path("M-26,4 Q-18,4 -14,12 L-12,30 L-19,30 L-20,16 Q-28,14 -26,4 Z", fill=color, stroke=edge, sw=1.2)
+        + path("M16,4 Q24,6 26,12 L34,16 L32,22 L24,18 L20,12 Z", fill=color, stroke=edge, sw=1.2)
+        + path("M-19,30 L-12,30 L-11,33 L-20,33 Z", fill="#3b2a10") + path("M8,30 L14,30 L15,33 L7,33 Z", fill="#3b2a10")
+        + path("M-26,30 L-20,30 L-19,33 L-27,33 Z", fill="#3b2a10") + path("M32,16 L35,17 L33,23 L31,22 Z", fill="#3b2a10")
+        # flame tufts at shoulder and haunch
+        + path("M-24,-2 Q-32,-8 -30,-16 Q-26,-10 -22,-12 Q-22,-6 -18,-6 Z", fill=flame, stroke="#a8421c", sw=0.8)
+        + path("M14,0 Q8,-6 12,-12 Q14,-6 18,-8 Q18,-2 22,-2 Z", fill=flame, stroke="#a8421c", sw=0.8)
+        # neck with a flame mane
+        + path("M12,-12 Q14,-28 28,-36 L36,-30 Q28,-22 26,-8 Z", fill=color, stroke=edge, sw=1.2)
+        + path("M14,-18 Q6,-24 10,-32 Q14,-26 18,-28 Q14,-34 22,-40 Q22,-34 27,-36 L20,-24 Z", fill=flame, stroke="#a8421c", sw=0.8)
+        # dragon head
+        + path("M26,-36 Q30,-46 42,-44 L54,-40 Q60,-38 58,-32 L50,-30 Q48,-26 42,-26 Q32,-24 28,-30 Z", fill=color, stroke=edge, sw=1.3)
+        + path("M50,-31 Q54,-28 50,-26", stroke=edge, sw=1) + circle(55, -37, 1.2, edge)
+        + ellipse(40, -38, 2.8, 1.9, "white", edge, 0.8) + circle(40.6, -38, 1.3, "#2a1800") + path("M36,-42 Q40,-45 45,-42", stroke=edge, sw=1.3)
+        + path("M56,-38 Q66,-44 70,-36 M56,-33 Q64,-30 66,-24", stroke=dark, sw=1.1)
+        + path("M42,-26 Q40,-18 34,-16 Q38,-22 36,-26", fill=light, stroke=edge, sw=0.9)
+        # one horn
+        + path("M34,-44 Q30,-56 36,-62 Q36,-54 40,-45 Z", fill=light, stroke=edge, sw=1)
+        + path("M30,-40 Q24,-44 24,-50 Q30,-46 33,-43 Z", fill=dark, stroke=edge, sw=0.9)
+    )
     return group(body, x, y, s)
 
 

@@ -70,7 +70,7 @@ def a15p4():
     b = elevation_wall(40, 20, 520, 210)
     b += painting(170, 60, 150, 84, "mountain") + sofa(150, 170, 190, 60, "bottom", "#c9b99a")
     b += chinese_knot(430, 100, 1.0)
-    b += line(360, 102, 380, 102, BLUE, 1) + line(370, 102, 370, 228, BLUE, 1, "3,3") + text(376, 170, "约1.5米", 11, BLUE)
+    b += line(360, 102, 380, 102, BLUE, 1) + line(370, 102, 370, 228, BLUE, 1, "3,3") + text(364, 154, "约1.5米", 11, BLUE, "end")
     b += line(160, 102, 330, 102, BLUE, 1, "4,4") + text(100, 102, "视线高度", 11, BLUE, "middle")
     b += text(430, 172, "中国结", 12, INK, "middle")
     return b
@@ -177,7 +177,10 @@ def a17p4():
 
 
 def a17p5():
-    left = grid9(90, 56, 150, NINE, fills={4: "#eaf4e6", 2: "#dcecf6"}, font=11) + toilet(198, 60) + text(165, 112, "中宫宜空", 11, GREEN, "middle")
+    labels = [s if i not in (2, 4) else "" for i, s in enumerate(NINE)]
+    left = grid9(90, 56, 150, labels, fills={4: "#eaf4e6", 2: "#dcecf6"}, font=11)
+    left += text(215, 65, "东北", 10, INK, "middle") + toilet(203, 71)
+    left += text(165, 124, "中宫", 11, INK, "middle") + text(165, 140, "宜空", 11, GREEN, "middle", "bold")
     right = plan(340, 60, 200, 140) + rect(342, 62, 196, 136, "#eef3f6") + toilet(420, 70) + ellipse(432, 91, 10, 13, "#e6eef2", GREY, 1)
     right += wall(340, 200, 540, 200) + rect(420, 194, 46, 12, "#7d6341") + text(443, 150, "门随手关，马桶盖盖好", 11, GREEN, "middle")
     return tip_pair(("第九招：厕所不居中", left), ("第十招：厕所门常关", right))
@@ -258,7 +261,7 @@ ARTICLES[18] = [
 
 def a18p3():
     b = panel(30, 30, 250, 190, "小客厅摆大件", False) + elevation_wall(45, 45, 220, 160) + cabinet(80, 150, 150, 55) + pixiu(155, 110, 1.2)
-    b += panel(320, 30, 250, 190, "大小相称", True) + elevation_wall(335, 45, 220, 160) + cabinet(370, 150, 150, 55) + pixiu(445, 132, 0.55)
+    b += panel(320, 30, 250, 190, "大小相称", True) + elevation_wall(335, 45, 220, 160) + cabinet(370, 150, 150, 55) + pixiu(445, 138.6, 0.3)
     b += line(530, 150, 530, 205, BLUE, 1) + line(530, 124, 530, 150, GREEN, 1) + text(445, 86, "不超过柜高一半", 11, GREEN, "middle")
     return b
 
@@ -404,7 +407,7 @@ ARTICLES[19] = [
 
 def a20p1():
     b = plan(60, 20, 320, 210) + door(300, 230, "bottom", 34)
-    b += cabinet(120, 40, 110, 22) + pixiu(175, 30, 0.5)
+    b += cabinet(120, 40, 110, 26) + pixiu(175, 46, 0.42)
     b += arrow(200, 60, 300, 200, GREEN, 2, "6,4") + text(270, 120, "头朝大门", 12, GREEN)
     b += pixiu(470, 90, 1.1) + text(470, 150, "貔貅", 14, INK, "middle", "bold")
     b += note(400, 180, ["只进不出，招财守财", "不可对着床和镜子"], 12, gap=20)
@@ -529,7 +532,7 @@ ARTICLES[21] = [
      "层高较低的房子宜选吸顶式。灯具不可装在沙发或餐桌的正上方太低的位置，以免造成压迫感；灯泡坏了要及时更换。"),
     (a21p3(), "鱼缸：鱼游水活，年年有余",
      "鱼缸让家中充满灵动的生气，鱼与“余”谐音，寓意年年有余。鱼缸宜放在客厅的东方、东南方或北方，"
-     "高度不宜超过成人的心口。鱼的数目以单数为佳，种类以金鱼、锦鲤等色彩鲜艳的品种为好。缸水要保持清澈，"
+     "不宜放在财位和卧室，高度不宜超过成人的心口。鱼的数目以单数为佳，种类以金鱼、锦鲤等色彩鲜艳的品种为好。缸水要保持清澈，"
      "定期清洗过滤设备。"),
     (a21p4(), "字画：山在背后，水在面前",
      "字画能提升家居的文化气息。挂画讲究“背山面水”：山水画中的山宜挂在沙发背后的墙上，寓意有靠山；"

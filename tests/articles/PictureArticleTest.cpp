@@ -359,13 +359,27 @@ private slots:
         const QString dir = qEnvironmentVariable("ORLENVO_SCREENSHOT_DIR");
         if (dir.isEmpty())
             QSKIP("ORLENVO_SCREENSHOT_DIR not set");
-        orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR "/");
-        OpenPictureArticle(11, QStringLiteral("客厅招财布局 [图]"), nullptr);
-        orlenvo::OverrideProgramFolder({});
-        TImageInfoLoad *window = OpenWindows().first();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QTest::mouseClick(Button(window, QStringLiteral("ABtn1")), Qt::LeftButton);
-        QVERIFY(window->grab().save(dir + QStringLiteral("/picture-article.png")));
+        struct Shot {
+            int number;
+            const char *caption;
+            int page;
+            const char *file;
+        };
+        const Shot shots[] = {
+            {11, "客厅招财布局 [图]", 1, "picture-article.png"},
+            {13, "除夕家居风水摆设与新年运 [图]", 2, "picture-13-2.png"},
+            {14, "6种类型的住宅学会驱邪避凶 [图]", 3, "picture-14-3.png"},
+        };
+        for (const Shot &shot : shots) {
+            orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR "/");
+            OpenPictureArticle(shot.number, QString::fromUtf8(shot.caption), nullptr);
+            orlenvo::OverrideProgramFolder({});
+            TImageInfoLoad *window = OpenWindows().first();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTest::mouseClick(Button(window, QStringLiteral("ABtn%1").arg(shot.page)), Qt::LeftButton);
+            QVERIFY(window->grab().save(dir + QLatin1Char('/') + QLatin1String(shot.file)));
+            CloseAll();
+        }
     }
 };
 

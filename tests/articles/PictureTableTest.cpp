@@ -1,14 +1,20 @@
 // The built picture-article table of QorvFile.dll: every article with its pages, pictures and
-// texts, as the picture-article window reads them.
+// texts, as the picture-article window reads them; and the drawing of the page sources.
 #include "articles/ImageInfo.h"
 #include "data/KnowledgeDb.h"
 #include "data/Query.h"
 #include "tests/support/ModalAnswer.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QtTest>
+
+#include <cstdlib>
 
 using orlenvo::articles::PicturePage;
 using orlenvo::articles::ReadPicturePages;
@@ -22,6 +28,32 @@ constexpr int kPictureHeight = 524 - 56 - 166;
 QString Source(int number, int page, const char *extension)
 {
     return QStringLiteral(ORLENVO_SOURCE_DIR "/content/tuwen/%1/%2.%3").arg(number).arg(page).arg(QLatin1String(extension));
+}
+
+// The check and cross marks of a page source, each as a picture of its own: the page's <svg>
+// element holding only that mark.
+QList<QByteArray> MarksOf(const QByteArray &svg)
+{
+    static const QRegularExpression root(QStringLiteral("<svg[^>]*>"));
+    static const QRegularExpression mark(QStringLiteral(R"re(<g class="mark">.*?</g>)re"));
+    const QString text = QString::fromUtf8(svg);
+    const QString head = root.match(text).captured();
+    QList<QByteArray> marks;
+    for (const auto &m : mark.globalMatch(text))
+        marks.append((head + m.captured() + QStringLiteral("</svg>")).toUtf8());
+    return marks;
+}
+
+// An SVG picture drawn as the build draws it, on a transparent ground.
+QImage Render(const QByteArray &svg)
+{
+    QSvgRenderer renderer(svg);
+    QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return image;
 }
 
 }  // namespace
@@ -77,6 +109,50 @@ private slots:
             QVERIFY(QFile::exists(Source(number, i + 1, "svg")));
         }
         QVERIFY(!QFile::exists(Source(number, static_cast<int>(pages.size()) + 1, "svg")));
+    }
+
+    // A mark must be the topmost thing where it is drawn: a room or cabinet painted after it would
+    // cover part of it. Every pixel that the mark alone paints fully must look the same on the page.
+    void marksLieOnTop()
+    {
+        int checked = 0;
+        QStringList covered;
+        for (int number = 1; number <= 21; ++number) {
+            for (int page = 1; QFile::exists(Source(number, page, "svg")); ++page) {
+                QFile file(Source(number, page, "svg"));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QByteArray svg = file.readAll();
+                const QList<QByteArray> marks = MarksOf(svg);
+                if (marks.isEmpty())
+                    continue;
+                const QImage drawn = Render(svg);
+                QVERIFY(!drawn.isNull());
+                for (const QByteArray &markSvg : marks) {
+                    const QImage mark = Render(markSvg);
+                    QCOMPARE(mark.size(), drawn.size());
+                    int painted = 0;
+                    int hidden = 0;
+                    for (int y = 0; y < mark.height(); ++y) {
+                        for (int x = 0; x < mark.width(); ++x) {
+                            const QRgb m = mark.pixel(x, y);
+                            if (qAlpha(m) < 255)
+                                continue;
+                            ++painted;
+                            const QRgb d = drawn.pixel(x, y);
+                            hidden += std::abs(qRed(m) - qRed(d)) + std::abs(qGreen(m) - qGreen(d)) +
+                                          std::abs(qBlue(m) - qBlue(d)) > 12;
+                        }
+                    }
+                    QVERIFY(painted > 50);
+                    if (hidden > 0)
+                        covered.append(QStringLiteral("%1-%2: %3 of %4 pixels of a mark hidden")
+                                           .arg(number).arg(page).arg(hidden).arg(painted));
+                    ++checked;
+                }
+            }
+        }
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QStringLiteral("; "))));
+        QVERIFY2(checked >= 30, qPrintable(QStringLiteral("%1 marks").arg(checked)));
     }
 
     void noOtherArticles()

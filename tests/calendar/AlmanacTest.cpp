@@ -1,26 +1,28 @@
 // The almanac core: the sixty-day tables, the pillar switches, the officers, days checked
-// against printed almanacs, and one test per family of spirit rules.
+// against printed almanacs and against lunar-javascript, the month table and its reader.
 #include "calendar/Almanac.h"
-#include "calendar/AlmanacSpirits.h"
+#include "calendar/AlmanacTable.h"
 #include "calendar/CalendarLabels.h"
+#include "tests/support/ScratchFolder.h"
+#include "tools/dbbuild/DbBuild.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace orlenvo {
 namespace {
-
-bool Contains(const std::vector<const char *> &list, const std::string &item)
-{
-    return std::any_of(list.begin(), list.end(), [&](const char *x) { return item == x; });
-}
 
 std::string LastCharacter(const std::string &text)
 {
@@ -177,12 +179,35 @@ TEST(AlmanacEntry, SpanIsTheCalendarTables)
     EXPECT_EQ(AlmanacEntryOf(FirstAlmanacDate()).suici, "庚子年 戊子月 己卯日");
     EXPECT_EQ(AlmanacEntryOf(LastAlmanacDate()).gn, "2050-12-31");
     EXPECT_THROW(AlmanacEntryOf(EncodeDate(1900, 12, 31)), std::out_of_range);
-    // A day without auspicious spirits says so (1901-03-15: 除日 of the 卯 month, 月害).
-    const AlmanacEntry bare = AlmanacEntryOf(EncodeDate(1901, 3, 15));
-    EXPECT_EQ(bare.jsyq, "无");
-    EXPECT_EQ(bare.xsyq, "月害 天刑");
     EXPECT_THROW(AlmanacEntryOf(EncodeDate(2051, 1, 1)), std::out_of_range);
     EXPECT_THROW(PillarsOf(EncodeDate(2051, 1, 1)), std::out_of_range);
+}
+
+// Values that are no day of the span fail like any date outside it, before anything converts
+// them to an integer (NaN compares false with everything; huge values overflow an int).
+TEST(AlmanacEntry, NotANumberAndHugeDatesAreOutOfRange)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double outside[] = {
+        nan, -nan, inf, -inf, 1e300, -1e300, std::numeric_limits<double>::max(),
+        std::numeric_limits<double>::lowest(), 4294967296.0, -2147483649.0,
+        FirstAlmanacDate() - 1e-9, LastAlmanacDate() + 1,
+    };
+    for (double date : outside) {
+        SCOPED_TRACE(date);
+        EXPECT_THROW(AlmanacEntryOf(date), std::out_of_range);
+        EXPECT_THROW(AlmanacDayOf(date), std::out_of_range);
+        EXPECT_THROW(PillarsOf(date), std::out_of_range);
+    }
+    EXPECT_EQ(AlmanacEntryOf(LastAlmanacDate() + 0.999).gn, "2050-12-31");
+    EXPECT_EQ(AlmanacEntryOf(FirstAlmanacDate() + 0.5).gn, "1901-01-01");
+    EXPECT_THROW(DayCycleOf(nan), std::out_of_range);
+    EXPECT_THROW(DayCycleOf(-inf), std::out_of_range);
+    // Far-out day counts still have their place in the cycle: 60 days on is the same day.
+    EXPECT_EQ(DayCycleOf(6e15), DayCycleOf(6e15 + 60));
+    EXPECT_EQ(DayCycleOf(-1e12), DayCycleOf(-1e12 - 600));
+    EXPECT_EQ(DayCycleOf(-1), (DayCycleOf(0) + 59) % 60);
 }
 
 // Over the whole span: the day pillar steps by one each day; the month pillar steps by one
@@ -232,237 +257,172 @@ TEST(AlmanacPillars, OfficersStartAtJianAndRepeatOnTheJieDay)
     }
 }
 
-TEST(AlmanacSun, LongitudeAgreesWithTheCalendarTerms)
+// ---- the month table ----
+
+const std::filesystem::path kMonthTable =
+    dbbuild::AlmanacMonthTableFile(std::filesystem::path(ORLENVO_SOURCE_DIR) / "content");
+
+const AlmanacMonthTable &MonthTable()
 {
-    // March equinox 2000: 20 March 2000, 07:35 UT.
-    const double atEquinox = SolarLongitude(2451623.816);
-    EXPECT_LT(std::min(atEquinox, 360.0 - atEquinox), 0.02);
-    // The day on which the sun reaches each term's longitude (Beijing time) against the
-    // calendar's term table: only terms within minutes of midnight may differ.
-    int agree = 0;
-    for (int y = kFirstTableYear; y <= kLastTableYear; ++y)
-        for (int m = 1; m <= 12; ++m)
-            for (int which = 0; which < 2; ++which) {
-                const double target = std::fmod(285.0 + 30.0 * (m - 1) + 15.0 * which, 360.0);
-                const int day = SolarTermDay(y, m, which);
-                const double end = EncodeDate(y, m, day) + 1 + 2415018.5 - 8.0 / 24.0;
-                const double before = std::fmod(SolarLongitude(end - 1) - target + 720.0, 360.0);
-                const double after = std::fmod(SolarLongitude(end) - target + 720.0, 360.0);
-                agree += before > 300.0 && after < 60.0;
-            }
-    EXPECT_GE(agree, 3580) << "of 3600 terms";
+    static const AlmanacMonthTable table = dbbuild::ReadAlmanacMonthTable(kMonthTable);
+    return table;
 }
 
-// 土王用事: four periods a year, each from 17-19 days before its 立 term up to its eve.
-TEST(AlmanacSun, EarthRulingPeriodsEndOnTheEveOfEachLi)
+std::string MonthTableText()
 {
-    for (int y : {1901, 1950, 2008, 2050}) {
-        for (int liMonth : {2, 5, 8, 11}) {
-            const CalendarDate li = EncodeDate(y, liMonth, SolarTermDay(y, liMonth, 0));
-            EXPECT_FALSE(IsEarthRulingDay(li)) << y << "/" << liMonth;
-            EXPECT_TRUE(IsEarthRulingDay(li - 1)) << y << "/" << liMonth;
-            int length = 0;
-            while (IsEarthRulingDay(li - 1 - length))
-                ++length;
-            EXPECT_GE(length, 17) << y << "/" << liMonth;
-            EXPECT_LE(length, 19) << y << "/" << liMonth;
-        }
-        int days = 0;
-        for (CalendarDate d = EncodeDate(y, 1, 1); d <= EncodeDate(y, 12, 31); d += 1)
-            days += IsEarthRulingDay(d);
-        EXPECT_GE(days, 4 * 17);
-        EXPECT_LE(days, 4 * 19);
-    }
-    EXPECT_FALSE(IsEarthRulingDay(EncodeDate(1900, 1, 25)));
+    std::ifstream in(kMonthTable, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// ---- spirit rules, one family each ----
-
-SpiritDay Day(int monthBranch, const char *cycleName, int yearCycle = 0)
+// Whole rows of the committed table, its lines taken as they are: the reader finds every
+// pair, and a list's text is its items joined by one blank.
+TEST(AlmanacMonthTable, HoldsAllPairsOfMonthBranchAndDay)
 {
-    SpiritDay d;
-    d.monthBranch = monthBranch;
-    d.yearCycle = yearCycle;
-    for (int n = 0; n < 60; ++n)
-        if (CycleName(n) == cycleName)
-            d.dayCycle = n;
-    return d;
-}
-
-constexpr int kYin = 2, kMao = 3, kWu = 6, kShen = 8, kZi = 0, kChou = 1;  // month branches
-
-TEST(AlmanacSpirits, ByMonthStemOrBranch)
-{
-    // 天德: 正月丁, 八月艮(寅), 十一月巽(巳)
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "丁卯")).good, "天德"));
-    EXPECT_FALSE(Contains(JudgeDay(Day(kMao, "丁卯")).good, "天德"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(9, "甲寅")).good, "天德"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kZi, "乙巳")).good, "天德"));
-    // 月德: 寅午戌月丙 — 月德合 辛
-    EXPECT_TRUE(Contains(JudgeDay(Day(kWu, "丙子")).good, "月德"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kWu, "辛卯")).good, "月德合"));
-    // 驿马: 申子辰月寅; 天马: 正月午
-    EXPECT_TRUE(Contains(JudgeDay(Day(kZi, "丙寅")).good, "驿马"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "庚午")).good, "天马"));
-    // 三合 and 六合 with the month branch
-    EXPECT_TRUE(Contains(JudgeDay(Day(kZi, "甲辰")).good, "三合"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kZi, "乙丑")).good, "六合"));
-    // 月厌 正戌 逆行, 厌对 its clash; 劫煞 寅午戌月亥
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "甲戌")).bad, "月厌"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kMao, "己酉")).bad, "月厌"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "丙辰")).bad, "厌对"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kWu, "己亥")).bad, "劫煞"));
-    // 往亡: 正寅 二巳 三申 四亥
-    EXPECT_TRUE(Contains(JudgeDay(Day(5, "丁亥")).bad, "往亡"));
-    // 复日: 正七月甲庚, 重丧: 正月甲
-    const SpiritVerdict jia = JudgeDay(Day(kShen, "甲子"));
-    EXPECT_TRUE(Contains(jia.bad, "复日"));
-    EXPECT_FALSE(Contains(jia.bad, "重丧"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "甲午")).bad, "重丧"));
-}
-
-TEST(AlmanacSpirits, ByMonthDayPillar)
-{
-    // 天愿: 正月乙亥 … 十二月甲子; 阴错 阳错 by month
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "乙亥")).good, "天愿"));
-    EXPECT_FALSE(Contains(JudgeDay(Day(kYin, "己亥")).good, "天愿"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kChou, "甲子")).good, "天愿"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "甲寅")).bad, "阳错"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "庚戌")).bad, "阴错"));
-}
-
-TEST(AlmanacSpirits, BySeason)
-{
-    // 天赦: 春戊寅 夏甲午 秋戊申 冬甲子
-    EXPECT_TRUE(Contains(JudgeDay(Day(kMao, "戊寅")).good, "天赦"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kZi, "甲子")).good, "天赦"));
-    EXPECT_FALSE(Contains(JudgeDay(Day(kShen, "甲子")).good, "天赦"));
-    // 四相 by stem; 四击 by branch; 四废 by day pillar
-    EXPECT_TRUE(Contains(JudgeDay(Day(kShen, "壬辰")).good, "四相"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "甲戌")).bad, "四击"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kShen, "甲寅")).bad, "四废"));
-    EXPECT_FALSE(Contains(JudgeDay(Day(kShen, "丙寅")).bad, "四废"));
-}
-
-TEST(AlmanacSpirits, EarthRulingReplacesTheSeasonsPlaces)
-{
-    // 母仓 冬申酉, but 巳午 once 土王用事 has begun; 五墓 冬壬辰, in 土王用事 戊辰.
-    SpiritDay shen = Day(kChou, "庚申");
-    SpiritDay wu = Day(kChou, "庚午");
-    EXPECT_TRUE(Contains(JudgeDay(shen).good, "母仓"));
-    EXPECT_FALSE(Contains(JudgeDay(wu).good, "母仓"));
-    shen.earthRuling = wu.earthRuling = true;
-    EXPECT_FALSE(Contains(JudgeDay(shen).good, "母仓"));
-    EXPECT_TRUE(Contains(JudgeDay(wu).good, "母仓"));
-    EXPECT_TRUE(Contains(JudgeDay(wu).bad, "土王用事"));
-    SpiritDay wuchen = Day(kChou, "戊辰");
-    wuchen.earthRuling = true;
-    EXPECT_TRUE(Contains(JudgeDay(wuchen).bad, "五墓"));
-    EXPECT_TRUE(Contains(JudgeDay(wuchen).avoids, "动土"));
-}
-
-TEST(AlmanacSpirits, EveryMonthAndByYear)
-{
-    // 天恩, 五合 (寅卯日), 八专, 重日 (巳亥日) hold whatever the month.
+    const AlmanacMonthTable &table = MonthTable();
+    std::set<std::string> rows;
+    std::istringstream lines(MonthTableText());
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty() && line[0] != '#')
+            rows.insert(line);
+    EXPECT_EQ(rows.size(), 720U);
     for (int month = 0; month < 12; ++month) {
-        EXPECT_TRUE(Contains(JudgeDay(Day(month, "己卯")).good, "天恩"));
-        EXPECT_TRUE(Contains(JudgeDay(Day(month, "己卯")).good, "五合"));
-        EXPECT_TRUE(Contains(JudgeDay(Day(month, "戊戌")).bad, "八专"));
-        EXPECT_TRUE(Contains(JudgeDay(Day(month, "癸巳")).bad, "重日"));
-    }
-    // 岁德: 乙年庚; 岁德合: 乙年乙; 岁破: the clash of the year branch (子年午).
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "庚午", 1)).good, "岁德"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "乙亥", 1)).good, "岁德合"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "庚午", 0)).bad, "岁破"));
-    EXPECT_FALSE(Contains(JudgeDay(Day(kYin, "庚午", 1)).bad, "岁破"));
-}
-
-TEST(AlmanacSpirits, TheTwelveDayGods)
-{
-    // 寅申月青龙在子, 卯酉月寅, 辰戌月辰, 巳亥月午, 子午月申, 丑未月戌.
-    EXPECT_TRUE(Contains(JudgeDay(Day(kYin, "甲子")).good, "青龙"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kShen, "乙丑")).good, "明堂"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kMao, "丙寅")).good, "青龙"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kZi, "甲辰")).bad, "天牢"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kChou, "庚辰")).bad, "白虎"));
-    EXPECT_TRUE(Contains(JudgeDay(Day(kWu, "丙子")).good, "金匮"));
-}
-
-TEST(AlmanacSpirits, GradesSettleDisagreements)
-{
-    // 月破: 诸事不宜, only its officer's 破屋 and the like remain.
-    const SpiritVerdict po = JudgeDay(Day(kYin, "庚申"));
-    EXPECT_TRUE(Contains(po.bad, "月破 大耗"));
-    ASSERT_EQ(po.avoids.size(), 1U);
-    EXPECT_STREQ(po.avoids[0], "诸事不宜");
-    EXPECT_TRUE(Contains(po.suits, "破屋"));
-    EXPECT_STREQ(po.suits.back(), "余事勿取");
-    EXPECT_FALSE(Contains(po.suits, "嫁娶"));
-
-    // A 德 lifts the taboos of 劫煞 (纳财 on a 收 day) but not those of the officer (出行).
-    const SpiritVerdict withVirtue = JudgeDay(Day(kYin, "丁亥"));
-    const SpiritVerdict without = JudgeDay(Day(kYin, "己亥"));
-    ASSERT_TRUE(Contains(withVirtue.good, "天德"));
-    ASSERT_TRUE(Contains(withVirtue.bad, "劫煞"));
-    ASSERT_TRUE(Contains(without.bad, "劫煞"));
-    EXPECT_TRUE(Contains(withVirtue.suits, "纳财"));
-    EXPECT_FALSE(Contains(without.suits, "纳财"));
-    EXPECT_TRUE(Contains(without.avoids, "纳财"));
-    EXPECT_TRUE(Contains(withVirtue.avoids, "出行"));
-    // A firm taboo stands beside a 德: 月厌 on a 天德合 day (正月 壬戌) still forbids 嫁娶.
-    const SpiritVerdict yan = JudgeDay(Day(kYin, "壬戌"));
-    ASSERT_TRUE(Contains(yan.good, "天德合"));
-    EXPECT_TRUE(Contains(yan.avoids, "嫁娶"));
-
-    // 四绝, 四离: 大事勿用.
-    SpiritDay eve = Day(kChou, "戊子");
-    eve.eveOfSeasonStart = true;
-    const SpiritVerdict jue = JudgeDay(eve);
-    EXPECT_TRUE(Contains(jue.bad, "四绝"));
-    EXPECT_TRUE(Contains(jue.avoids, "嫁娶"));
-    EXPECT_TRUE(jue.suits.back() == std::string("余事勿取") || jue.suits.back() == std::string("诸事不宜"));
-    for (const char *item : jue.suits)
-        EXPECT_FALSE(std::string(item) == "修造" || std::string(item) == "开市") << item;
-}
-
-// Over the whole span: 宜 and 忌 never share an activity (both may say 诸事不宜), every word is an activity or a
-// closing phrase, every glossary activity is suitable on some day, and every 破日 says
-// 诸事不宜.
-TEST(AlmanacSpirits, WholeSpanIsConsistent)
-{
-    const std::vector<const char *> &acts = AlmanacActivities();
-    const char *phrases[] = {"诸事不宜", "余事勿取", "诸事不忌"};
-    const char *glossary[] = {
-        "嫁娶", "祭祀", "安葬", "出行", "祈福", "动土", "安床", "开光", "纳采", "入殓", "移徙",
-        "破土", "解除", "入宅", "修造", "栽种", "开市", "移柩", "订盟", "拆卸", "立卷", "交易",
-        "求嗣", "上梁", "纳财", "起基", "斋醮", "赴任", "冠笄", "安门", "修坟", "挂匾",
-    };
-    std::set<std::string> everSuitable;
-    int brokenDays = 0;
-    for (CalendarDate date = FirstAlmanacDate(); date <= LastAlmanacDate(); date += 1) {
-        const AlmanacDay day = AlmanacDayOf(date);
-        for (const char *item : day.suits) {
-            if (Contains(acts, item)) {
-                ASSERT_FALSE(Contains(day.avoids, item)) << item << " on day " << date;
+        for (int day = 0; day < 60; ++day) {
+            const AlmanacLists &l = table.Of(month, day);
+            const std::string row = std::string(BranchName(month)) + "\t" + CycleName(day) + "\t" +
+                                    l.goodSpirits.text + "\t" + l.badSpirits.text + "\t" + l.suits.text +
+                                    "\t" + l.avoids.text;
+            ASSERT_TRUE(rows.count(row)) << row;
+            for (const AlmanacList *list : {&l.goodSpirits, &l.badSpirits, &l.suits, &l.avoids}) {
+                ASSERT_FALSE(list->items.empty());
+                std::string joined;
+                for (const std::string &item : list->items)
+                    joined += (joined.empty() ? "" : " ") + item;
+                ASSERT_EQ(joined, list->text);
             }
-            ASSERT_TRUE(Contains(acts, item) || std::find_if(std::begin(phrases), std::end(phrases),
-                [&](const char *p) { return std::strcmp(p, item) == 0; }) != std::end(phrases)) << item;
-            everSuitable.insert(item);
-        }
-        for (const char *item : day.avoids)
-            ASSERT_TRUE(Contains(acts, item) || std::string(item) == "诸事不宜" ||
-                        std::string(item) == "诸事不忌") << item;
-        if (std::string(OfficerName(day.officer)) == "破") {
-            ++brokenDays;
-            ASSERT_EQ(day.avoids.size(), 1U);
-            ASSERT_STREQ(day.avoids[0], "诸事不宜");
         }
     }
-    for (const char *word : glossary) {
-        EXPECT_TRUE(Contains(acts, word)) << word;
-        EXPECT_TRUE(everSuitable.count(word)) << word << " is never suitable";
+}
+
+// What a day suits it does not also forbid; only "诸事不宜" may stand on both sides.
+TEST(AlmanacMonthTable, NoActivityIsBothSuitedAndForbidden)
+{
+    for (int month = 0; month < 12; ++month)
+        for (int day = 0; day < 60; ++day) {
+            const AlmanacLists &l = MonthTable().Of(month, day);
+            for (const std::string &item : l.suits.items) {
+                const auto &avoids = l.avoids.items;
+                EXPECT_TRUE(item == "诸事不宜" || std::find(avoids.begin(), avoids.end(), item) == avoids.end())
+                    << BranchName(month) << " " << CycleName(day) << ": " << item;
+            }
+        }
+}
+
+// Days whose lists were read from lunar-javascript 1.7.7 by hand, through
+// Solar.fromYmd(y, m, d).getLunar(): getMonthInGanZhi, getDayInGanZhi, getDayJiShen,
+// getDayXiongSha, getDayYi and getDayJi.
+TEST(AlmanacMonthTable, DaysAsTheLibraryGivesThem)
+{
+    struct Row {
+        int y, m, d;
+        const char *note;
+        const char *suici, *jsyq, *xsyq, *yi, *ji;
+    };
+    const Row rows[] = {
+        {2008, 1, 5, "the last day of the 子 month, before 小寒", "丁亥年 壬子月 甲辰日",
+         "月恩 四相 三合 临日 时阴 天仓 圣心", "死气 天牢",
+         "求嗣 斋醮 塑绘 订盟 纳采 出火 拆卸 修造 动土 造桥 安机械 栽种 纳畜 牧养 入殓 除服 成服 移柩 破土 安葬",
+         "开市 嫁娶"},
+        {2008, 1, 6, "小寒: the 丑 month begins on the day of its 节", "丁亥年 癸丑月 乙巳日",
+         "天德合 月德合 四相 三合 时阴 六仪 玉堂", "厌对 招摇 死气 九坎 九焦 重日",
+         "嫁娶 订盟 纳采 会亲友 祭祀 安机械 移徙 入宅 盖屋 安床 起基 定磉 安香 出火 挂匾 拆卸 置产",
+         "开市 出行 安葬 行丧"},
+        {2008, 1, 8, "月破: a 未 day of the 丑 month", "丁亥年 癸丑月 丁未日", "普护",
+         "月破 大耗 四击 九空 八专 元武 阳破阴冲", "祭祀 破屋 坏垣 馀事勿取", "斋醮 嫁娶 开市"},
+        {2019, 6, 1, "月建 day: 诸事不宜", "己亥年 己巳月 己巳日", "月恩 四相 王日",
+         "月建 小时 土府 重日 勾陈 小会 纯阳 阳错", "塞穴 结网 馀事勿取", "诸事不宜"},
+        {2012, 5, 12, "nothing forbidden: 无", "壬辰年 乙巳月 癸酉日", "民日 三合 时阴 要安 除神 鸣吠",
+         "死气 五离 朱雀",
+         "嫁娶 祭祀 祈福 求嗣 开光 出行 出火 拆卸 动土 上梁 进人口 入宅 移徙 安床 安门 开市 交易 立券 挂匾 栽种 破土 安葬",
+         "无"},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(std::to_string(r.y) + "-" + std::to_string(r.m) + "-" + std::to_string(r.d) + ", " + r.note);
+        const AlmanacEntry e = AlmanacEntryOf(EncodeDate(r.y, r.m, r.d), MonthTable());
+        EXPECT_EQ(e.suici, r.suici);
+        EXPECT_EQ(e.jsyq, r.jsyq);
+        EXPECT_EQ(e.xsyq, r.xsyq);
+        EXPECT_EQ(e.yi, r.yi);
+        EXPECT_EQ(e.ji, r.ji);
     }
-    EXPECT_GT(brokenDays, 54787 / 13);
+    // Without the table only the computed columns are filled.
+    const AlmanacEntry computed = AlmanacEntryOf(EncodeDate(2008, 1, 5));
+    EXPECT_EQ(computed.wuhang, "覆灯火 定执位");
+    EXPECT_TRUE(computed.jsyq.empty() && computed.yi.empty() && computed.xsyq.empty() && computed.ji.empty());
+}
+
+// The reader refuses a table that lost, repeated or garbled a row, and says on which line.
+TEST(AlmanacMonthTable, ReaderRefusesBrokenTables)
+{
+    const std::string good = MonthTableText();
+    EXPECT_NO_THROW(AlmanacMonthTable::Parse(good));
+    const std::string firstRow = "寅\t甲子\t";
+    const std::size_t at = good.find("\n" + firstRow) + 1;
+    ASSERT_NE(at, 0U);
+    const std::size_t end = good.find('\n', at);
+    const std::string row = good.substr(at, end - at);
+    const auto withRow = [&](const std::string &replacement) {
+        return good.substr(0, at) + replacement + good.substr(end);
+    };
+    struct Case {
+        std::string text;
+        const char *message;
+    };
+    const Case cases[] = {
+        {withRow(""), "the pair 寅 甲子 is missing"},
+        {withRow("# " + row), "the pair 寅 甲子 is missing"},
+        {good + row + "\n", "already given on line 9"},
+        {withRow(row + "\t"), "expected 6 fields"},
+        {withRow("寅\t甲子\t天恩\t灾煞\t嫁娶"), "found 5"},
+        {withRow("甲\t甲子\t天恩\t灾煞\t嫁娶\t入宅"), "'甲' is not a branch"},
+        {withRow("寅\t甲丑\t天恩\t灾煞\t嫁娶\t入宅"), "'甲丑' is not a 干支"},
+        {withRow("寅\t甲子\t\t灾煞\t嫁娶\t入宅"), "an empty list"},
+        {withRow("寅\t甲子\t天恩  母仓\t灾煞\t嫁娶\t入宅"), "not separated by one blank"},
+        {withRow("寅\t甲子\t天恩\t灾煞 \t嫁娶\t入宅"), "not separated by one blank"},
+        {withRow("寅\t甲子\t天恩\t灾煞\t嫁娶\r\t入宅"), "a control character"},
+    };
+    for (const Case &c : cases) {
+        try {
+            AlmanacMonthTable::Parse(c.text);
+            ADD_FAILURE() << "accepted: " << c.message;
+        } catch (const AlmanacTableError &e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+            if (std::string(c.message).find("missing") == std::string::npos) {
+                EXPECT_NE(std::string(e.what()).find("line "), std::string::npos) << e.what();
+            }
+        }
+    }
+}
+
+// The database build names the file of a broken table and reads CR LF and a byte-order mark.
+TEST(AlmanacMonthTable, BuildReadsTheFileAndNamesIt)
+{
+    const testing::ScratchFolder folder;
+    const auto write = [&](const char *name, const std::string &text) {
+        folder.Write(name, text);
+        return folder.Path(name);
+    };
+    std::string crlf = "\xEF\xBB\xBF";
+    for (char c : MonthTableText())
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const AlmanacMonthTable fromCrlf = dbbuild::ReadAlmanacMonthTable(write("crlf.txt", crlf));
+    EXPECT_EQ(fromCrlf.Of(2, 0).avoids.text, MonthTable().Of(2, 0).avoids.text);
+    try {
+        dbbuild::ReadAlmanacMonthTable(write("short.txt", "# nothing\n"));
+        ADD_FAILURE() << "accepted an empty table";
+    } catch (const dbbuild::BuildError &e) {
+        EXPECT_NE(std::string(e.what()).find("short.txt: the pair"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(dbbuild::ReadAlmanacMonthTable(folder.Path("absent.txt")), dbbuild::BuildError);
 }
 
 }  // namespace

@@ -150,8 +150,9 @@ TEST(BuiltDatabases, NoterHoldsTheTwentyTwoArticles)
 TEST(BuiltDatabases, RebuildingGivesTheSameBytes)
 {
     ScratchFolder out;
-    dbbuild::BuildDatabases(fs::path(ORLENVO_SOURCE_DIR) / "content", ORLENVO_PICTURE_DIR, out.Path(),
-                            AlmanacRows());
+    const fs::path content = fs::path(ORLENVO_SOURCE_DIR) / "content";
+    dbbuild::BuildDatabases(content, ORLENVO_PICTURE_DIR, out.Path(),
+                            AlmanacRows(dbbuild::ReadAlmanacMonthTable(dbbuild::AlmanacMonthTableFile(content))));
     for (const char *name : {"dream.dll", "QorvFile.dll", "QorvBirth.dll"}) {
         std::ifstream a(kBin / name, std::ios::binary), b(out.Path(name), std::ios::binary);
         const std::string built{std::istreambuf_iterator<char>(a), std::istreambuf_iterator<char>()};

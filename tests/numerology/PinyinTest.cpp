@@ -143,6 +143,10 @@ TEST(ReadingTable, TellingCharacters)
         {"张", 'Z'}, {"王", 'W'}, {"李", 'L'}, {"一", 'Y'}, {"小", 'X'}, {"明", 'M'}, {"赵", 'Z'},
         {"佛", 'F'}, {"给", 'G'}, {"髟", 'B'}, {"啊", 'A'}, {"座", 'Z'}, {"亍", 'C'}, {"齄", 'Z'},
         {"女", 'N'}, {"绿", 'L'}, {"丂", 'K'}, {"龘", 'D'}, {"嗀", 'H'},
+        // Readings of the 2013 standard where Unihan's customary reading is an older one.
+        {"傀", 'K'}, {"椎", 'Z'}, {"吖", 'A'}, {"喔", 'W'}, {"蹒", 'P'}, {"龈", 'Y'},
+        // Polyphones: the more frequent reading.
+        {"调", 'T'}, {"弹", 'T'}, {"泊", 'B'}, {"咖", 'K'}, {"幢", 'Z'}, {"茄", 'Q'}, {"行", 'X'}, {"长", 'Z'},
     };
     for (const auto &c : cases) {
         const std::string gbk = Utf8ToGbk(c.character);

@@ -1,5 +1,8 @@
-// The rows of the almanac table huangdao, computed by the core at build time.
+// The rows of the almanac table huangdao: the core's computed columns and the lists of the
+// month table content/almanac/month-table.txt.
 #pragma once
+
+#include "calendar/AlmanacTable.h"
 
 #include <string>
 #include <vector>
@@ -13,6 +16,6 @@ struct AlmanacRow {
 };
 
 // Every day the almanac table holds, one row per date.
-std::vector<AlmanacRow> AlmanacRows();
+std::vector<AlmanacRow> AlmanacRows(const AlmanacMonthTable &table);
 
 }  // namespace orlenvo

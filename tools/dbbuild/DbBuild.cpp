@@ -394,6 +394,20 @@ std::vector<PicturePageRow> ReadPicturePages(const fs::path &folder, const fs::p
     return rows;
 }
 
+fs::path AlmanacMonthTableFile(const fs::path &content)
+{
+    return content / "almanac" / "month-table.txt";
+}
+
+AlmanacMonthTable ReadAlmanacMonthTable(const fs::path &file)
+{
+    try {
+        return AlmanacMonthTable::Parse(ReadText(file));
+    } catch (const AlmanacTableError &e) {
+        throw BuildError(Where(file) + e.what());
+    }
+}
+
 std::vector<AlmanacRow> CheckedAlmanacRows(std::vector<AlmanacRow> rows)
 {
     std::sort(rows.begin(), rows.end(), [](const AlmanacRow &a, const AlmanacRow &b) { return a.gn < b.gn; });

@@ -42,6 +42,10 @@ std::vector<ArticleRow> ReadArticles(const std::filesystem::path &folder);
 std::vector<PicturePageRow> ReadPicturePages(const std::filesystem::path &folder,
                                              const std::filesystem::path &pictures);
 
+// content/almanac/month-table.txt: the almanac month table (see calendar/AlmanacTable.h).
+std::filesystem::path AlmanacMonthTableFile(const std::filesystem::path &content);
+AlmanacMonthTable ReadAlmanacMonthTable(const std::filesystem::path &file);
+
 // Checks the almanac rows: gn a valid ISO date, no date twice. Returns them sorted by date.
 std::vector<AlmanacRow> CheckedAlmanacRows(std::vector<AlmanacRow> rows);
 

@@ -21,7 +21,9 @@ int main(int argc, char **argv)
         return 2;
     }
     try {
-        orlenvo::dbbuild::BuildDatabases(content, pictures, output, orlenvo::AlmanacRows());
+        const orlenvo::AlmanacMonthTable table =
+            orlenvo::dbbuild::ReadAlmanacMonthTable(orlenvo::dbbuild::AlmanacMonthTableFile(content));
+        orlenvo::dbbuild::BuildDatabases(content, pictures, output, orlenvo::AlmanacRows(table));
     } catch (const std::exception &e) {
         std::cerr << "dbbuild: " << e.what() << "\n";
         return 1;
