@@ -30,7 +30,6 @@ struct CommandRow {
     int depth;              // 0 for the menus of the bar
     const char *caption;    // exact caption, "&" marks the access key
     bool separatorBefore;
-    bool icon;
     ActionKind kind;
     const char *text = "";
     int number = 0;

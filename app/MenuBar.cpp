@@ -188,7 +188,6 @@ void WrappingMenuBar::Relayout(int width)
         rows_.push_back(bar);
     }
     setFixedHeight(kRowHeight * static_cast<int>(rows_.size()));
-    laidOutWidth_ = width;
 }
 
 }  // namespace orlenvo::app

@@ -35,7 +35,6 @@ private:
     std::vector<int> titleWidths_;
     std::vector<QMenuBar *> rows_;
     QVBoxLayout *layout_;
-    int laidOutWidth_ = -1;
 };
 
 // The icon of a command that shows one (empty for the others).

@@ -1,6 +1,7 @@
 #include "articles/ImageInfo.h"
 
 #include "core/Text.h"
+#include "data/Catalogue.h"
 #include "data/KnowledgeDb.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
@@ -303,8 +304,7 @@ QList<PicturePage> ReadPicturePages(Query &query, int number)
         for (int page = 1; page <= TImageInfoLoad::kMaxPages; ++page) {
             query.Close();
             query.ClearStatement();
-            query.SetStatement("select picture,text from tuwen where num = " + std::to_string(number)
-                               + " and page = " + std::to_string(page));
+            query.SetStatement(PicturePageStatement(number, page));
             query.Open();
             if (query.IsEmpty())
                 break;

@@ -22,7 +22,7 @@ void BM_AlmanacRowsOfAllDays(benchmark::State &state)
     const orlenvo::AlmanacMonthTable &table = MonthTable();
     std::size_t rows = 0;
     for (auto _ : state) {
-        const std::vector<orlenvo::AlmanacRow> all = orlenvo::AlmanacRows(table);
+        const std::vector<orlenvo::AlmanacEntry> all = orlenvo::AlmanacRows(table);
         rows = all.size();
         benchmark::DoNotOptimize(all.data());
     }

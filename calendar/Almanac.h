@@ -51,7 +51,8 @@ struct AlmanacDay {
 // Throws std::out_of_range outside the almanac's span.
 AlmanacDay AlmanacDayOf(CalendarDate date);
 
-// One row of the almanac table, as shown: items separated by one space.
+// One row of the almanac table huangdao, as shown: items separated by one space. The fields
+// are the table's columns in their order.
 struct AlmanacEntry {
     std::string gn;      // "2008-01-05"
     std::string nn;      // "农历丁亥年冬月廿七 星期六"

@@ -32,17 +32,6 @@ constexpr int kClientHeight = 572;
 
 // clang-format off
 
-// The entry's fields after nn and the caption of each line, in the order shown.
-struct EntryLine {
-    const char *column;
-    const char *caption;
-};
-constexpr EntryLine kEntryLines[] = {
-    {"suici", "岁次:"},  {"tszf", "每日胎神占方:"}, {"wuhang", "五行:"},
-    {"cong", "冲:"},     {"pzbj", "彭祖百忌:"},     {"jsyq", "吉神宜趋:"},
-    {"yi", "宜:"},       {"xsyq", "凶神宜忌:"},     {"ji", "忌:"},
-};
-
 // The glossary below the result, line by line; two explanations run on to a second line.
 constexpr const char *kGlossary[] = {
     "嫁娶 ：男娶女嫁，举行结婚大典的吉日 ",
@@ -203,10 +192,12 @@ void TFormHuangdao::RzBitBtn1Click()
 
     Label1->setText(FromUtf8(dateText + "  " + Trim(ADOQuery1.FieldByName("nn"))));
     QStringList lines;
-    for (const EntryLine &line : kEntryLines) {
+    for (const AlmanacColumn &column : AlmanacColumns()) {
+        if (column.caption.empty())
+            continue;
         if (!lines.isEmpty())
             lines << QString();
-        lines << FromUtf8(line.caption + Trim(ADOQuery1.FieldByName(line.column)));
+        lines << FromUtf8(std::string(column.caption) + Trim(ADOQuery1.FieldByName(std::string(column.name))));
     }
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }

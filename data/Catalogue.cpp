@@ -10,9 +10,12 @@ namespace orlenvo {
 namespace {
 
 // clang-format off
-constexpr std::array<std::string_view, 10> kAlmanacColumns = {
-    "nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji",
-};
+constexpr std::array<AlmanacColumn, kAlmanacColumnCount> kAlmanacColumns = {{
+    {"gn", ""},                {"nn", ""},
+    {"suici", "岁次:"},        {"tszf", "每日胎神占方:"}, {"wuhang", "五行:"},
+    {"cong", "冲:"},           {"pzbj", "彭祖百忌:"},     {"jsyq", "吉神宜趋:"},
+    {"yi", "宜:"},             {"xsyq", "凶神宜忌:"},     {"ji", "忌:"},
+}};
 // clang-format on
 
 }  // namespace
@@ -25,6 +28,12 @@ std::string MobileReadingStatement(std::string_view key)
 std::string AlmanacStatement(std::string_view date)
 {
     return "Select top 1 * from huangdao where gn = #" + std::string(date) + "#";
+}
+
+std::string PicturePageStatement(int number, int page)
+{
+    return "select picture,text from tuwen where num = " + std::to_string(number) + " and page = " +
+           std::to_string(page);
 }
 
 std::string ArticleStatement(std::string_view id)
@@ -45,7 +54,7 @@ std::string MobileNumberKey(std::string_view entry)
     return std::to_string(value % 80);
 }
 
-std::span<const std::string_view> AlmanacColumns()
+std::span<const AlmanacColumn, kAlmanacColumnCount> AlmanacColumns()
 {
     return kAlmanacColumns;
 }

@@ -2,6 +2,7 @@
 // written, and the tables and columns the database builder creates.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,12 +18,23 @@ std::string AlmanacStatement(std::string_view date);
 // "select Tite,content from Noter where Cid = " + QuoteText(id).
 std::string ArticleStatement(std::string_view id);
 
+// "select picture,text from tuwen where num = " + number + " and page = " + page.
+std::string PicturePageStatement(int number, int page);
+
 // The lookup key of a mobile number: the characters from the eighth on, as an integer v,
 // written as v mod 80 (truncating, so a negative v gives a negative key). Throws ConvertError
 // when they do not form an integer (an entry of seven characters or fewer has none).
 std::string MobileNumberKey(std::string_view entry);
 
-// Columns of the almanac table after its date column gn, in the order the almanac shows them.
-std::span<const std::string_view> AlmanacColumns();
+// A column of the almanac table huangdao, and the caption of the line on which the almanac
+// window shows it; gn and nn have none, they make the window's heading.
+struct AlmanacColumn {
+    std::string_view name;
+    std::string_view caption;
+};
+inline constexpr std::size_t kAlmanacColumnCount = 11;
+// The columns of huangdao in table order, the date gn first; the lines of the window follow
+// this order.
+std::span<const AlmanacColumn, kAlmanacColumnCount> AlmanacColumns();
 
 }  // namespace orlenvo

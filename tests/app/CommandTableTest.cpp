@@ -157,18 +157,6 @@ TEST(CommandTable, SeparatorsStandWhereTheListsPutThem)
     }
 }
 
-TEST(CommandTable, ThirteenIcons)
-{
-    std::vector<std::string> withIcon;
-    for (const CommandRow &row : CommandTable())
-        if (row.icon)
-            withIcon.push_back(row.caption);
-    const std::vector<std::string> expected = {
-        "解梦全书", "打喷嚏占卜", "面热测占卜", "心惊测占卜", "犬吠测占卜", "眼跳测占卜", "耳热测占卜",
-        "耳鸣测占卜", "QQ号码分析", "网名分析", "生男生女", "万年历法", "关于系统"};
-    EXPECT_EQ(withIcon, expected);
-}
-
 TEST(CommandTable, ActionsCarryTheirArguments)
 {
     std::map<std::string, std::vector<CommandAction>> byCaption;

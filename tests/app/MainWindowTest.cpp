@@ -56,7 +56,7 @@ ServiceEnvironment Offline()
 }
 
 // Every command action of a menu, depth-first, with its separator count.
-void Walk(QMenu *menu, std::vector<QAction *> &commands, int &separators, int &icons)
+void Walk(QMenu *menu, std::vector<QAction *> &commands, int &separators, QStringList &icons)
 {
     for (QAction *a : menu->actions()) {
         if (a->isSeparator()) {
@@ -65,15 +65,17 @@ void Walk(QMenu *menu, std::vector<QAction *> &commands, int &separators, int &i
             Walk(a->menu(), commands, separators, icons);
         } else {
             commands.push_back(a);
-            icons += !a->icon().isNull();
+            if (!a->icon().isNull())
+                icons << a->text();
         }
     }
 }
 
-std::vector<QAction *> AllCommands(TFrmmain &w, int *separators = nullptr, int *icons = nullptr)
+std::vector<QAction *> AllCommands(TFrmmain &w, int *separators = nullptr, QStringList *icons = nullptr)
 {
     std::vector<QAction *> commands;
-    int s = 0, i = 0;
+    int s = 0;
+    QStringList i;
     for (QMenu *m : w.menu()->Menus())
         Walk(m, commands, s, i);
     if (separators)
@@ -144,12 +146,17 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(&d, nullptr, Offline());
-        int separators = 0, icons = 0;
+        int separators = 0;
+        QStringList icons;
         const auto commands = AllCommands(w, &separators, &icons);
         QCOMPARE(int(w.menu()->Menus().size()), 12);
         QCOMPARE(int(commands.size()), 607);
         QCOMPARE(separators, 9);
-        QCOMPARE(icons, 13);
+        QCOMPARE(icons, QStringList({QStringLiteral("解梦全书"), QStringLiteral("打喷嚏占卜"), QStringLiteral("面热测占卜"),
+                                     QStringLiteral("心惊测占卜"), QStringLiteral("犬吠测占卜"), QStringLiteral("眼跳测占卜"),
+                                     QStringLiteral("耳热测占卜"), QStringLiteral("耳鸣测占卜"), QStringLiteral("QQ号码分析"),
+                                     QStringLiteral("网名分析"), QStringLiteral("生男生女"), QStringLiteral("万年历法"),
+                                     QStringLiteral("关于系统")}));
         QStringList titles;
         for (QMenu *m : w.menu()->Menus())
             titles << m->title();

@@ -1,4 +1,5 @@
 #include "core/Text.h"
+#include "data/Catalogue.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
 #include "tools/dbbuild/DbBuild.h"
@@ -92,6 +93,21 @@ TEST(BuiltDatabases, HoldEveryTableAndColumnOfTheCatalogue)
     const auto dates = Rows(kBin / "QorvFile.dll", "select gn from huangdao where gn not glob "
                                                    "'[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'");
     EXPECT_TRUE(dates.empty());
+}
+
+// A row's texts go to the columns of their names: an entry whose every text is its own
+// field's name gives the catalogue's column names in order.
+TEST(BuiltDatabases, AlmanacRowTextsFollowTheCatalogue)
+{
+    const AlmanacEntry named{"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji"};
+    const auto values = ColumnValues(named);
+    const auto columns = AlmanacColumns();
+    ASSERT_EQ(values.size(), columns.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(values[i], columns[i].name);
+    // Every column but the heading's two has a line caption, ending in a colon.
+    for (const AlmanacColumn &column : columns.subspan(2))
+        EXPECT_TRUE(column.caption.ends_with(":")) << column.name;
 }
 
 TEST(BuiltDatabases, ShoujiHoldsEightyReadings)
@@ -246,7 +262,7 @@ TEST(DatabaseBuild, AlmanacRowsMustBeDistinctIsoDates)
     const std::vector<std::string> bad[] = {{"2008-1-5"}, {"2008-02-30"}, {"20080105"}, {""},
                                             {"2008-01-05", "2008-01-05"}};
     for (const auto &dates : bad) {
-        std::vector<AlmanacRow> rows;
+        std::vector<AlmanacEntry> rows;
         for (const auto &d : dates)
             rows.push_back({d});
         EXPECT_THROW(dbbuild::CheckedAlmanacRows(rows), dbbuild::BuildError) << dates.front();

@@ -68,6 +68,7 @@ TEST(Statements, AreWrittenAsTheCatalogueWritesThem)
     EXPECT_EQ(MobileReadingStatement("a'b"), "select title,jx,content from shouji where num = 'a''b'");
     EXPECT_EQ(ArticleStatement("b12"), "select Tite,content from Noter where Cid = 'b12'");
     EXPECT_EQ(AlmanacStatement("2008-01-05"), "Select top 1 * from huangdao where gn = #2008-01-05#");
+    EXPECT_EQ(PicturePageStatement(19, 3), "select picture,text from tuwen where num = 19 and page = 3");
     // The key is passed ready: never trimmed or converted.
     EXPECT_EQ(ArticleStatement(" c1 "), "select Tite,content from Noter where Cid = ' c1 '");
 }

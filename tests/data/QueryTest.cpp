@@ -26,7 +26,7 @@ protected:
         folder.Write("content/noter/c1.txt", "\n\n只有正文\n");
         folder.Write("content/tuwen/3/1.txt", "第一页\n");
         folder.Write("pictures/3-1.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\xFF\xD9", 13));
-        std::vector<AlmanacRow> almanac = {
+        std::vector<AlmanacEntry> almanac = {
             {"2008-01-05", "农历十一月廿八", "丁亥年", "占门床外东南", "涧下水", "冲马", "丁不剃头", "天恩",
              "祭祀", "月破", "诸事不宜"},
         };

@@ -2,23 +2,22 @@
 // 2050-12-31: the core's computed columns and the four lists of the month table.
 #include "tools/dbbuild/AlmanacRows.h"
 
-#include "calendar/Almanac.h"
-
 namespace orlenvo {
 
-std::vector<AlmanacRow> AlmanacRows(const AlmanacMonthTable &table)
+std::vector<AlmanacEntry> AlmanacRows(const AlmanacMonthTable &table)
 {
     const CalendarDate first = FirstAlmanacDate();
     const CalendarDate last = LastAlmanacDate();
-    std::vector<AlmanacRow> rows;
+    std::vector<AlmanacEntry> rows;
     rows.reserve(static_cast<std::size_t>(last - first) + 1);
-    for (CalendarDate date = first; date <= last; date += 1) {
-        AlmanacEntry e = AlmanacEntryOf(date, table);
-        rows.push_back({std::move(e.gn), std::move(e.nn), std::move(e.suici), std::move(e.tszf),
-                        std::move(e.wuhang), std::move(e.cong), std::move(e.pzbj),
-                        std::move(e.jsyq), std::move(e.yi), std::move(e.xsyq), std::move(e.ji)});
-    }
+    for (CalendarDate date = first; date <= last; date += 1)
+        rows.push_back(AlmanacEntryOf(date, table));
     return rows;
+}
+
+std::array<std::string_view, kAlmanacColumnCount> ColumnValues(const AlmanacEntry &row)
+{
+    return {row.gn, row.nn, row.suici, row.tszf, row.wuhang, row.cong, row.pzbj, row.jsyq, row.yi, row.xsyq, row.ji};
 }
 
 }  // namespace orlenvo

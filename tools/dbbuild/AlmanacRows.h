@@ -2,20 +2,20 @@
 // month table content/almanac/month-table.txt.
 #pragma once
 
+#include "calendar/Almanac.h"
 #include "calendar/AlmanacTable.h"
+#include "data/Catalogue.h"
 
-#include <string>
+#include <array>
+#include <string_view>
 #include <vector>
 
 namespace orlenvo {
 
-// One day of the almanac. gn is the date as ISO text 'YYYY-MM-DD'; the other fields are the
-// texts the almanac window shows.
-struct AlmanacRow {
-    std::string gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji;
-};
-
 // Every day the almanac table holds, one row per date.
-std::vector<AlmanacRow> AlmanacRows(const AlmanacMonthTable &table);
+std::vector<AlmanacEntry> AlmanacRows(const AlmanacMonthTable &table);
+
+// The texts of a row in the order of the table's columns, AlmanacColumns().
+std::array<std::string_view, kAlmanacColumnCount> ColumnValues(const AlmanacEntry &row);
 
 }  // namespace orlenvo

@@ -30,14 +30,32 @@ constexpr std::string_view kShoujiSchema =
     "CREATE TABLE shouji (num TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, title TEXT, jx TEXT, content TEXT)";
 constexpr std::string_view kNoterSchema =
     "CREATE TABLE Noter (Cid TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, Tite TEXT, content TEXT)";
-constexpr std::string_view kHuangdaoSchema =
-    "CREATE TABLE huangdao (gn TEXT NOT NULL PRIMARY KEY"
-    " CHECK (gn GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),"
-    " nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, cong TEXT, pzbj TEXT, jsyq TEXT, yi TEXT, xsyq TEXT, ji TEXT)";
 constexpr std::string_view kTuwenSchema =
     "CREATE TABLE tuwen (num INTEGER NOT NULL, page INTEGER NOT NULL, picture BLOB, text TEXT,"
     " PRIMARY KEY (num, page))";
 // clang-format on
+
+// The almanac table's schema and insert statement, from its catalogue: the date column first,
+// a primary key written as an ISO date, then a text column for each of the others.
+std::string HuangdaoSchema()
+{
+    const auto columns = AlmanacColumns();
+    std::string sql = "CREATE TABLE huangdao (" + std::string(columns[0].name) + " TEXT NOT NULL PRIMARY KEY CHECK (" +
+                      std::string(columns[0].name) + " GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]')";
+    for (const AlmanacColumn &column : columns.subspan(1))
+        sql += ", " + std::string(column.name) + " TEXT";
+    return sql + ")";
+}
+
+std::string HuangdaoInsert()
+{
+    std::string names, marks;
+    for (const AlmanacColumn &column : AlmanacColumns()) {
+        names += (names.empty() ? "" : ", ") + std::string(column.name);
+        marks += marks.empty() ? "?" : ", ?";
+    }
+    return "INSERT INTO huangdao (" + names + ") VALUES (" + marks + ")";
+}
 
 std::string Where(const fs::path &file, int line = 0)
 {
@@ -408,9 +426,9 @@ AlmanacMonthTable ReadAlmanacMonthTable(const fs::path &file)
     }
 }
 
-std::vector<AlmanacRow> CheckedAlmanacRows(std::vector<AlmanacRow> rows)
+std::vector<AlmanacEntry> CheckedAlmanacRows(std::vector<AlmanacEntry> rows)
 {
-    std::sort(rows.begin(), rows.end(), [](const AlmanacRow &a, const AlmanacRow &b) { return a.gn < b.gn; });
+    std::sort(rows.begin(), rows.end(), [](const AlmanacEntry &a, const AlmanacEntry &b) { return a.gn < b.gn; });
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!IsIsoDate(rows[i].gn))
             throw BuildError("almanac row '" + rows[i].gn + "': gn is not a date written YYYY-MM-DD");
@@ -421,7 +439,7 @@ std::vector<AlmanacRow> CheckedAlmanacRows(std::vector<AlmanacRow> rows)
 }
 
 void BuildDatabases(const fs::path &content, const fs::path &pictures, const fs::path &output,
-                    const std::vector<AlmanacRow> &almanac)
+                    const std::vector<AlmanacEntry> &almanac)
 {
     // Read and check every source before writing anything.
     const auto readings = ReadMobileReadings(content / "shouji.txt");
@@ -437,12 +455,15 @@ void BuildDatabases(const fs::path &content, const fs::path &pictures, const fs:
                      {r.num, r.title, r.jx, r.content});
     });
     WriteDatabase(output / std::string(kQorvFile), [&](Writer &w) {
-        w.Exec(kHuangdaoSchema);
+        w.Exec(HuangdaoSchema());
         w.Exec(kTuwenSchema);
-        for (const auto &d : days)
-            w.Insert("INSERT INTO huangdao (gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji)"
-                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                     {d.gn, d.nn, d.suici, d.tszf, d.wuhang, d.cong, d.pzbj, d.jsyq, d.yi, d.xsyq, d.ji});
+        const std::string insert = HuangdaoInsert();
+        for (const auto &d : days) {
+            std::vector<Writer::Value> values;
+            for (const std::string_view text : ColumnValues(d))
+                values.emplace_back(std::string(text));
+            w.Insert(insert, values);
+        }
         for (const auto &p : pages)
             w.Insert("INSERT INTO tuwen (num, page, picture, text) VALUES (?, ?, ?, ?)",
                      {p.num, p.page, p.picture, p.text});

@@ -47,12 +47,12 @@ std::filesystem::path AlmanacMonthTableFile(const std::filesystem::path &content
 AlmanacMonthTable ReadAlmanacMonthTable(const std::filesystem::path &file);
 
 // Checks the almanac rows: gn a valid ISO date, no date twice. Returns them sorted by date.
-std::vector<AlmanacRow> CheckedAlmanacRows(std::vector<AlmanacRow> rows);
+std::vector<AlmanacEntry> CheckedAlmanacRows(std::vector<AlmanacEntry> rows);
 
 // Writes dream.dll, QorvFile.dll and QorvBirth.dll into `output`. Each file is written beside
 // its place under a temporary name and renamed over it only when complete. The same sources
 // give the same bytes.
 void BuildDatabases(const std::filesystem::path &content, const std::filesystem::path &pictures,
-                    const std::filesystem::path &output, const std::vector<AlmanacRow> &almanac);
+                    const std::filesystem::path &output, const std::vector<AlmanacEntry> &almanac);
 
 }  // namespace orlenvo::dbbuild
