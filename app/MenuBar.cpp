@@ -1,5 +1,7 @@
 #include "app/MenuBar.h"
 
+#include "ui/Pictures.h"
+
 #include <QAction>
 #include <QHash>
 #include <QIcon>
@@ -63,8 +65,7 @@ const IconSpec kIcons[] = {
 
 QPixmap GlyphPixmap(const QString &glyph, QColor colour, int size)
 {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
+    QPixmap pm = ui::Canvas(QSize(size, size));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient g(size * 0.35, size * 0.3, size * 0.8);

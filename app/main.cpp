@@ -1,6 +1,7 @@
 // Program entry.
 #include "app/Unt_Main.h"
 #include "core/RegionalSettings.h"
+#include "ui/Desktop.h"
 #include "ui/Messages.h"
 
 int main(int argc, char **argv)
@@ -9,6 +10,8 @@ int main(int argc, char **argv)
     orlenvo::ui::Application app(argc, argv);
     // 2. The application title.
     QApplication::setApplicationName(orlenvo::ui::ApplicationTitle());
+    // Desktop id, window icon from the icon theme, and Qt's own dialogs in Chinese.
+    orlenvo::ui::InstallDesktopIdentity(app);
     orlenvo::ui::InstallFontSubstitutions();
     QApplication::setFont(orlenvo::ui::DesignFont(QStringLiteral("宋体"), 12));
     // 3. The regional date and time formats the windows rely on.

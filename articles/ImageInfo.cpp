@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "data/KnowledgeDb.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -50,8 +51,7 @@ QString ButtonStyle(const QColor &frame)
 // The glyph of the first/last buttons: a bar and a triangle pointing towards it.
 QPixmap EdgeGlyph(bool toStart)
 {
-    QPixmap glyph(10, 10);
-    glyph.fill(Qt::transparent);
+    QPixmap glyph = ui::Canvas(QSize(10, 10));
     QPainter painter(&glyph);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -257,7 +257,7 @@ void TImageInfoLoad::SetPages(const QList<PicturePage> &pages)
         if (i < pageCount_) {
             QImage image;
             if (image.loadFromData(pages[i].picture, "JPEG"))
-                picture = QPixmap::fromImage(image);
+                picture = ui::ScreenPixmap(image);
             text = pages[i].text;
         }
         images_[i]->setPixmap(picture);
