@@ -115,12 +115,17 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
         if (owner && row.separatorBefore)
             owner->addSeparator();
         if (row.kind == ActionKind::Submenu) {
-            auto *menu = new QMenu(caption, owner ? static_cast<QWidget *>(owner) : this);
+            // A menu of the bar gets no parent widget: showing the main window polishes every
+            // child widget, and polishing a menu lays out all of its commands, which loads the
+            // glyphs of all 607 captions. Without a parent a menu is laid out when first opened.
+            auto *menu = new QMenu(caption, owner);
             menu->setObjectName(caption);
-            if (owner)
+            if (owner) {
                 owner->addMenu(menu);
-            else
+            } else {
+                menu->setStyleSheet(styleSheet());
                 menus_.push_back(menu);
+            }
             open.push_back(menu);
             continue;
         }
@@ -142,6 +147,12 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
         probe.removeAction(a);
     }
     Relayout(800);
+}
+
+WrappingMenuBar::~WrappingMenuBar()
+{
+    for (QMenu *menu : menus_)
+        delete menu;
 }
 
 void WrappingMenuBar::resizeEvent(QResizeEvent *event)

@@ -2,6 +2,7 @@
 #include "app/Unt_Main.h"
 #include "core/RegionalSettings.h"
 #include "ui/Desktop.h"
+#include "ui/Memory.h"
 #include "ui/Messages.h"
 
 int main(int argc, char **argv)
@@ -12,6 +13,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(orlenvo::ui::ApplicationTitle());
     // Desktop id, window icon from the icon theme, and Qt's own dialogs in Chinese.
     orlenvo::ui::InstallDesktopIdentity(app);
+    // A closed window's memory goes back to the system.
+    orlenvo::ui::ReleaseMemoryWhenWindowsClose(app);
     orlenvo::ui::InstallFontSubstitutions();
     QApplication::setFont(orlenvo::ui::DesignFont(QStringLiteral("宋体"), 12));
     // 3. The regional date and time formats the windows rely on.

@@ -3,20 +3,28 @@
 //
 //   memory_bench            runs both cases and prints them side by side
 //   memory_bench bare       a bare window with the design font, showing Chinese text
+//   memory_bench menu       the bare window with the program's menu bar (607 commands) on top
 //   memory_bench program    the main window, then every kind of window opened and closed once
 //
 // Figures are resident memory (VmRSS) and its peak (VmHWM) in MB, with the resident memory
 // split by what the pages hold (smaps).
 #include "app/CommandTable.h"
+#include "app/MenuBar.h"
 #include "app/Unt_Main.h"
 #include "ui/Desktop.h"
+#include "ui/Memory.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QLabel>
+#include <QMenu>
 #include <QPixmap>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <malloc.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -42,6 +50,9 @@ double StatusMb(const char *field)
 std::map<std::string, double> ResidentByKind()
 {
     std::map<std::string, double> kinds;
+    char self[4096] = {};
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    const std::string program = n > 0 ? std::string(self, static_cast<size_t>(n)) : std::string();
     std::ifstream in("/proc/self/smaps");
     std::string line, kind = "other";
     while (std::getline(in, line)) {
@@ -53,7 +64,7 @@ std::map<std::string, double> ResidentByKind()
             fields >> range >> perms >> offset >> dev >> inode;
             std::getline(fields >> std::ws, path);
             if (path.find("/fonts/") != std::string::npos)
-                kind = "font files";
+                kind = "font " + path.substr(path.rfind('/') + 1);
             else if (path.find("libQt6") != std::string::npos || path.find("/qt6/plugins/") != std::string::npos)
                 kind = "Qt libraries";
             else if (path.find(".so") != std::string::npos)
@@ -62,7 +73,7 @@ std::map<std::string, double> ResidentByKind()
                 kind = "font caches";
             else if (path.empty() || path == "[heap]" || path.rfind("[anon", 0) == 0)
                 kind = "heap and anonymous";
-            else if (path.find("memory_bench") != std::string::npos)
+            else if (!program.empty() && path == program)
                 kind = "program";
             else
                 kind = "other";
@@ -73,15 +84,31 @@ std::map<std::string, double> ResidentByKind()
     return kinds;
 }
 
+
 void Report(const char *step)
 {
     std::printf("step %s %.1f\n", step, StatusMb("VmRSS"));
+    // Where that step's memory lies, for reading the log.
+    double fonts = 0, heap = 0, libraries = 0;
+    for (const auto &[kind, mb] : ResidentByKind()) {
+        if (kind.rfind("font ", 0) == 0)
+            fonts += mb;
+        else if (kind == "heap and anonymous")
+            heap += mb;
+        else if (kind.find("libraries") != std::string::npos)
+            libraries += mb;
+    }
+    std::printf("  fonts %.1f, heap and anonymous %.1f, libraries %.1f\n", fonts, heap, libraries);
 }
 
 void Finish()
 {
     Report("end");
     std::printf("peak %.1f\n", StatusMb("VmHWM"));
+    // The heap: what is allocated, and what is freed but still held by the allocator.
+    const struct mallinfo2 heap = mallinfo2();
+    std::printf("kind heap allocated|%.1f\n", static_cast<double>(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0));
+    std::printf("kind heap freed, held|%.1f\n", static_cast<double>(heap.fordblks) / (1024.0 * 1024.0));
     for (const auto &[kind, mb] : ResidentByKind())
         std::printf("kind %s|%.1f\n", kind.c_str(), mb);
 }
@@ -94,7 +121,7 @@ void Settle(QWidget *w)
         QApplication::processEvents();
 }
 
-int Bare(int argc, char **argv)
+int Bare(int argc, char **argv, bool withMenu)
 {
     orlenvo::ui::Application app(argc, argv);
     orlenvo::ui::InstallFontSubstitutions();
@@ -103,6 +130,8 @@ int Bare(int argc, char **argv)
     QWidget w;
     w.resize(800, 600);
     auto *column = new QVBoxLayout(&w);
+    if (withMenu)
+        column->setMenuBar(new orlenvo::app::WrappingMenuBar([](const orlenvo::CommandAction &) {}, &w));
     column->addWidget(new QLabel(QStringLiteral("万年历 黄道吉日 手机号码分析 网名分析 生男生女 关于系统 客户服务 退出")));
     w.show();
     Settle(&w);
@@ -131,6 +160,7 @@ int Program(int argc, char **argv)
     orlenvo::ui::Application app(argc, argv);
     QApplication::setApplicationName(orlenvo::ui::ApplicationTitle());
     orlenvo::ui::InstallDesktopIdentity(app);
+    orlenvo::ui::ReleaseMemoryWhenWindowsClose(app);
     orlenvo::ui::InstallFontSubstitutions();
     QApplication::setFont(orlenvo::ui::DesignFont(QStringLiteral("宋体"), 12));
     Report("start");
@@ -161,7 +191,8 @@ int Program(int argc, char **argv)
         }
         if (!seen.insert({row.kind, cls}).second)
             continue;
-        const QSet<QWidget *> before(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end());
+        const QWidgetList open = QApplication::topLevelWidgets();
+        const QSet<QWidget *> before(open.begin(), open.end());
         main.dispatch().Run(CommandAction{row.kind, row.text, row.number});
         // Non-blocking windows: paint and close them (they release themselves).
         for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -170,13 +201,19 @@ int Program(int argc, char **argv)
                 w->close();
             }
         }
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
+        // At a user's pace: the next command comes a moment after a window closes.
+        QTest::qWait(300);
         Report(row.caption);
     }
-    Settle(&main);
     std::printf("windows %zu\n", seen.size());
     Finish();
+    // Then every menu of the bar dropped down once: their captions are laid out on first show.
+    for (QMenu *menu : main.menu()->Menus()) {
+        menu->popup(main.mapToGlobal(QPoint(0, 0)));
+        Settle(menu);
+        menu->hide();
+    }
+    Report("menus");
     return 0;
 }
 
@@ -222,27 +259,35 @@ Result Run(const char *self, const char *mode)
 
 int main(int argc, char **argv)
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     if (argc == 2 && std::string(argv[1]) == "bare")
-        return Bare(argc, argv);
+        return Bare(argc, argv, false);
+    if (argc == 2 && std::string(argv[1]) == "menu")
+        return Bare(argc, argv, true);
     if (argc == 2 && std::string(argv[1]) == "program")
         return Program(argc, argv);
 
     const Result bare = Run(argv[0], "bare");
+    const Result menu = Run(argv[0], "menu");
     const Result program = Run(argv[0], "program");
     std::printf("%s\n", program.log.c_str());
-    std::printf("%-24s %10s %10s\n", "MB", "bare", "program");
-    std::printf("%-24s %10.1f %10.1f\n", "after start-up", bare.steps.count("shown") ? bare.steps.at("shown") : 0,
-                program.steps.count("main-window") ? program.steps.at("main-window") : 0);
-    std::printf("%-24s %10s %10.1f\n", "every window opened", "-", program.steps.count("end") ? program.steps.at("end") : 0);
-    std::printf("%-24s %10.1f %10.1f\n", "peak", bare.peak, program.peak);
+    const auto at = [](const std::map<std::string, double> &m, const std::string &key) {
+        const auto it = m.find(key);
+        return it == m.end() ? 0.0 : it->second;
+    };
+    std::printf("%-28s %10s %10s %10s\n", "MB (resident)", "bare", "bare+menu", "program");
+    std::printf("%-28s %10.1f %10.1f %10.1f\n", "after start-up", at(bare.steps, "shown"), at(menu.steps, "shown"),
+                at(program.steps, "main-window"));
+    std::printf("%-28s %10s %10s %10.1f\n", "every window opened once", "-", "-", at(program.steps, "end"));
+    std::printf("%-28s %10s %10s %10.1f\n", "and every menu dropped down", "-", "-", at(program.steps, "menus"));
+    std::printf("%-28s %10.1f %10.1f %10.1f\n", "peak", bare.peak, menu.peak, program.peak);
     std::set<std::string> kinds;
-    for (const auto &k : bare.kinds)
-        kinds.insert(k.first);
-    for (const auto &k : program.kinds)
-        kinds.insert(k.first);
+    for (const Result *r : {&bare, &menu, &program})
+        for (const auto &k : r->kinds)
+            kinds.insert(k.first);
     for (const std::string &k : kinds)
-        std::printf("  %-22s %10.1f %10.1f\n", k.c_str(), bare.kinds.count(k) ? bare.kinds.at(k) : 0,
-                    program.kinds.count(k) ? program.kinds.at(k) : 0);
-    const bool ran = bare.peak > 0 && program.peak > 0;
+        std::printf("  %-26s %10.1f %10.1f %10.1f\n", k.c_str(), at(bare.kinds, k), at(menu.kinds, k),
+                    at(program.kinds, k));
+    const bool ran = bare.peak > 0 && menu.peak > 0 && program.peak > 0;
     return ran ? 0 : 1;
 }
