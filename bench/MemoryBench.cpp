@@ -12,7 +12,6 @@
 #include "app/MenuBar.h"
 #include "app/Unt_Main.h"
 #include "ui/Desktop.h"
-#include "ui/Memory.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -158,11 +157,7 @@ int Program(int argc, char **argv)
     using namespace orlenvo;
     using namespace orlenvo::app;
     orlenvo::ui::Application app(argc, argv);
-    QApplication::setApplicationName(orlenvo::ui::ApplicationTitle());
-    orlenvo::ui::InstallDesktopIdentity(app);
-    orlenvo::ui::ReleaseMemoryWhenWindowsClose(app);
-    orlenvo::ui::InstallFontSubstitutions();
-    QApplication::setFont(orlenvo::ui::DesignFont(QStringLiteral("宋体"), 12));
+    orlenvo::ui::SetUpApplication(app);
     Report("start");
 
     ServiceEnvironment offline;

@@ -20,7 +20,7 @@ xvfb-run -a -s "-screen 0 1900x1400x24" bash -c '
   sleep 0.8
   xdotool mousemove $((100 + 2 * 568)) $((100 + 2 * 124))
   sleep 0.8
-  import -window root -crop 1600x1200+100+100 "$1"
+  import -window root -crop 1600x1200+100+100 +repage "$1"
   kill $pid
 ' "$BUILD" docs/screenshots/hidpi-main-window.png
 

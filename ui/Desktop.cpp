@@ -1,6 +1,10 @@
 #include "ui/Desktop.h"
 
-#include <QGuiApplication>
+#include "ui/Memory.h"
+#include "ui/Messages.h"
+
+#include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -32,6 +36,15 @@ void InstallDesktopIdentity(QCoreApplication &app)
     QGuiApplication::setDesktopFileName(DesktopId());
     QGuiApplication::setWindowIcon(ApplicationIcon());
     LoadQtTranslation(app);
+}
+
+void SetUpApplication(QCoreApplication &app)
+{
+    QCoreApplication::setApplicationName(ApplicationTitle());
+    InstallDesktopIdentity(app);
+    ReleaseMemoryWhenWindowsClose(app);
+    InstallFontSubstitutions();
+    QApplication::setFont(DesignFont(QStringLiteral("宋体"), 12));
 }
 
 }  // namespace orlenvo::ui
