@@ -181,6 +181,7 @@ void TImageInfoLoad::BuildPages()
         images_.append(image);
         memos_.append(memo);
     }
+    connect(RzPageControl1, &QTabWidget::currentChanged, this, &TImageInfoLoad::ShowPicture);
 }
 
 void TImageInfoLoad::BuildButtonPanel()
@@ -251,22 +252,35 @@ int TImageInfoLoad::LoadContent()
 void TImageInfoLoad::SetPages(const QList<PicturePage> &pages)
 {
     pageCount_ = static_cast<int>(std::min<qsizetype>(pages.size(), kMaxPages));
+    pictures_.clear();
     for (int i = 0; i < kMaxPages; ++i) {
-        QPixmap picture;
-        QString text;
-        if (i < pageCount_) {
-            QImage image;
-            if (image.loadFromData(pages[i].picture, "JPEG"))
-                picture = ui::ScreenPixmap(image);
-            text = pages[i].text;
-        }
-        images_[i]->setPixmap(picture);
-        memos_[i]->setPlainText(text);
+        images_[i]->clear();
+        memos_[i]->setPlainText(i < pageCount_ ? pages[i].text : QString());
+        if (i < pageCount_)
+            pictures_.append(pages[i].picture);
     }
     currentPage_ = 1;
     RzPageControl1->setCurrentIndex(0);
+    ShowPicture(0);
     for (int i = 0; i < kMaxPages; ++i)
         pageButtons_[i]->setEnabled(i < pageCount_);
+}
+
+void TImageInfoLoad::ShowPicture(int index)
+{
+    // Only the visible page holds its decoded picture (hundreds of kilobytes); the others keep
+    // their JPEG bytes until they show.
+    for (int i = 0; i < static_cast<int>(images_.size()); ++i) {
+        QLabel *image = images_[i];
+        if (i != index) {
+            image->clear();
+            continue;
+        }
+        QImage decoded;
+        if (image->pixmap().isNull() && i < static_cast<int>(pictures_.size())
+            && decoded.loadFromData(pictures_[i], "JPEG"))
+            image->setPixmap(ui::ScreenPixmap(decoded));
+    }
 }
 
 void TImageInfoLoad::ShowPage(int n)
