@@ -3,6 +3,7 @@
 #include "app/MakerInfo.h"
 #include "app/Uabout.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -18,8 +19,7 @@ constexpr int kTop = 6;
 // A round icon with one glyph.
 QPixmap EntryIcon(QColor colour, const QString &glyph)
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = ui::Canvas(QSize(32, 32));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient shade(QPointF(12, 10), 22);
