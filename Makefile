@@ -2,8 +2,11 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# make install: under PREFIX, inside DESTDIR when given (a staging root).
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: all deps configure build run test bench screenshots clean
+.PHONY: all deps configure build run test bench screenshots install package clean
 
 all: build
 
@@ -27,6 +30,14 @@ bench: build
 
 screenshots: build
 	@bash scripts/screenshots
+
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package orlenvo_<version>_<arch>.deb, in $(BUILD)/package.
+package: build
+	@cd $(BUILD) && cpack --config CPackConfig.cmake
+	@ls $(BUILD)/package/*.deb
 
 clean:
 	@rm -rf $(BUILD)

@@ -1,5 +1,7 @@
 #include "app/MenuBar.h"
 
+#include "ui/Pictures.h"
+
 #include <QAction>
 #include <QHash>
 #include <QIcon>
@@ -63,8 +65,7 @@ const IconSpec kIcons[] = {
 
 QPixmap GlyphPixmap(const QString &glyph, QColor colour, int size)
 {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
+    QPixmap pm = ui::Canvas(QSize(size, size));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient g(size * 0.35, size * 0.3, size * 0.8);
@@ -114,12 +115,17 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
         if (owner && row.separatorBefore)
             owner->addSeparator();
         if (row.kind == ActionKind::Submenu) {
-            auto *menu = new QMenu(caption, owner ? static_cast<QWidget *>(owner) : this);
+            // A menu of the bar gets no parent widget: showing the main window polishes every
+            // child widget, and polishing a menu lays out all of its commands, which loads the
+            // glyphs of all 607 captions. Without a parent a menu is laid out when first opened.
+            auto *menu = new QMenu(caption, owner);
             menu->setObjectName(caption);
-            if (owner)
+            if (owner) {
                 owner->addMenu(menu);
-            else
+            } else {
+                menu->setStyleSheet(styleSheet());
                 menus_.push_back(menu);
+            }
             open.push_back(menu);
             continue;
         }
@@ -141,6 +147,12 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
         probe.removeAction(a);
     }
     Relayout(800);
+}
+
+WrappingMenuBar::~WrappingMenuBar()
+{
+    for (QMenu *menu : menus_)
+        delete menu;
 }
 
 void WrappingMenuBar::resizeEvent(QResizeEvent *event)

@@ -21,6 +21,7 @@ public:
 
     // Builds every menu of the command table; `chosen` receives the action of a chosen command.
     WrappingMenuBar(std::function<void(const CommandAction &)> chosen, QWidget *parent = nullptr);
+    ~WrappingMenuBar() override;
 
     const std::vector<QMenu *> &Menus() const { return menus_; }
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -31,7 +32,7 @@ protected:
 private:
     void Relayout(int width);
 
-    std::vector<QMenu *> menus_;
+    std::vector<QMenu *> menus_;  // owned: the menus of the bar have no parent widget
     std::vector<int> titleWidths_;
     std::vector<QMenuBar *> rows_;
     QVBoxLayout *layout_;

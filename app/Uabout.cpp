@@ -3,6 +3,7 @@
 #include "app/MakerInfo.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
 
 #include <QApplication>
@@ -23,13 +24,13 @@ constexpr QColor kRed(255, 0, 0);
 // The About picture: a yin-yang disc inside the eight trigrams on a deep blue field.
 QPixmap AboutPicture(QSize size)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap = ui::Canvas(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient field(0, 0, 0, size.height());
     field.setColorAt(0, QColor(22, 52, 110));
     field.setColorAt(1, QColor(8, 24, 60));
-    p.fillRect(pixmap.rect(), field);
+    p.fillRect(QRect(QPoint(), size), field);
 
     const QPointF c(size.width() / 2.0, size.height() / 2.0 - 6);
     const double r = 34;

@@ -4,6 +4,7 @@
 #include "app/Uabout.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
 
 #include <QLabel>
@@ -20,8 +21,7 @@ constexpr int kTop = 6;
 // A round icon with one glyph.
 QPixmap EntryIcon(QColor colour, const QString &glyph)
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = ui::Canvas(QSize(32, 32));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient shade(QPointF(12, 10), 22);

@@ -1,17 +1,16 @@
 // Program entry.
 #include "app/Unt_Main.h"
 #include "core/RegionalSettings.h"
-#include "ui/Fonts.h"
+#include "ui/Desktop.h"
 #include "ui/Messages.h"
 
 int main(int argc, char **argv)
 {
     // 1. The application object; its event handling reports escaped errors in an error box.
     orlenvo::ui::Application app(argc, argv);
-    // 2. The application title.
-    QApplication::setApplicationName(orlenvo::ui::ApplicationTitle());
-    orlenvo::ui::InstallFontSubstitutions();
-    QApplication::setFont(orlenvo::ui::Font(QStringLiteral("宋体"), orlenvo::ui::Pixels{12}));
+    // 2. The application title; with it the desktop id, the window icon from the icon theme,
+    // Qt's own dialogs in Chinese, memory given back as windows close, and the design font.
+    orlenvo::ui::SetUpApplication(app);
     // 3. The regional date and time formats the windows rely on.
     orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
     // 4. The main window; creating it runs its start-up fetches before it first shows.

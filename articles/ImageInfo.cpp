@@ -5,6 +5,7 @@
 #include "data/KnowledgeDb.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -42,8 +43,7 @@ constexpr int kButtonHeight = 21;
 // The glyph of the first/last buttons: a bar and a triangle pointing towards it.
 QPixmap EdgeGlyph(bool toStart)
 {
-    QPixmap glyph(10, 10);
-    glyph.fill(Qt::transparent);
+    QPixmap glyph = ui::Canvas(QSize(10, 10));
     QPainter painter(&glyph);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -153,6 +153,7 @@ void TImageInfoLoad::BuildPages()
         images_.append(image);
         memos_.append(memo);
     }
+    connect(RzPageControl1, &QTabWidget::currentChanged, this, &TImageInfoLoad::ShowPicture);
 }
 
 void TImageInfoLoad::BuildButtonPanel()
@@ -223,22 +224,35 @@ int TImageInfoLoad::LoadContent()
 void TImageInfoLoad::SetPages(const QList<PicturePage> &pages)
 {
     pageCount_ = static_cast<int>(std::min<qsizetype>(pages.size(), kMaxPages));
+    pictures_.clear();
     for (int i = 0; i < kMaxPages; ++i) {
-        QPixmap picture;
-        QString text;
-        if (i < pageCount_) {
-            QImage image;
-            if (image.loadFromData(pages[i].picture, "JPEG"))
-                picture = QPixmap::fromImage(image);
-            text = pages[i].text;
-        }
-        images_[i]->setPixmap(picture);
-        memos_[i]->setPlainText(text);
+        images_[i]->clear();
+        memos_[i]->setPlainText(i < pageCount_ ? pages[i].text : QString());
+        if (i < pageCount_)
+            pictures_.append(pages[i].picture);
     }
     currentPage_ = 1;
     RzPageControl1->setCurrentIndex(0);
+    ShowPicture(0);
     for (int i = 0; i < kMaxPages; ++i)
         pageButtons_[i]->setEnabled(i < pageCount_);
+}
+
+void TImageInfoLoad::ShowPicture(int index)
+{
+    // Only the visible page holds its decoded picture (hundreds of kilobytes); the others keep
+    // their JPEG bytes until they show.
+    for (int i = 0; i < static_cast<int>(images_.size()); ++i) {
+        QLabel *image = images_[i];
+        if (i != index) {
+            image->clear();
+            continue;
+        }
+        QImage decoded;
+        if (image->pixmap().isNull() && i < static_cast<int>(pictures_.size())
+            && decoded.loadFromData(pictures_[i], "JPEG"))
+            image->setPixmap(ui::ScreenPixmap(decoded));
+    }
 }
 
 void TImageInfoLoad::ShowPage(int n)

@@ -52,6 +52,8 @@ public:
     void ShowPage(int n);
 
 private:
+    // Decodes the picture of the page at `index` into its control and lets go of the others'.
+    void ShowPicture(int index);
     void FormCreate();
     void BuildPages();
     void BuildButtonPanel();
@@ -68,6 +70,7 @@ private:
     int currentPage_ = 1;
     QTabWidget *RzPageControl1 = nullptr;
     QList<QLabel *> images_;
+    QList<QByteArray> pictures_;  // the JPEG of each loaded page
     QList<QPlainTextEdit *> memos_;
     QList<ui::FrameButton *> pageButtons_;
 };

@@ -6,6 +6,7 @@
 #include "data/Catalogue.h"
 #include "data/Query.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
 
 #include <QFrame>
@@ -48,8 +49,7 @@ enum class Glyph { Print, PageSetup, Close };
 // The small pictures beside the tool-strip captions.
 QIcon GlyphIcon(Glyph glyph)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = ui::Canvas(QSize(16, 16));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kInk, 1));

@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
 
 #include <QApplication>
@@ -98,7 +99,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent)
         image->setObjectName(QStringLiteral("Image%1").arg(index + 1));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-        image->setPixmap(QPixmap::fromImage(ChartPicture(index)));
+        image->setPixmap(ui::ScreenPixmap(ChartPicture(index)));
         auto *fill = new QVBoxLayout(sheet);
         fill->setContentsMargins(0, 0, 0, 0);
         fill->addWidget(image);

@@ -160,8 +160,13 @@ private slots:
         QCOMPARE(window.currentPage(), 1);
         for (int i = 1; i <= 15; ++i)
             QCOMPARE(Button(&window, QStringLiteral("ABtn%1").arg(i))->isEnabled(), i <= 3);
-        // Each page holds its own picture and text.
+        // Each page shows its own picture and text; only the visible page holds a decoded picture.
         for (int i = 1; i <= 3; ++i) {
+            window.ShowPage(i);
+            for (int j = 1; j <= 3; ++j) {
+                const QPixmap picture = window.findChild<QLabel *>(QStringLiteral("Image%1").arg(j))->pixmap();
+                QCOMPARE(picture.isNull(), j != i);
+            }
             QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Image%1").arg(i))->pixmap().width(), 200 + i);
             QCOMPARE(window.findChild<QPlainTextEdit *>(QStringLiteral("RzMemo%1").arg(i))->toPlainText(),
                      QStringLiteral("第%1页的文字").arg(i));

@@ -2,8 +2,9 @@
 //
 //   render_pictures tuwen <content/tuwen> <out>   every <num>/<page>.svg -> <out>/<num>-<page>.jpg
 //   render_pictures chart <content/chart> <out>   chart.txt, passage.txt -> the three chart pictures
+//   render_pictures icon <icon.svg> <out>         <out>/<n>x<n>.png for the sizes of the icon theme
 //
-// Output is JPEG at a fixed quality, so the same sources give the same files.
+// Pictures are JPEG at a fixed quality and icons PNG, so the same sources give the same files.
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -46,16 +47,18 @@ QString ReadText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
-QImage RenderSvg(const QString &path)
+// Renders an SVG at `size`, or at its own size when `size` is empty.
+QImage RenderSvg(const QString &path, QSize size = {}, QImage::Format format = QImage::Format_RGB32)
 {
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         Fail(QStringLiteral("%1 is no valid SVG").arg(path));
-    const QSize size = renderer.defaultSize();
+    if (size.isEmpty())
+        size = renderer.defaultSize();
     if (size.isEmpty())
         Fail(QStringLiteral("%1 has no size").arg(path));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image(size, format);
+    image.fill(image.hasAlphaChannel() ? QColor(Qt::transparent) : QColor(Qt::white));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -278,6 +281,21 @@ void RenderChart(const QString &source, const QString &output)
     std::printf("render_pictures: chart pictures\n");
 }
 
+// The application icon at the fixed sizes of the hicolor theme.
+void RenderIcon(const QString &svg, const QString &output)
+{
+    if (!QDir(output).mkpath(QStringLiteral(".")))
+        Fail(QStringLiteral("cannot create %1").arg(output));
+    const QDir out(output);
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage image = RenderSvg(svg, QSize(size, size), QImage::Format_ARGB32);
+        const QString path = out.filePath(QStringLiteral("%1x%1.png").arg(size));
+        if (!image.save(path, "PNG"))
+            Fail(QStringLiteral("cannot write %1").arg(path));
+    }
+    std::printf("render_pictures: icon sizes\n");
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -287,11 +305,13 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 4)
-        Fail(QStringLiteral("usage: render_pictures tuwen|chart <source folder> <output folder>"));
+        Fail(QStringLiteral("usage: render_pictures tuwen|chart|icon <source> <output folder>"));
     if (args[1] == QStringLiteral("tuwen"))
         RenderArticles(args[2], args[3]);
     else if (args[1] == QStringLiteral("chart"))
         RenderChart(args[2], args[3]);
+    else if (args[1] == QStringLiteral("icon"))
+        RenderIcon(args[2], args[3]);
     else
         Fail(QStringLiteral("unknown mode %1").arg(args[1]));
     return 0;

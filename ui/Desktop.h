@@ -1,0 +1,29 @@
+// How the program presents itself to the desktop: its id, its icon and Qt's own texts in Chinese.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QCoreApplication;
+
+namespace orlenvo::ui {
+
+// The reverse-DNS id of the desktop entry, the AppStream data and the theme icon.
+QString DesktopId();
+
+// The icon theme's application icon; the built-in picture where the theme has none.
+QIcon ApplicationIcon();
+
+// Loads Qt's own Chinese translation (qtbase_zh_CN) from Qt's translations folder into `app`,
+// so that standard buttons and dialogs read in Chinese. Returns whether it was found.
+bool LoadQtTranslation(QCoreApplication &app);
+
+// Start-up: desktop id, window icon and Qt's translation.
+void InstallDesktopIdentity(QCoreApplication &app);
+
+// Everything the program sets on its application object before the main window: the title,
+// the desktop identity, memory given back as windows close, the font substitutions and the
+// design font "宋体" 12 px.
+void SetUpApplication(QCoreApplication &app);
+
+}  // namespace orlenvo::ui
