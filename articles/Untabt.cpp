@@ -123,7 +123,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent)
 
 void TFrm_NanNv::showEvent(QShowEvent *event)
 {
-    FormShow();
+    ui::Guarded([this] { FormShow(); });
     QDialog::showEvent(event);
 }
 
