@@ -551,6 +551,16 @@ private slots:
                     links.opened);
 
         QCOMPARE(driver.Performed(), actions);
+        if (actions >= driver.Kinds()) {
+            // The first actions choose one command of each kind: every window was reached.
+            for (const char *window : {"TFrmQQhm", "TFrm_onther", "TFrmWangming", "TFrm_SJcs", "TFrm_NanNv",
+                                       "TFRM_Date", "TFormHuangdao", "TFrmNote", "TImageInfoLoad", "TFormOnther",
+                                       "TAbout", "TFrm_servers"}) {
+                const bool seen = std::any_of(driver.WindowClassesSeen().begin(), driver.WindowClassesSeen().end(),
+                                              [&](const QString &c) { return c.endsWith(QLatin1String(window)); });
+                QVERIFY2(seen, window);
+            }
+        }
         QVERIFY2(driver.MaxGapMs() <= kAnswerMs, qPrintable(QStringLiteral("the event loop waited %1 ms (seed %2)")
                                                                  .arg(driver.MaxGapMs())
                                                                  .arg(seed)));
