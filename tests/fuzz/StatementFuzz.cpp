@@ -95,7 +95,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Exec("DELETE FROM shouji WHERE num = ?1 AND title = 'found'", key);
     Exec("DELETE FROM Noter WHERE Cid = ?1 AND Tite = 'found'", key);
 
-    // The date key: translated to a date literal or refused, never anything else.
+    // The date key, as the almanac window passes it (its own "#" never inside): translated to
+    // a date literal or refused, never anything else.
+    if (key.find('#') != std::string::npos)
+        return 0;
     try {
         const std::string sql = TranslateJetStatement(AlmanacStatement(key));
         int rows = 0;
