@@ -124,7 +124,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent)
 
 void TFrm_NanNv::showEvent(QShowEvent *event)
 {
-    FormShow();
+    ui::Guarded([this] { FormShow(); });
     QDialog::showEvent(event);
 }
 

@@ -109,8 +109,8 @@ UpDown::UpDown(QWidget *parent)
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+    connect(up_, &QToolButton::clicked, this, Guard([this] { Step(1); }));
+    connect(down_, &QToolButton::clicked, this, Guard([this] { Step(-1); }));
 }
 
 void UpDown::setRange(int minimum, int maximum)
@@ -267,8 +267,8 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
 
     for (QLabel *label : {Label1, Label17, StaticText1})
         label->installEventFilter(this);
-    connect(UpDown1, &UpDown::clicked, this, &TFRM_Date::UpDown1Click);
-    connect(UpDown2, &UpDown::clicked, this, &TFRM_Date::UpDown2Click);
+    connect(UpDown1, &UpDown::clicked, this, Guard(this, &TFRM_Date::UpDown1Click));
+    connect(UpDown2, &UpDown::clicked, this, Guard(this, &TFRM_Date::UpDown2Click));
 
     FormCreate();
 }
@@ -457,14 +457,16 @@ bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() != Qt::LeftButton ||
             !label->rect().contains(mouse->position().toPoint()))
             return false;
-        if (isCell)
-            DayCellClick(label);
-        else if (label == Label1)
-            Label1Click();
-        else if (label == Label17)
-            Label17Click();
-        else if (label == StaticText1)
-            StaticText1Click();
+        Guarded([&] {
+            if (isCell)
+                DayCellClick(label);
+            else if (label == Label1)
+                Label1Click();
+            else if (label == Label17)
+                Label17Click();
+            else if (label == StaticText1)
+                StaticText1Click();
+        });
         return false;
     }
     return QDialog::eventFilter(watched, event);
@@ -480,7 +482,7 @@ void TFRM_Date::showEvent(QShowEvent *event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    FormShow();
+    Guarded([this] { FormShow(); });
 }
 
 void TFRM_Date::changeEvent(QEvent *event)

@@ -155,8 +155,8 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
         glossary << QString::fromUtf8(line);
     Memo2->setPlainText(glossary.join(QLatin1Char('\n')));
 
-    connect(RzBitBtn1, &QPushButton::clicked, this, &TFormHuangdao::RzBitBtn1Click);
-    connect(RzBitBtn2, &QPushButton::clicked, this, &TFormHuangdao::RzBitBtn2Click);
+    connect(RzBitBtn1, &QPushButton::clicked, this, Guard(this, &TFormHuangdao::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, Guard(this, &TFormHuangdao::RzBitBtn2Click));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(0, 0), size());

@@ -1,5 +1,7 @@
 #include "numerology/WindowParts.h"
 
+#include "ui/Messages.h"
+
 #include <QDialog>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -49,7 +51,7 @@ bool EntryKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            onEnter_();
+            ui::Guarded(onEnter_);
             return true;
         }
         if (!digitsOnly_)
