@@ -5,8 +5,16 @@ CMAKE_FLAGS ?=
 # make install: under PREFIX, inside DESTDIR when given (a staging root).
 PREFIX ?= /usr/local
 DESTDIR ?=
+# make sanitize: the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+# make fuzz: every libFuzzer target for FUZZ_SECONDS seconds (clang only).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+# make soak: the random-action run with ACTIONS actions (SEED replays a run).
+ACTIONS ?= 5000
+SEED ?=
 
-.PHONY: all deps configure build run test bench screenshots install package clean
+.PHONY: all deps configure build run test bench screenshots install package sanitize fuzz soak clean
 
 all: build
 
@@ -39,5 +47,15 @@ package: build
 	@cd $(BUILD) && cpack --config CPackConfig.cmake
 	@ls $(BUILD)/package/*.deb
 
+sanitize: deps
+	@bash scripts/sanitize $(SANITIZE_BUILD) $(JOBS) $(CMAKE_FLAGS)
+
+fuzz: deps
+	@bash scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(CMAKE_FLAGS)
+
+soak: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ORLENVO_ACTIONS=$(ACTIONS) $(if $(SEED),ORLENVO_SEED=$(SEED)) \
+		bin/random_action_test
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -2,6 +2,7 @@
 
 #include "app/BannerView.h"
 #include "core/Text.h"
+#include "ui/Messages.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -30,7 +31,7 @@ Banner::Banner(QWidget *strip, QPlainTextEdit *memo, QTimer *timer, const QUrl &
     if (rotation_.HideAtStart())
         HideBrowser();
 
-    connect(Timer1, &QTimer::timeout, this, &Banner::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, ui::Guard(this, &Banner::Timer1Timer));
     Timer1->setInterval(kBannerFirstInterval);
     Timer1->start();
 }

@@ -50,8 +50,8 @@ TFrmMsG::TFrmMsG(StartPageStore &store, QString webDirectory, QWidget *parent)
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(124, 68, 72, 23);
 
-    connect(Button1, &QPushButton::clicked, this, &TFrmMsG::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TFrmMsG::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, ui::Guard(this, &TFrmMsG::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, ui::Guard(this, &TFrmMsG::Button2Click));
 
     if (ui::FromUtf8(Trim(ui::ToUtf8(store_.ReadStartPage()))) == webDirectory_) {
         CheckBox1->setChecked(false);

@@ -1,6 +1,7 @@
 #include "app/MenuBar.h"
 
 #include "ui/Pictures.h"
+#include "ui/Messages.h"
 
 #include <QAction>
 #include <QHash>
@@ -134,7 +135,7 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
         action->setIcon(CommandIcon(caption));
         action->setIconVisibleInMenu(true);
         const CommandAction what = ActionOf(row);
-        connect(action, &QAction::triggered, this, [chosen, what] { chosen(what); });
+        connect(action, &QAction::triggered, this, ui::Guard([chosen, what] { chosen(what); }));
     }
 
     // Width of each title in a bar, measured once.

@@ -72,7 +72,7 @@ protected:
     {
         QLabel::mouseReleaseEvent(event);
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            clicked_();
+            ui::Guarded(clicked_);
     }
 
 private:
@@ -217,11 +217,13 @@ void TFrmmain::BuildCentralArea()
         " border-color: #000080; }"
         "QPushButton:pressed { background: #FFC36B; }"));
 
-    connect(RzButton3, &QPushButton::clicked, this, [this] { dispatcher_->Run(CommandAction{ActionKind::About}); });
-    connect(RzBitBtn3, &QPushButton::clicked, this, [this] { dispatcher_->Run(CommandAction{ActionKind::ChatLink}); });
+    connect(RzButton3, &QPushButton::clicked, this,
+            ui::Guard([this] { dispatcher_->Run(CommandAction{ActionKind::About}); }));
+    connect(RzBitBtn3, &QPushButton::clicked, this,
+            ui::Guard([this] { dispatcher_->Run(CommandAction{ActionKind::ChatLink}); }));
     connect(RzBitBtn5, &QPushButton::clicked, this,
-            [this] { dispatcher_->Run(CommandAction{ActionKind::CustomerService}); });
-    connect(RzBitBtn4, &QPushButton::clicked, this, &TFrmmain::RzBitBtn4Click);
+            ui::Guard([this] { dispatcher_->Run(CommandAction{ActionKind::CustomerService}); }));
+    connect(RzBitBtn4, &QPushButton::clicked, this, ui::Guard(this, &TFrmmain::RzBitBtn4Click));
 
     setCentralWidget(central);
 }
@@ -272,7 +274,7 @@ void TFrmmain::closeEvent(QCloseEvent *event)
 {
     // Closing the main window ends the program at once, without a prompt.
     event->accept();
-    dispatcher_->Run(CommandAction{ActionKind::EndProgram});
+    ui::Guarded([this] { dispatcher_->Run(CommandAction{ActionKind::EndProgram}); });
 }
 
 }  // namespace orlenvo::app

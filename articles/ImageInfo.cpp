@@ -175,14 +175,14 @@ void TImageInfoLoad::BuildButtonPanel()
     begin->setObjectName(QStringLiteral("BtnBegin"));
     begin->setIcon(EdgeGlyph(true));
     begin->setFixedSize(22, 20);
-    connect(begin, &QPushButton::clicked, this, &TImageInfoLoad::BtnBeginClick);
+    connect(begin, &QPushButton::clicked, this, ui::Guard(this, &TImageInfoLoad::BtnBeginClick));
     first->addWidget(begin);
     first->addSpacing(2);
     for (int i = 1; i <= kMaxPages; ++i) {
         auto *button = new ui::FrameButton(QString::number(i), panel);
         button->setObjectName(QStringLiteral("ABtn%1").arg(i));
         button->setFixedSize(kPageButtonWidth, 20);
-        connect(button, &QPushButton::clicked, this, &TImageInfoLoad::ABtnClick);
+        connect(button, &QPushButton::clicked, this, ui::Guard(this, &TImageInfoLoad::ABtnClick));
         first->addWidget(button);
         pageButtons_.append(button);
     }
@@ -191,7 +191,7 @@ void TImageInfoLoad::BuildButtonPanel()
     end->setObjectName(QStringLiteral("BtnEnd"));
     end->setIcon(EdgeGlyph(false));
     end->setFixedSize(22, 20);
-    connect(end, &QPushButton::clicked, this, &TImageInfoLoad::BtnEndClick);
+    connect(end, &QPushButton::clicked, this, ui::Guard(this, &TImageInfoLoad::BtnEndClick));
     first->addWidget(end);
     first->addStretch(1);
     rows->addLayout(first);
@@ -203,7 +203,7 @@ void TImageInfoLoad::BuildButtonPanel()
         button->setObjectName(QString::fromLatin1(name));
         button->setFixedHeight(kButtonHeight);
         button->setMinimumWidth(58);
-        connect(button, &QPushButton::clicked, this, handler);
+        connect(button, &QPushButton::clicked, this, ui::Guard(this, handler));
         second->addWidget(button);
     };
     addButton("RzBitBtn20", QStringLiteral("首页"), &TImageInfoLoad::BtnBeginClick);

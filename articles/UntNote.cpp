@@ -148,9 +148,9 @@ TFrmNote::TFrmNote(QWidget *parent)
     column->addWidget(RzMemo1, 1);
 
 
-    connect(RzBitBtn1, &QPushButton::clicked, this, &TFrmNote::RzBitBtn1Click);
-    connect(RzBitBtn2, &QPushButton::clicked, this, &TFrmNote::RzBitBtn2Click);
-    connect(RzBitBtn3, &QPushButton::clicked, this, &TFrmNote::RzBitBtn3Click);
+    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrmNote::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFrmNote::RzBitBtn2Click));
+    connect(RzBitBtn3, &QPushButton::clicked, this, ui::Guard(this, &TFrmNote::RzBitBtn3Click));
 }
 
 QPlainTextEdit *TFrmNote::Memo() const

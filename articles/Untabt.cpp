@@ -119,7 +119,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent)
 
 void TFrm_NanNv::showEvent(QShowEvent *event)
 {
-    FormShow();
+    ui::Guarded([this] { FormShow(); });
     QDialog::showEvent(event);
 }
 

@@ -168,8 +168,8 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
 
     for (QLabel *label : {Label1, Label17, StaticText1})
         label->installEventFilter(this);
-    connect(UpDown1, &UpDown::clicked, this, &TFRM_Date::UpDown1Click);
-    connect(UpDown2, &UpDown::clicked, this, &TFRM_Date::UpDown2Click);
+    connect(UpDown1, &UpDown::clicked, this, Guard(this, &TFRM_Date::UpDown1Click));
+    connect(UpDown2, &UpDown::clicked, this, Guard(this, &TFRM_Date::UpDown2Click));
 
     FormCreate();
 }
@@ -341,14 +341,16 @@ bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() != Qt::LeftButton ||
             !label->rect().contains(mouse->position().toPoint()))
             return false;
-        if (isCell)
-            DayCellClick(label);
-        else if (label == Label1)
-            Label1Click();
-        else if (label == Label17)
-            Label17Click();
-        else if (label == StaticText1)
-            StaticText1Click();
+        Guarded([&] {
+            if (isCell)
+                DayCellClick(label);
+            else if (label == Label1)
+                Label1Click();
+            else if (label == Label17)
+                Label17Click();
+            else if (label == StaticText1)
+                StaticText1Click();
+        });
         return false;
     }
     return QDialog::eventFilter(watched, event);
@@ -358,7 +360,7 @@ void TFRM_Date::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        Guarded([this] { FormShow(); });
 }
 
 void TFRM_Date::changeEvent(QEvent *event)

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <stdexcept>
+#include <string>
 
 namespace orlenvo {
 
@@ -174,9 +176,14 @@ int MonthLength(int year, int month)
 CalendarDate ClampedDate(int year, int month, int day)
 {
     // A month outside 1-12 carries into the year, so the result always lies in one month.
-    const int carry = month >= 1 ? (month - 1) / 12 : -((12 - month) / 12);
-    year += carry;
-    month -= carry * 12;
+    // The count of months is taken in 64 bits: no int argument can overflow it.
+    const std::int64_t months = static_cast<std::int64_t>(year) * 12 + (static_cast<std::int64_t>(month) - 1);
+    const std::int64_t carriedYear = months >= 0 ? months / 12 : -((-months + 11) / 12);
+    if (carriedYear < kFirstDateYear || carriedYear > kLastDateYear)
+        throw std::out_of_range("ClampedDate: year " + std::to_string(carriedYear) + " lies outside "
+                                + std::to_string(kFirstDateYear) + "-" + std::to_string(kLastDateYear));
+    year = static_cast<int>(carriedYear);
+    month = static_cast<int>(months - carriedYear * 12) + 1;
     const int length = MonthLength(year, month);
     return EncodeDate(year, month, day < 1 ? 1 : (day > length ? length : day));
 }

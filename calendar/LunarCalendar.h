@@ -30,7 +30,13 @@ int DayOfYearOf(CalendarDate date);
 // Days in the month (28-31); month must be 1-12.
 int MonthLength(int year, int month);
 
-// year/month/day, with day brought down to the month's last day when it is longer.
+// First and last Gregorian year a CalendarDate holds.
+inline constexpr int kFirstDateYear = 1;
+inline constexpr int kLastDateYear = 9999;
+
+// year/month/day, with day brought down to the month's last day when it is longer and up to
+// the first when below 1; a month outside 1-12 carries into the year. Throws std::out_of_range
+// when the carried year lies outside kFirstDateYear-kLastDateYear.
 CalendarDate ClampedDate(int year, int month, int day);
 
 // The lunar date code of date: lunar month x 100 + lunar day (101 = first day of the first

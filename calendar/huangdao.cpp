@@ -142,8 +142,8 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
         glossary << QString::fromUtf8(line);
     Memo2->setPlainText(glossary.join(QLatin1Char('\n')));
 
-    connect(RzBitBtn1, &QPushButton::clicked, this, &TFormHuangdao::RzBitBtn1Click);
-    connect(RzBitBtn2, &QPushButton::clicked, this, &TFormHuangdao::RzBitBtn2Click);
+    connect(RzBitBtn1, &QPushButton::clicked, this, Guard(this, &TFormHuangdao::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, Guard(this, &TFormHuangdao::RzBitBtn2Click));
 
     FormCreate();
 }

@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
@@ -118,38 +120,91 @@ void OverrideProgramFolder(std::string folder)
 
 std::string ConnectionStringFor(std::string_view file)
 {
+    const std::string folder = ProgramFolder();
     std::string s = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
-    s += ProgramFolder();
-    s += '\\';
-    s += file;
+    // A folder written with "\" as its separator (it ends in one) keeps it as a separator;
+    // in a folder written with "/", a "\" is part of a name.
+    const bool backslashIsName = !folder.empty() && folder.back() == '/';
+    if (folder.find_first_of(backslashIsName ? ";=\"'\\" : ";=\"'") == std::string::npos) {
+        s += folder;
+        s += '\\';
+        s += file;
+    } else {
+        // A folder name that would end or change the item is written as a quoted value: the
+        // path as it stands, double quotes doubled, the file right after the folder's separator.
+        s += '"';
+        for (char c : folder + std::string(file)) {
+            if (c == '"')
+                s += '"';
+            s += c;
+        }
+        s += '"';
+    }
     s += ";Persist Security Info=True";
     return s;
 }
 
 std::string DataSourcePath(std::string_view connectionString)
 {
-    // Items are "key=value" separated by ";". A folder name may itself hold ";": an item
-    // without "=" continues the value before it.
-    std::vector<std::string> items;
+    // Items are "key=value" separated by ";". A value in double quotes is the path as it
+    // stands (a doubled quote stands for one). An unquoted value is a path with "\" as a
+    // separator; the folder name in it may hold ";": an item without "=" continues it.
     std::string_view rest = connectionString;
-    for (;;) {
-        const auto semicolon = rest.find(';');
-        const std::string_view item = rest.substr(0, semicolon);
-        if (!item.empty() && item.find('=') == std::string_view::npos && !items.empty())
-            items.back() += ";" + std::string(item);
-        else
-            items.emplace_back(item);
-        if (semicolon == std::string_view::npos)
+    while (!rest.empty()) {
+        const auto equals = rest.find('=');
+        if (equals == std::string_view::npos)
             break;
-        rest.remove_prefix(semicolon + 1);
-    }
-    for (const std::string &item : items) {
-        const auto equals = item.find('=');
-        if (equals == std::string::npos || !EqualsNoCase(Trim(item.substr(0, equals)), "Data Source"))
+        if (const auto semicolon = rest.find(';'); semicolon < equals) {  // an item without "="
+            rest.remove_prefix(semicolon + 1);
             continue;
-        std::string value = Trim(std::string_view(item).substr(equals + 1));
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-            value = value.substr(1, value.size() - 2);
+        }
+        const bool isDataSource = EqualsNoCase(Trim(rest.substr(0, equals)), "Data Source");
+        rest.remove_prefix(equals + 1);
+        while (!rest.empty() && IsBlank(rest.front()))
+            rest.remove_prefix(1);
+
+        std::string value;
+        bool quoted = false;
+        if (!rest.empty() && rest.front() == '"') {
+            quoted = true;
+            std::size_t i = 1;
+            for (; i < rest.size(); ++i) {
+                if (rest[i] == '"') {
+                    if (i + 1 < rest.size() && rest[i + 1] == '"') {
+                        value += '"';
+                        ++i;
+                        continue;
+                    }
+                    break;
+                }
+                value += rest[i];
+            }
+            rest.remove_prefix(std::min(i + 1, rest.size()));
+            const auto semicolon = rest.find(';');
+            rest.remove_prefix(semicolon == std::string_view::npos ? rest.size() : semicolon + 1);
+        } else {
+            for (;;) {
+                const auto semicolon = rest.find(';');
+                value += rest.substr(0, semicolon);
+                if (semicolon == std::string_view::npos) {
+                    rest = {};
+                    break;
+                }
+                rest.remove_prefix(semicolon + 1);
+                const std::string_view next = rest.substr(0, rest.find(';'));
+                if (next.empty() || next.find('=') != std::string_view::npos)
+                    break;
+                value += ';';
+            }
+            value = Trim(value);
+        }
+        if (!isDataSource)
+            continue;
+        if (quoted) {
+            if (!value.empty())
+                return value;
+            continue;
+        }
         std::string path;
         for (char c : value) {
             if (c == '\\')

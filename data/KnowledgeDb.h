@@ -30,11 +30,14 @@ std::string ProgramFolder();
 void OverrideProgramFolder(std::string folder);
 
 // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + ProgramFolder() + "\" + file +
-// ";Persist Security Info=True".
+// ";Persist Security Info=True". A folder that holds ";", "=", a quote, or a "\" that is not
+// its separator is written as a quoted value instead: "\"" + folder + file + "\"", inner
+// double quotes doubled. DataSourcePath(ConnectionStringFor(file)) is always the file's path.
 std::string ConnectionStringFor(std::string_view file);
 
-// The file a connection string names: the value of its "Data Source" item, with "\" read as
-// a path separator and a run of separators read as one. Throws DbError when there is none.
+// The file a connection string names: the value of its "Data Source" item. A quoted value is
+// taken as it stands; in an unquoted one "\" is read as a path separator and a run of
+// separators as one. Throws DbError when there is none.
 std::string DataSourcePath(std::string_view connectionString);
 
 // The SQL text literal of a value: the value in single quotes, inner single quotes doubled.

@@ -33,8 +33,8 @@ TFrmWangming::TFrmWangming(QWidget *parent) : QDialog(parent)
 
     RzBitBtn1 = MakeButton(this, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"), QRect(246, 14, 62, 25));
     RzBitBtn2 = MakeButton(this, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"), QRect(316, 14, 62, 25));
-    connect(RzBitBtn1, &QPushButton::clicked, this, &TFrmWangming::RzBitBtn1Click);
-    connect(RzBitBtn2, &QPushButton::clicked, this, &TFrmWangming::RzBitBtn2Click);
+    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrmWangming::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFrmWangming::RzBitBtn2Click));
 
     RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
     RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));

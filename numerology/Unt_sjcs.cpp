@@ -62,8 +62,8 @@ TFrm_SJcs::TFrm_SJcs(QWidget *parent) : QDialog(parent)
     RzLabel3->setWordWrap(true);
     RzLabel3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    connect(RzBitBtn1, &QPushButton::clicked, this, &TFrm_SJcs::RzBitBtn1Click);
-    connect(RzBitBtn2, &QPushButton::clicked, this, &TFrm_SJcs::RzBitBtn2Click);
+    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrm_SJcs::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFrm_SJcs::RzBitBtn2Click));
 }
 
 void TFrm_SJcs::RzBitBtn1Click()
@@ -104,7 +104,7 @@ void TFrm_SJcs::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())  // not when the window manager restores it
-        FormShow();
+        ui::Guarded([this] { FormShow(); });
 }
 
 void TFrm_SJcs::FormShow()

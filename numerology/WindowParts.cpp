@@ -1,6 +1,7 @@
 #include "numerology/WindowParts.h"
 
 #include "ui/Fonts.h"
+#include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
 #include <QDialog>
@@ -52,7 +53,7 @@ bool EntryKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            onEnter_();
+            ui::Guarded(onEnter_);
             return true;
         }
         if (!digitsOnly_)

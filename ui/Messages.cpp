@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include <atomic>
 #include <stdexcept>
 
 namespace orlenvo::ui {
@@ -37,13 +38,25 @@ void ReportException(const std::exception_ptr &error)
     }
 }
 
+namespace {
+
+std::atomic<int> escapedExceptions{0};
+
+}  // namespace
+
 Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+
+int Application::EscapedExceptions()
+{
+    return escapedExceptions.load();
+}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
+        ++escapedExceptions;
         ReportException(std::current_exception());
         return true;
     }

@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 
 namespace orlenvo::ui {
 
@@ -25,7 +26,9 @@ void ReportException(const std::exception_ptr &error);
 inline QString FromUtf8(const std::string &text) { return QString::fromStdString(text); }
 inline std::string ToUtf8(const QString &text) { return text.toStdString(); }
 
-// Runs fn; an exception escaping it is shown in the general error box.
+// The guard of every event handler that may fail: runs fn, and an exception that escapes it
+// (std::exception or any other) is shown in the general error box, after which Guarded
+// returns normally. No exception then unwinds through Qt's event delivery.
 template <typename Fn>
 void Guarded(Fn &&fn)
 {
@@ -36,13 +39,30 @@ void Guarded(Fn &&fn)
     }
 }
 
-// The application object: every event handler runs inside the general error handling,
-// so an exception that escapes one is reported and the program goes on.
+// A slot for connect() that runs fn through Guarded; the signal's arguments are dropped.
+template <typename Fn>
+auto Guard(Fn fn)
+{
+    return [fn = std::move(fn)] { Guarded(fn); };
+}
+
+// A slot for connect() that runs a handler of `object` through Guarded.
+template <typename T>
+auto Guard(T *object, void (T::*handler)())
+{
+    return [object, handler] { Guarded([&] { (object->*handler)(); }); };
+}
+
+// The application object. Handlers guard themselves (Guarded); notify() stays as the last
+// net for an exception that still escapes one: it is reported, counted, and the program goes on.
 class Application : public QApplication {
     Q_OBJECT
 public:
     Application(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
+
+    // How many exceptions reached notify() in this process; window tests require none.
+    static int EscapedExceptions();
 };
 
 }  // namespace orlenvo::ui

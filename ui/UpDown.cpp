@@ -1,5 +1,7 @@
 #include "ui/UpDown.h"
 
+#include "ui/Messages.h"
+
 #include <QKeyEvent>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -20,8 +22,8 @@ UpDown::UpDown(QWidget *parent)
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+    connect(up_, &QToolButton::clicked, this, Guard([this] { Step(1); }));
+    connect(down_, &QToolButton::clicked, this, Guard([this] { Step(-1); }));
 }
 
 void UpDown::setRange(int minimum, int maximum)

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 using namespace orlenvo;
@@ -376,27 +377,73 @@ private slots:
         QCOMPARE(seen.buttons, 1);
     }
 
-    void escapedErrorIsShownAndTheProgramGoesOn()
+    void guardedHandlerShowsTheErrorAndReturns()
     {
-        QWidget owner;
-        auto *button = new QPushButton(QStringLiteral("run"), &owner);
-        int runs = 0;
-        QObject::connect(button, &QPushButton::clicked, [&] {
-            ++runs;
-            StrToInt64("12a");
-        });
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        for (int i = 0; i < 2; ++i) {
+        // The guard shows the general error box with the error's text and the program goes
+        // on; nothing reaches the application's last-resort net.
+        struct Case {
+            std::function<void()> fail;
+            QString text;
+        };
+        const Case cases[] = {
+            {[] { StrToInt64("12a"); }, QStringLiteral("'12a' is not a valid integer value")},
+            {[] { throw std::runtime_error("Could not find file 'x'."); }, QStringLiteral("Could not find file 'x'.")},
+            {[] { throw 7; }, QStringLiteral("Unknown error")},
+        };
+        for (const Case &c : cases) {
+            QWidget owner;
+            auto *button = new QPushButton(QStringLiteral("run"), &owner);
+            int runs = 0;
+            QObject::connect(button, &QPushButton::clicked, &owner, ui::Guard([&] {
+                ++runs;
+                c.fail();
+            }));
+            owner.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&owner));
+            for (int i = 0; i < 2; ++i) {
+                testing::SeenBox seen;
+                testing::AnswerNextBox(seen);
+                QTest::mouseClick(button, Qt::LeftButton);
+                QTRY_VERIFY(seen.seen);
+                QCOMPARE(seen.text, c.text);
+                QCOMPARE(seen.title, QStringLiteral("Orlenvo"));
+                QCOMPARE(seen.icon, QMessageBox::Critical);
+                QCOMPARE(seen.buttons, 1);
+            }
+            QCOMPARE(runs, 2);
+        }
+        QCOMPARE(ui::Application::EscapedExceptions(), 0);
+    }
+
+    void failingCommandsOfTheMainWindowAreGuarded()
+    {
+        // A command whose window cannot be made, chosen from the menu, a bottom-bar button or
+        // a side link: the error box, and the main window stays.
+        class Failing final : public Dispatcher {
+        public:
+            void Run(const CommandAction &) override { throw std::runtime_error("window failed"); }
+        } d;
+        TFrmmain w(&d, nullptr, Offline());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const std::vector<QAction *> commands = AllCommands(w);
+        QLabel *sideLink = w.sidePanel()->findChild<QLabel *>(QStringLiteral("SideLink2"));
+        QVERIFY(sideLink);
+        const std::vector<std::function<void()>> choose = {
+            [&] { commands.front()->trigger(); },
+            [&] { QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzButton3")), Qt::LeftButton); },
+            [&] { QTest::mouseClick(sideLink, Qt::LeftButton); },
+        };
+        for (const auto &act : choose) {
             testing::SeenBox seen;
             testing::AnswerNextBox(seen);
-            QTest::mouseClick(button, Qt::LeftButton);
+            act();
             QTRY_VERIFY(seen.seen);
-            QCOMPARE(seen.text, QStringLiteral("'12a' is not a valid integer value"));
-            QCOMPARE(seen.title, QStringLiteral("Orlenvo"));
+            QCOMPARE(seen.text, QStringLiteral("window failed"));
             QCOMPARE(seen.icon, QMessageBox::Critical);
+            QVERIFY(w.isVisible());
         }
-        QCOMPARE(runs, 2);
+        QCOMPARE(ui::Application::EscapedExceptions(), 0);
     }
 
     void closingTheMainWindowEndsTheProgram()

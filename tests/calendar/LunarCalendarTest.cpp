@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <climits>
 #include <limits>
+#include <stdexcept>
 #include <vector>
 
 namespace orlenvo {
@@ -135,11 +137,28 @@ TEST(DateTest, ClampedDateStaysInsideTheMonth)
         {2001, 2, 31, {2001, 2, 28}},  {2000, 2, 31, {2000, 2, 29}},  {2008, 4, 31, {2008, 4, 30}},
         {2008, 1, 31, {2008, 1, 31}},  {2008, 3, 15, {2008, 3, 15}},  {2008, 3, 0, {2008, 3, 1}},
         {2008, 13, 31, {2009, 1, 31}}, {2008, 0, 31, {2007, 12, 31}}, {2008, -12, 5, {2006, 12, 5}},
+        {0, 13, 5, {1, 1, 5}},         {10000, -11, 40, {9999, 1, 31}}, {9999, 12, INT_MAX, {9999, 12, 31}},
+        {1, 1, INT_MIN, {1, 1, 1}},
     };
     for (const Row &r : rows)
         EXPECT_TRUE(IsDay(ClampedDate(r.year, r.month, r.day), r.expected.year, r.expected.month,
                           r.expected.day))
             << r.year << '-' << r.month << '-' << r.day;
+}
+
+TEST(DateTest, ClampedDateReportsYearsOutsideTheCalendar)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    struct Row {
+        int year, month, day;
+    };
+    const Row rows[] = {
+        {kMax, 13, 1}, {kMax, kMax, kMax}, {kMin, kMin, kMin}, {kMin, 1, 1},     {0, 12, 1},
+        {10000, 1, 1}, {9999, 13, 1},      {1, 0, 1},          {2008, kMax, 1},  {2008, kMin, 31},
+    };
+    for (const Row &r : rows)
+        EXPECT_THROW(ClampedDate(r.year, r.month, r.day), std::out_of_range) << r.year << '/' << r.month << '/' << r.day;
 }
 
 TEST(LunarDateCodeTest, KnownDays)

@@ -44,11 +44,36 @@ TEST(DataSourcePath, ReadsBackslashesAndDoubledSeparatorsAsOne)
         {"Data Source=\"/with space/x.dll\"", "/with space/x.dll"},
         {"Data Source=/x.dll", "/x.dll"},
         {"Provider=P;Data Source=/a;b/c;d/\\dream.dll;Persist Security Info=True", "/a;b/c;d/dream.dll"},
+        {"Provider=P;Data Source=\"/a;b=\"\"c\\d/x.dll\" ;Persist Security Info=True", "/a;b=\"c\\d/x.dll"},
+        {"junk;Data Source=/y.dll", "/y.dll"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(DataSourcePath(c.connection), c.path) << c.connection;
     EXPECT_THROW(DataSourcePath("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=True"), DbError);
     EXPECT_THROW(DataSourcePath("Data Source=;"), DbError);
+}
+
+TEST_F(ProgramFolderTest, DataSourceOfAnyFolderNameIsItsFile)
+{
+    struct Case { const char *folder; const char *path; };
+    const Case cases[] = {
+        {"/opt/app/", "/opt/app/dream.dll"},
+        {"/a;b=c/", "/a;b=c/dream.dll"},
+        {"/a;Data Source=/x/", "/a;Data Source=/x/dream.dll"},
+        {"/back\\slash/", "/back\\slash/dream.dll"},
+        {"/q\"uo\"te/", "/q\"uo\"te/dream.dll"},
+        {"/it's/", "/it's/dream.dll"},
+        {"/\";\"=\"\"/", "/\";\"=\"\"/dream.dll"},
+        {"C:\\app\\", "C:/app/dream.dll"},
+    };
+    for (const Case &c : cases) {
+        OverrideProgramFolder(c.folder);
+        EXPECT_EQ(DataSourcePath(ConnectionStringFor(kDreamFile)), c.path) << c.folder;
+    }
+    // The quoted form, path and file as they stand.
+    OverrideProgramFolder("/opt/app;x/");
+    EXPECT_EQ(ConnectionStringFor(kDreamFile),
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/opt/app;x/dream.dll\";Persist Security Info=True");
 }
 
 TEST(QuoteText, DoublesEveryInnerQuote)

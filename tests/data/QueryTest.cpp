@@ -264,17 +264,38 @@ TEST(QueryBadFiles, MissingFileNamesThePath)
 
 TEST(QueryPaths, FolderNamesNeedNoEscaping)
 {
-    ScratchFolder f;
-    const std::string odd = "bin #1 ?x=%20&y;z 风水";
-    f.Sqlite(odd + "/dream.dll", "CREATE TABLE shouji (num TEXT, title TEXT, jx TEXT, content TEXT);"
-                                 "INSERT INTO shouji VALUES ('5', 't', 'j', 'c');");
-    OverrideProgramFolder(f.Path(odd).string());
-    Query q;
-    q.SetConnectionString(ConnectionStringFor(kDreamFile));
-    q.SetStatement(MobileReadingStatement("5"));
-    q.Open();
-    EXPECT_EQ(q.Field(0), "t");
-    OverrideProgramFolder({});
+    // Names that hold the separators and quotes of a connection string open all three files.
+    const std::string odd[] = {
+        "bin #1 ?x=%20&y;z 风水", "a;Data Source=b", "x;y=z;w", "back\\slash", "end\\", "\"quoted\"",
+        "it's", "\"a\";b=\"c\"", "semi;", "=", " lead and trail ",
+    };
+    for (const std::string &name : odd) {
+        ScratchFolder f;
+        f.Sqlite(name + "/dream.dll", "CREATE TABLE shouji (num TEXT, title TEXT, jx TEXT, content TEXT);"
+                                      "INSERT INTO shouji VALUES ('5', 't', 'j', 'c');");
+        f.Sqlite(name + "/QorvFile.dll", "CREATE TABLE huangdao (gn TEXT, nn TEXT);"
+                                         "INSERT INTO huangdao VALUES ('2008-01-05', 'n');");
+        f.Sqlite(name + "/QorvBirth.dll", "CREATE TABLE Noter (Cid TEXT, Tite TEXT, content TEXT);"
+                                          "INSERT INTO Noter VALUES ('1', 'T', 'C');");
+        OverrideProgramFolder(f.Path(name).string() + "/");  // as the running program reports it
+        const struct {
+            std::string_view file;
+            std::string statement;
+            std::string first;
+        } lookups[] = {
+            {kDreamFile, MobileReadingStatement("5"), "t"},
+            {kQorvFile, AlmanacStatement("2008-01-05"), "2008-01-05"},
+            {kQorvBirthFile, ArticleStatement("1"), "T"},
+        };
+        for (const auto &l : lookups) {
+            Query q;
+            q.SetConnectionString(ConnectionStringFor(l.file));
+            q.SetStatement(l.statement);
+            ASSERT_NO_THROW(q.Open()) << name << " " << l.file;
+            EXPECT_EQ(q.Field(0), l.first) << name << " " << l.file;
+        }
+        OverrideProgramFolder({});
+    }
 }
 
 }  // namespace

@@ -29,15 +29,20 @@ void WithNextModal(std::function<void(QWidget *)> fn, int timeoutMs = 5000);
 
 }  // namespace orlenvo::testing
 
-// A QtTest main that uses the program's application object, so exceptions that escape an
-// event handler reach the general error box as they do in the program.
-#define ORLENVO_QTEST_MAIN(TestObject)                                          \
-    int main(int argc, char **argv)                                              \
-    {                                                                            \
-        orlenvo::ui::Application app(argc, argv);                                \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                 \
-        orlenvo::ui::InstallFontSubstitutions();                                 \
-        TestObject tc;                                                           \
-        QTEST_SET_MAIN_SOURCE_PATH                                               \
-        return QTest::qExec(&tc, argc, argv);                                    \
+// A QtTest main that uses the program's application object. Every handler guards itself, so
+// an exception that reaches the application's last-resort net fails the test program.
+#define ORLENVO_QTEST_MAIN(TestObject)                                                        \
+    int main(int argc, char **argv)                                                            \
+    {                                                                                          \
+        orlenvo::ui::Application app(argc, argv);                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                               \
+        orlenvo::ui::InstallFontSubstitutions();                                               \
+        TestObject tc;                                                                         \
+        QTEST_SET_MAIN_SOURCE_PATH                                                             \
+        const int failed = QTest::qExec(&tc, argc, argv);                                      \
+        if (const int escaped = orlenvo::ui::Application::EscapedExceptions()) {               \
+            qCritical("%d exception(s) escaped an event handler to QApplication::notify", escaped); \
+            return failed ? failed : 1;                                                        \
+        }                                                                                      \
+        return failed;                                                                         \
     }
