@@ -3,8 +3,13 @@
 #include "core/RegionalSettings.h"
 #include "ui/Messages.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char **argv)
 {
+    // The banner's web engine, when it loads, draws through contexts shared with the windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // 1. The application object; its event handling reports escaped errors in an error box.
     orlenvo::ui::Application app(argc, argv);
     // 2. The application title.
@@ -14,8 +19,13 @@ int main(int argc, char **argv)
     // 3. The regional date and time formats the windows rely on.
     orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
     // 4. The main window; creating it runs its start-up fetches before it first shows.
-    orlenvo::app::TFrmmain mainWindow;
-    mainWindow.show();
+    auto *mainWindow = new orlenvo::app::TFrmmain;
+    mainWindow->show();
     // 5. The message loop.
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    // The program ends at once: tearing the application object down would wait for name
+    // look-ups still running in the network's threads. Nothing is left to write.
+    delete mainWindow;
+    std::fflush(nullptr);
+    std::_Exit(result);
 }

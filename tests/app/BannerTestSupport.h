@@ -25,6 +25,8 @@ public:
         QByteArray contentType = "text/html";
         QByteArray extraHeaders;  // whole header lines, each ending in "\r\n"
         bool silent = false;      // accept the request and never answer
+        int delayMs = 0;          // answer this long after the request
+        bool endless = false;     // a body without length that never ends
     };
 
     LoopbackServer();
@@ -42,6 +44,7 @@ public:
 private:
     void Accept();
     void Answer(QTcpSocket *socket);
+    void Send(QTcpSocket *socket, const Response &response);
 
     QTcpServer server_;
     QMap<QByteArray, Response> responses_;

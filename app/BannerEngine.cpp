@@ -1,0 +1,199 @@
+// The banner engine module: a sealed QWebEngineView over an off-the-record profile.
+#include "app/BannerEngine.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTimer>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineFullScreenRequest>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+
+namespace orlenvo::app {
+
+namespace {
+
+// A page whose navigation takes longer is stopped and counts as failed.
+constexpr int kPageTimeoutMs = 8000;
+
+bool IsWebScheme(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
+bool IsLoopback(const QUrl &url)
+{
+    QString host = url.host();
+    if (host.startsWith(QLatin1Char('[')))
+        host = host.mid(1, host.size() - 2);
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
+}
+
+// Tests only: every request outside the loopback addresses is refused.
+class LoopbackOnly final : public QWebEngineUrlRequestInterceptor {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        const QUrl url = info.requestUrl();
+        if (!(IsWebScheme(url) && IsLoopback(url)))
+            info.block(true);
+    }
+};
+
+// No windows, pop-ups, dialogs, file choosers or permissions; only web addresses.
+class SealedPage final : public QWebEnginePage {
+public:
+    SealedPage(QWebEngineProfile *profile, QObject *parent) : QWebEnginePage(profile, parent)
+    {
+        connect(this, &QWebEnginePage::featurePermissionRequested, this,
+                [this](const QUrl &origin, Feature feature) {
+                    setFeaturePermission(origin, feature, PermissionDeniedByUser);
+                });
+        connect(this, &QWebEnginePage::fullScreenRequested, this,
+                [](QWebEngineFullScreenRequest request) { request.reject(); });
+    }
+
+protected:
+    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    {
+        return IsWebScheme(url) || url == QUrl(QStringLiteral("about:blank"));
+    }
+    void javaScriptAlert(const QUrl &, const QString &) override {}
+    bool javaScriptConfirm(const QUrl &, const QString &) override { return false; }
+    bool javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *) override { return false; }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override {}
+    QStringList chooseFiles(FileSelectionMode, const QStringList &, const QStringList &) override { return {}; }
+};
+
+void Seal(QWebEngineSettings *s)
+{
+    using A = QWebEngineSettings;
+    s->setAttribute(A::JavascriptEnabled, true);
+    for (A::WebAttribute off :
+         {A::ShowScrollBars, A::JavascriptCanOpenWindows, A::JavascriptCanAccessClipboard, A::JavascriptCanPaste,
+          A::LocalContentCanAccessFileUrls, A::LocalContentCanAccessRemoteUrls, A::LocalStorageEnabled,
+          A::PluginsEnabled, A::PdfViewerEnabled, A::FullScreenSupportEnabled, A::ScreenCaptureEnabled,
+          A::ErrorPageEnabled, A::AutoLoadIconsForPage, A::TouchIconsEnabled, A::FocusOnNavigationEnabled,
+          A::AllowRunningInsecureContent, A::AllowGeolocationOnInsecureOrigins, A::AllowWindowActivationFromJavaScript,
+          A::DnsPrefetchEnabled, A::NavigateOnDropEnabled, A::HyperlinkAuditingEnabled, A::WebGLEnabled,
+          A::Accelerated2dCanvasEnabled})
+        s->setAttribute(off, false);
+    s->setAttribute(A::PlaybackRequiresUserGesture, true);
+}
+
+class WebEngine final : public BannerEngine {
+public:
+    WebEngine(QWidget *parent, const BannerEngineOptions &options, BannerEngineEvents events)
+        : events_(std::move(events)), profile_(new QWebEngineProfile), view_(new QWebEngineView(parent))
+    {
+        // No storage name: off the record, nothing is written to disk.
+        profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+        profile_->setSpellCheckEnabled(false);
+        QObject::connect(profile_, &QWebEngineProfile::downloadRequested, profile_,
+                         [](QWebEngineDownloadRequest *download) { download->cancel(); });
+        if (options.loopbackWithoutSandbox)
+            profile_->setUrlRequestInterceptor(new LoopbackOnly(profile_));
+
+        auto *page = new SealedPage(profile_, view_);
+        Seal(page->settings());
+        page->setBackgroundColor(Qt::transparent);
+        view_->setPage(page);
+        view_->setObjectName(QStringLiteral("BannerPage"));
+        view_->setContextMenuPolicy(Qt::NoContextMenu);
+        view_->setFocusPolicy(Qt::NoFocus);
+        view_->setAcceptDrops(false);
+
+        deadline_.setSingleShot(true);
+        QObject::connect(&deadline_, &QTimer::timeout, view_, [this] {
+            Clear();
+            if (events_.finished)
+                events_.finished(false);
+        });
+        QObject::connect(page, &QWebEnginePage::loadingChanged, view_, [this](const QWebEngineLoadingInfo &info) {
+            // The empty page of Clear() and the end of a navigation already given up are not reported.
+            if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || !deadline_.isActive()
+                || info.url() == QUrl(QStringLiteral("about:blank")))
+                return;
+            deadline_.stop();
+            if (events_.finished)
+                events_.finished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
+        });
+        QObject::connect(page, &QWebEnginePage::renderProcessTerminated, view_,
+                         [this](QWebEnginePage::RenderProcessTerminationStatus, int) {
+                             deadline_.stop();
+                             if (events_.processEnded)
+                                 events_.processEnded();
+                         });
+    }
+
+    ~WebEngine() override
+    {
+        // The page goes before its profile.
+        delete view_.data();
+        delete profile_;
+    }
+
+    QWidget *View() override { return view_; }
+
+    void Load(const QUrl &url) override
+    {
+        deadline_.start(kPageTimeoutMs);
+        view_->load(url);
+    }
+
+    void Clear() override
+    {
+        deadline_.stop();
+        view_->page()->triggerAction(QWebEnginePage::Stop);
+        view_->setUrl(QUrl(QStringLiteral("about:blank")));
+    }
+
+private:
+    BannerEngineEvents events_;
+    QTimer deadline_;
+    QWebEngineProfile *profile_;
+    QPointer<QWebEngineView> view_;
+};
+
+// The engine needs its helper process and its resources; without them it would end the
+// program instead of failing.
+bool EngineInstalled()
+{
+    const QString process = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)
+                            + QStringLiteral("/QtWebEngineProcess");
+    return QFileInfo(process).isExecutable();
+}
+
+}  // namespace
+
+}  // namespace orlenvo::app
+
+extern "C" Q_DECL_EXPORT orlenvo::app::BannerEngine *OrlenvoCreateBannerEngine(
+    QWidget *parent, const orlenvo::app::BannerEngineOptions &options, orlenvo::app::BannerEngineEvents events)
+{
+    using namespace orlenvo::app;
+    if (!EngineInstalled())
+        return nullptr;
+    // The engine takes switches from the environment and from the command line; none of
+    // them may turn its sandbox off or change how it runs.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--webEngineArgs")))
+        return nullptr;
+    qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (options.loopbackWithoutSandbox)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    else
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    return new WebEngine(parent, options, std::move(events));
+}
