@@ -16,6 +16,9 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
+#include <csignal>
+#include <utility>
+
 namespace orlenvo::app {
 
 namespace {
@@ -117,14 +120,19 @@ public:
 
         deadline_.setSingleShot(true);
         QObject::connect(&deadline_, &QTimer::timeout, view_, [this] {
-            Clear();
+            // The page's process may be stuck in the page: it goes, and the next page waits
+            // for its end and then starts a new one.
+            const qint64 process = killing_ ? 0 : view_->page()->renderProcessPid();
+            killing_ = process > 0 && ::kill(static_cast<pid_t>(process), SIGKILL) == 0;
+            abandoned_ = loading_;
+            queued_ = QUrl();
             if (events_.finished)
                 events_.finished(false);
         });
         QObject::connect(page, &QWebEnginePage::loadingChanged, view_, [this](const QWebEngineLoadingInfo &info) {
-            // The empty page of Clear() and the end of a navigation already given up are not reported.
+            // Not reported: the empty page of Clear(), and the end of a navigation given up.
             if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || !deadline_.isActive()
-                || info.url() == QUrl(QStringLiteral("about:blank")))
+                || info.url() == QUrl(QStringLiteral("about:blank")) || info.url() == abandoned_)
                 return;
             deadline_.stop();
             if (events_.finished)
@@ -132,9 +140,17 @@ public:
         });
         QObject::connect(page, &QWebEnginePage::renderProcessTerminated, view_,
                          [this](QWebEnginePage::RenderProcessTerminationStatus, int) {
-                             deadline_.stop();
-                             if (events_.processEnded)
+                             if (killing_) {
+                                 killing_ = false;
+                                 if (!queued_.isEmpty())
+                                     view_->load(std::exchange(queued_, QUrl()));
+                             } else if (deadline_.isActive()) {
+                                 deadline_.stop();
+                                 if (events_.finished)
+                                     events_.finished(false);
+                             } else if (events_.processEnded) {
                                  events_.processEnded();
+                             }
                          });
     }
 
@@ -149,20 +165,31 @@ public:
 
     void Load(const QUrl &url) override
     {
+        if (deadline_.isActive())
+            abandoned_ = loading_;
+        loading_ = url;
         deadline_.start(kPageTimeoutMs);
-        view_->load(url);
+        if (killing_)
+            queued_ = url;
+        else
+            view_->load(url);
     }
 
     void Clear() override
     {
+        abandoned_ = loading_;
+        queued_ = QUrl();
         deadline_.stop();
-        view_->page()->triggerAction(QWebEnginePage::Stop);
         view_->setUrl(QUrl(QStringLiteral("about:blank")));
     }
 
 private:
     BannerEngineEvents events_;
     QTimer deadline_;
+    QUrl loading_;
+    QUrl abandoned_;
+    bool killing_ = false;  // the page's process was killed and has not ended yet
+    QUrl queued_;           // the page to load once it has
     QWebEngineProfile *profile_;
     QPointer<QWebEngineView> view_;
 };

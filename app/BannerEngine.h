@@ -15,7 +15,7 @@ namespace orlenvo::app {
 struct BannerEngineEvents {
     // A navigation ended: the page shows (true) or failed (false).
     std::function<void(bool ok)> finished;
-    // The page's process ended (crashed, killed or could not start).
+    // The process of the page that shows ended (crashed or was killed): nothing shows.
     std::function<void()> processEnded;
 };
 

@@ -159,15 +159,8 @@ void BannerBrowser::LoadEngine()
             BannerEngineEvents events;
             events.finished = [this](bool ok) { Finished(ok); };
             events.processEnded = [this] {
-                // A page process that ends before any page showed means the engine cannot run
-                // here; afterwards it is one failed page.
-                if (!engineShowedPage_) {
-                    QMetaObject::invokeMethod(this, [this] { UsePictures(); Navigate(address_.toString()); },
-                                              Qt::QueuedConnection);
-                    return;
-                }
-                engine_->Clear();
-                Finished(false);
+                engine_->View()->hide();
+                showing_ = Shows::Nothing;
             };
             engine_.reset(create(this, source_.options, std::move(events)));
         }
@@ -184,10 +177,6 @@ void BannerBrowser::LoadEngine()
 
 void BannerBrowser::UsePictures()
 {
-    if (engine_) {
-        engine_.reset();
-        // The module stays loaded: the engine's libraries cannot be unloaded safely.
-    }
     kind_ = Engine::Pictures;
     if (!pictures_) {
         pictures_ = new BannerPictureView(this);
@@ -221,7 +210,6 @@ void BannerBrowser::Navigate(const QString &address)
 void BannerBrowser::Finished(bool ok)
 {
     if (engine_) {
-        engineShowedPage_ = engineShowedPage_ || ok;
         // A failed page shows nothing: the strip's picture shows through.
         engine_->View()->setVisible(ok);
         showing_ = ok ? Shows::Page : Shows::Nothing;

@@ -110,7 +110,6 @@ private:
     std::unique_ptr<BannerEngine> engine_;
     BannerPictureView *pictures_ = nullptr;
     Engine kind_ = Engine::NotLoaded;
-    bool engineShowedPage_ = false;
     QUrl address_;
     Shows showing_ = Shows::Nothing;
     bool hiddenForGood_ = false;

@@ -1,6 +1,7 @@
 #include "app/Unt_Main.h"
 
 #include "app/Banner.h"
+#include "app/BannerView.h"
 #include "app/EndMsg.h"
 #include "app/MenuBar.h"
 #include "ui/Messages.h"
@@ -256,7 +257,9 @@ void TFrmmain::FormCreate()
     // Banner start-up: the banner documents are fetched before the window first shows.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    banner_ = new Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, nullptr, this);
+    auto *EmbeddedWB2 = new BannerBrowser(
+        bannerStrip_, services_.bannerEngine ? *services_.bannerEngine : BannerEngineSource::Program());
+    banner_ = new Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, EmbeddedWB2, this);
 }
 
 void TFrmmain::RzBitBtn4Click()
