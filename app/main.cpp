@@ -8,8 +8,6 @@
 
 int main(int argc, char **argv)
 {
-    // The banner's web engine, when it loads, draws through contexts shared with the windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // 1. The application object; its event handling reports escaped errors in an error box.
     orlenvo::ui::Application app(argc, argv);
     // 2. The application title.

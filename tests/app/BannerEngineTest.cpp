@@ -307,7 +307,6 @@ void BannerEngineTest::mainWindowShowsTheBannerPage()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     orlenvo::ui::Application app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     orlenvo::ui::InstallFontSubstitutions();
