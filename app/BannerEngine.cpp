@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QLibraryInfo>
+#include <QOpenGLContext>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
@@ -18,6 +19,10 @@
 
 #include <csignal>
 #include <utility>
+
+// QtGui's shared context, which the engine draws through.
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 namespace orlenvo::app {
 
@@ -175,6 +180,11 @@ public:
             view_->load(url);
     }
 
+    void Evaluate(const QString &script, std::function<void(const QVariant &)> done) override
+    {
+        view_->page()->runJavaScript(script, std::move(done));
+    }
+
     void Clear() override
     {
         abandoned_ = loading_;
@@ -217,6 +227,16 @@ extern "C" Q_DECL_EXPORT orlenvo::app::BannerEngine *OrlenvoCreateBannerEngine(
     // them may turn its sandbox off or change how it runs.
     if (QCoreApplication::arguments().contains(QStringLiteral("--webEngineArgs")))
         return nullptr;
+    // The engine draws through an OpenGL context shared with the windows. Made at start-up it
+    // would cost every run the memory of the OpenGL libraries, so it is made here, once.
+    if (!qt_gl_global_share_context()) {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        auto *shared = new QOpenGLContext(QCoreApplication::instance());
+        shared->setFormat(QSurfaceFormat::defaultFormat());
+        // Without OpenGL the context stays invalid and the engine draws in software.
+        shared->create();
+        qt_gl_set_global_share_context(shared);
+    }
     qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (options.loopbackWithoutSandbox)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

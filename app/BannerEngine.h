@@ -3,7 +3,9 @@
 // Only Qt and standard types cross the module boundary: no Qt object of the program does.
 #pragma once
 
+#include <QString>
 #include <QUrl>
+#include <QVariant>
 
 #include <functional>
 
@@ -33,6 +35,8 @@ public:
     virtual void Load(const QUrl &url) = 0;
     // Stops loading and shows an empty page.
     virtual void Clear() = 0;
+    // Runs a script in the page that shows; `done` receives its result from the event loop.
+    virtual void Evaluate(const QString &script, std::function<void(const QVariant &)> done) = 0;
 };
 
 // The module's one entry point: null when the engine cannot start here.

@@ -91,6 +91,7 @@ public:
     // The web engine's view or the picture view; null before the first navigation.
     QWidget *PageView() const;
     BannerPictureView *PictureView() const { return pictures_; }
+    BannerEngine *WebEngine() const { return engine_.get(); }
 
 signals:
     // A navigation has ended: its page shows, or nothing shows when it failed.
