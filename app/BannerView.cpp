@@ -8,6 +8,8 @@
 #include <QLibrary>
 #include <QPainter>
 
+#include <cerrno>
+
 #include <sched.h>
 #include <sys/wait.h>
 #include <unistd.h>

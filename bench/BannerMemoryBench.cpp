@@ -83,8 +83,8 @@ int main(int argc, char **argv)
 {
     ui::Application app(argc, argv);
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("engine");
-    const QByteArray list(kBannerListPath.data(), qsizetype(kBannerListPath.size()));
-    const QByteArray flag(kBannerFlagPath.data(), qsizetype(kBannerFlagPath.size()));
+    const QByteArray &list = orlenvo::testing::kList;
+    const QByteArray &flag = orlenvo::testing::kFlag;
     LoopbackServer server;
     const QByteArray page = mode == "pictures" ? "/banner.png" : "/banner.html";
     server.Serve(list, "1>60>" + server.Url(page).toEncoded() + "\r\n1>60>" + server.Url(page).toEncoded() + "\r\n");

@@ -20,14 +20,13 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
+using orlenvo::testing::kFlag;
+using orlenvo::testing::kList;
 using orlenvo::testing::LoopbackServer;
 using orlenvo::testing::MemoryStartPage;
 using orlenvo::testing::RecordingLinks;
 
 namespace {
-
-const QByteArray kList = QByteArray(kBannerListPath.data(), qsizetype(kBannerListPath.size()));
-const QByteArray kFlag = QByteArray(kBannerFlagPath.data(), qsizetype(kBannerFlagPath.size()));
 
 const QColor kPictureColour(30, 90, 200);
 const QColor kPageColour(250, 236, 180);

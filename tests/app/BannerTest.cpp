@@ -22,13 +22,12 @@
 using namespace orlenvo;
 using namespace orlenvo::app;
 using orlenvo::testing::Gbk;
+using orlenvo::testing::kFlag;
+using orlenvo::testing::kList;
 using orlenvo::testing::LoopbackServer;
 using orlenvo::testing::RecordingBannerView;
 
 namespace {
-
-const QByteArray kList = QByteArray(kBannerListPath.data(), qsizetype(kBannerListPath.size()));
-const QByteArray kFlag = QByteArray(kBannerFlagPath.data(), qsizetype(kBannerFlagPath.size()));
 
 // A banner over a strip of its own, with a recording browser.
 struct Rig {

@@ -1,6 +1,7 @@
 // Test doubles of the banner and service seams, and an HTTP server on 127.0.0.1 only.
 #pragma once
 
+#include "app/BannerCore.h"
 #include "app/BannerView.h"
 #include "app/Links.h"
 #include "app/StartPage.h"
@@ -14,6 +15,10 @@
 #include <QUrl>
 
 namespace orlenvo::testing {
+
+// Paths of the banner list and the flag document on the server.
+inline const QByteArray kList = QByteArray(kBannerListPath.data(), qsizetype(kBannerListPath.size()));
+inline const QByteArray kFlag = QByteArray(kBannerFlagPath.data(), qsizetype(kBannerFlagPath.size()));
 
 // Answers GET requests from a table of paths; unknown paths get 404.
 class LoopbackServer final : public QObject {
