@@ -257,9 +257,15 @@ void BannerEngineTest::hostilePagesLeaveTheProgramAnswering()
     QVERIFY2(ticks >= elapsed / 50 / 3, QByteArray::number(ticks).constData());
     QCOMPARE(strip.browser->Kind(), BannerBrowser::Engine::Web);
 
-    // The engine still shows the next page.
+    // The engine still shows the next pages (on a loaded machine the first may still meet
+    // the page process that was stopped; the banner's next tick would try again).
     strip.browser->Navigate(server.Url("/good").toString());
     QVERIFY(shown.wait(20000));
+    if (strip.browser->Showing() != BannerBrowser::Shows::Page) {
+        qInfo("the first page after it failed; trying again");
+        strip.browser->Navigate(server.Url("/good").toString());
+        QVERIFY(shown.wait(20000));
+    }
     QCOMPARE(strip.browser->Showing(), BannerBrowser::Shows::Page);
     QTRY_VERIFY_WITH_TIMEOUT(Near(strip.widget.grab().toImage().pixelColor(400, 40), kPictureColour), 5000);
 }
