@@ -4,6 +4,7 @@
 #include "core/Text.h"
 #include "ui/Messages.h"
 
+#include <QDeadlineTimer>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
@@ -24,8 +25,10 @@ Banner::Banner(QWidget *strip, QPlainTextEdit *memo, QTimer *timer, const QUrl &
     IdHTTP1->setObjectName(QStringLiteral("IdHTTP1"));
     IdHTTP2->setObjectName(QStringLiteral("IdHTTP2"));
 
+    // One deadline covers the three fetches: once it has passed, the rest fail at once.
+    const QDeadlineTimer deadline(kFetchTimeoutMs);
     rotation_.Start(FetchBannerDocuments([&](BannerClient client, std::string_view path) {
-        return Fetch(client == BannerClient::IdHTTP1 ? *IdHTTP1 : *IdHTTP2, server, path);
+        return Fetch(client == BannerClient::IdHTTP1 ? *IdHTTP1 : *IdHTTP2, server, path, deadline);
     }));
     memo->setPlainText(QString::fromStdString(rotation_.Store().Text()));
     if (rotation_.HideAtStart())
@@ -36,11 +39,12 @@ Banner::Banner(QWidget *strip, QPlainTextEdit *memo, QTimer *timer, const QUrl &
     Timer1->start();
 }
 
-std::string Banner::Fetch(HttpClient &client, const QUrl &server, std::string_view path)
+std::string Banner::Fetch(HttpClient &client, const QUrl &server, std::string_view path,
+                          const QDeadlineTimer &deadline)
 {
     QUrl url = server;
     url.setPath(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-    const HttpResult result = client.Get(url);
+    const HttpResult result = client.Get(url, static_cast<int>(deadline.remainingTime()));
     if (!result.ok)
         throw std::runtime_error("fetch failed");
     return GbkToUtf8(std::string_view(result.body.constData(), static_cast<std::size_t>(result.body.size())));

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QUrl>
 
+class QDeadlineTimer;
 class QPlainTextEdit;
 class QTimer;
 class QWidget;
@@ -21,7 +22,7 @@ class Banner final : public QObject {
     Q_OBJECT
 public:
     // Runs the banner start-up at once: fetches the banner list and the flag document from
-    // `server` (blocking, each fetch bounded by kFetchTimeoutMs), fills the store and the
+    // `server` (blocking, all three within kFetchTimeoutMs), fills the store and the
     // state, hides the browser when the banner is off or empty, and starts the timer with its
     // first interval. Without a `view` the banner makes its browser over the strip.
     Banner(QWidget *strip, QPlainTextEdit *memo, QTimer *timer, const QUrl &server, BannerView *view = nullptr,
@@ -36,7 +37,7 @@ public:
     std::string Field(int line, int n) const { return BannerField(rotation_.Store(), line, n); }
 
 private:
-    std::string Fetch(HttpClient &client, const QUrl &server, std::string_view path);
+    std::string Fetch(HttpClient &client, const QUrl &server, std::string_view path, const QDeadlineTimer &deadline);
     void HideBrowser();
 
     HttpClient *IdHTTP1;

@@ -12,6 +12,8 @@ namespace orlenvo::app {
 
 namespace {
 
+constexpr qint64 kReadAheadBytes = 64 * 1024;
+
 QNetworkRequest BannerRequest(const QUrl &url)
 {
     QNetworkRequest request(url);
@@ -54,57 +56,72 @@ void HttpClient::Cancel()
     }
 }
 
-void HttpClient::Start(const QUrl &url, std::function<void(const HttpResult &)> done)
+void HttpClient::Start(const QUrl &url, std::function<void(const HttpResult &)> done, int timeoutMs)
 {
     Cancel();
-    if (!IsWebAddress(url)) {
+    if (!IsWebAddress(url) || timeoutMs <= 0) {
         QTimer::singleShot(0, this, [done] { done(HttpResult{}); });
         return;
     }
 
     QNetworkReply *reply = manager_.get(BannerRequest(url));
+    // The network thread reads ahead no further than this, so the bound holds while reading.
+    reply->setReadBufferSize(kReadAheadBytes);
     pending_ = reply;
-    struct Flags {
+    struct Progress {
         bool timedOut = false;
         bool tooLarge = false;
+        QByteArray body;
     };
-    auto flags = std::make_shared<Flags>();
+    auto progress = std::make_shared<Progress>();
 
     auto *deadline = new QTimer(reply);
     deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, reply, [reply, flags] {
-        flags->timedOut = true;
+    connect(deadline, &QTimer::timeout, reply, [reply, progress] {
+        progress->timedOut = true;
         reply->abort();
     });
-    deadline->start(kFetchTimeoutMs);
+    deadline->start(timeoutMs);
 
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply, flags](qint64 received, qint64 total) {
-        if (received > kMaxBodyBytes || total > kMaxBodyBytes) {
-            flags->tooLarge = true;
-            reply->abort();
-        }
+    const auto tooLarge = [reply, progress] {
+        progress->tooLarge = true;
+        progress->body.clear();
+        progress->body.squeeze();
+        reply->abort();
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, tooLarge] {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaxBodyBytes)
+            tooLarge();
+    });
+    connect(reply, &QIODevice::readyRead, reply, [reply, progress, tooLarge] {
+        if (progress->tooLarge)
+            return;
+        progress->body += reply->read(kMaxBodyBytes + 1 - progress->body.size());
+        if (progress->body.size() > kMaxBodyBytes)
+            tooLarge();
     });
 
-    connect(reply, &QNetworkReply::finished, this, [this, reply, flags, done = std::move(done)] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, progress, done = std::move(done)] {
         if (pending_ == reply)
             pending_ = nullptr;
         HttpResult result;
-        result.timedOut = flags->timedOut;
+        result.timedOut = progress->timedOut;
         result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (!flags->timedOut && !flags->tooLarge && reply->error() == QNetworkReply::NoError
+        if (!progress->timedOut && !progress->tooLarge && reply->error() == QNetworkReply::NoError
             && result.status >= 200 && result.status < 300) {
-            result.body = reply->readAll();
-            result.contentType = reply->rawHeader("Content-Type");
-            result.ok = result.body.size() <= kMaxBodyBytes;
-            if (!result.ok)
-                result.body.clear();
+            progress->body += reply->read(kMaxBodyBytes + 1 - progress->body.size());
+            result.ok = progress->body.size() <= kMaxBodyBytes;
+            if (result.ok) {
+                result.body = std::move(progress->body);
+                result.contentType = reply->rawHeader("Content-Type");
+            }
         }
         reply->deleteLater();
         done(result);
     });
 }
 
-HttpResult HttpClient::Get(const QUrl &url)
+HttpResult HttpClient::Get(const QUrl &url, int timeoutMs)
 {
     HttpResult result;
     bool finished = false;
@@ -113,7 +130,7 @@ HttpResult HttpClient::Get(const QUrl &url)
         result = r;
         finished = true;
         loop.quit();
-    });
+    }, timeoutMs);
     if (!finished)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     return result;

@@ -15,11 +15,11 @@ class QNetworkReply;
 
 namespace orlenvo::app {
 
-// Time allowed for one fetch, from the request to the last byte. A fetch that takes longer
-// is abandoned and counts as failed, so a server that never answers cannot hold back the
-// main window.
+// Time allowed for one fetch, from the request to the last byte, and for the whole banner
+// start-up. A fetch that takes longer is abandoned and counts as failed, so a server that
+// never answers cannot hold back the main window.
 inline constexpr int kFetchTimeoutMs = 4000;
-// A longer body is abandoned and counts as failed.
+// A longer body is abandoned as soon as more arrives, and counts as failed.
 inline constexpr qint64 kMaxBodyBytes = qint64(1) << 20;
 
 struct HttpResult {
@@ -37,11 +37,11 @@ public:
     ~HttpClient() override;
 
     // Blocks the calling thread's event handling (user input excluded) until the fetch ends.
-    HttpResult Get(const QUrl &url);
+    HttpResult Get(const QUrl &url, int timeoutMs = kFetchTimeoutMs);
 
     // Starts a fetch; `done` runs once, from the event loop, with its result. Starting another
     // fetch or Cancel() abandons the one in flight without calling its `done`.
-    void Start(const QUrl &url, std::function<void(const HttpResult &)> done);
+    void Start(const QUrl &url, std::function<void(const HttpResult &)> done, int timeoutMs = kFetchTimeoutMs);
     void Cancel();
 
 private:

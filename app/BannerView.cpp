@@ -1,113 +1,191 @@
 #include "app/BannerView.h"
 
-#include "core/Text.h"
-
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
 #include <QImageReader>
-#include <QLabel>
+#include <QLibrary>
 #include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
-#include <QTextBrowser>
-#include <QTextDocument>
+
+#include <cerrno>
+
+#include <sched.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orlenvo::app {
 
 namespace {
 
-constexpr QRect kBrowserGeometry(-12, -17, 803, 107);
-// Where the page's content starts inside the browser: the strip's top-left corner.
-constexpr QPoint kContentOrigin(12, 17);
+// The browser is 803 × 107 with its corner 12 px left of and 17 px above the strip's; it
+// grows to the strip's right edge, so no part of the strip's picture shows beside it.
+constexpr QSize kBrowserSize(803, 107);
+constexpr QPoint kBrowserCorner(-12, -17);
 // Hidden, the browser's top edge lies this far above the strip's.
 constexpr int kHiddenTop = -200;
 
-// A document that loads nothing: no pictures, style sheets or files the page refers to.
-class SealedDocument final : public QTextDocument {
-public:
-    using QTextDocument::QTextDocument;
+constexpr char kEngineModule[] = "liborlenvo_banner_engine.so";
 
-protected:
-    QVariant loadResource(int, const QUrl &) override { return {}; }
-};
+}  // namespace
 
-class SealedTextBrowser final : public QTextBrowser {
-public:
-    explicit SealedTextBrowser(QWidget *parent) : QTextBrowser(parent) { setDocument(new SealedDocument(this)); }
-
-protected:
-    QVariant loadResource(int, const QUrl &) override { return {}; }
-};
-
-bool LooksLikeSvg(const QByteArray &body, const QByteArray &contentType)
+bool CanSandboxEngine()
 {
-    if (contentType.toLower().contains("image/svg"))
-        return true;
-    const QByteArray head = body.left(512).trimmed().toLower();
-    return (head.startsWith("<svg") || head.startsWith("<?xml")) && head.contains("<svg");
+    // The engine refuses its sandbox as root, and ends the whole process when it tries.
+    if (geteuid() == 0 || getuid() == 0)
+        return false;
+    // Its sandbox puts each page process into new user, process and network namespaces.
+    const pid_t child = fork();
+    if (child < 0)
+        return false;
+    if (child == 0)
+        _exit(unshare(CLONE_NEWUSER) == 0 && unshare(CLONE_NEWPID | CLONE_NEWNET) == 0 ? 0 : 1);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-QPixmap DecodePicture(const QByteArray &body, const QByteArray &contentType)
+BannerEngineSource BannerEngineSource::Program()
 {
-    if (LooksLikeSvg(body, contentType)) {
-        QSvgRenderer svg(body);
-        if (!svg.isValid())
-            return {};
-        QSize size = svg.defaultSize();
-        if (size.isEmpty() || size.width() > 4000 || size.height() > 4000)
-            size = QSize(800, 81);
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        svg.render(&painter);
-        return pixmap;
+    BannerEngineSource source;
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString &candidate : {dir + QLatin1Char('/') + QLatin1String(kEngineModule),
+                                     dir + QStringLiteral("/../lib/orlenvo/") + QLatin1String(kEngineModule)}) {
+        if (QFileInfo::exists(candidate)) {
+            source.module = candidate;
+            break;
+        }
     }
+    source.canSandbox = CanSandboxEngine;
+    return source;
+}
+
+QPixmap DecodeBannerPicture(const QByteArray &body)
+{
     QByteArray copy = body;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg" && format != "jpg" && format != "gif")
+    if (format != "png" && format != "jpeg" && format != "gif")
         return {};
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > 4000 || size.height() > 4000)
+    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > kMaxPicturePixels)
         return {};
-    return QPixmap::fromImage(reader.read());
+    // A GIF shows its first frame.
+    const QImage image = reader.read();
+    if (image.isNull() || image.size() != size)
+        return {};
+    return QPixmap::fromImage(image);
 }
 
-QString DecodeText(const QByteArray &body, const QByteArray &contentType)
+BannerPictureView::BannerPictureView(QWidget *parent) : QWidget(parent), client_(this)
 {
-    if (contentType.toLower().contains("utf-8"))
-        return QString::fromUtf8(body);
-    return QString::fromStdString(GbkToUtf8(std::string_view(body.constData(), static_cast<std::size_t>(body.size()))));
+    setObjectName(QStringLiteral("BannerPicture"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-}  // namespace
+void BannerPictureView::Load(const QUrl &url)
+{
+    client_.Start(url, [this](const HttpResult &result) {
+        picture_ = result.ok ? DecodeBannerPicture(result.body) : QPixmap();
+        update();
+        emit Finished(!picture_.isNull());
+    });
+}
 
-BannerBrowser::BannerBrowser(QWidget *strip)
-    : QWidget(strip), client_(this), picture_(new QLabel(this)), text_(new SealedTextBrowser(this))
+void BannerPictureView::Clear()
+{
+    client_.Cancel();
+    picture_ = QPixmap();
+    update();
+}
+
+void BannerPictureView::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    // The picture starts at the strip's top-left corner.
+    QPainter p(this);
+    p.drawPixmap(-kBrowserCorner, picture_);
+}
+
+BannerBrowser::BannerBrowser(QWidget *strip, BannerEngineSource source)
+    : QWidget(strip), source_(std::move(source))
 {
     setObjectName(QStringLiteral("EmbeddedWB2"));
-    setGeometry(kBrowserGeometry);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    // Transparent while it shows nothing: the strip's picture shows through.
+    setAttribute(Qt::WA_NoSystemBackground);
+    move(kBrowserCorner);
+    FitStrip();
+    strip->installEventFilter(this);
+}
 
-    const QRect content(kContentOrigin, size() - QSize(kContentOrigin.x(), kContentOrigin.y()));
-    picture_->setObjectName(QStringLiteral("BannerPicture"));
-    picture_->setGeometry(content);
-    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture_->hide();
+BannerBrowser::~BannerBrowser()
+{
+    // The engine's view goes before the module that holds its code.
+    engine_.reset();
+}
 
-    text_->setObjectName(QStringLiteral("BannerText"));
-    text_->setGeometry(content);
-    text_->setFrameShape(QFrame::NoFrame);
-    text_->setOpenLinks(false);
-    text_->setOpenExternalLinks(false);
-    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text_->document()->setDocumentMargin(0);
-    text_->hide();
+QWidget *BannerBrowser::PageView() const
+{
+    if (engine_)
+        return engine_->View();
+    return pictures_;
+}
+
+void BannerBrowser::FitStrip()
+{
+    const int width = std::max(kBrowserSize.width(), parentWidget()->width() - kBrowserCorner.x());
+    resize(width, kBrowserSize.height());
+    if (QWidget *page = PageView())
+        page->setGeometry(rect());
+}
+
+bool BannerBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        FitStrip();
+    return QWidget::eventFilter(watched, event);
+}
+
+void BannerBrowser::LoadEngine()
+{
+    if (!source_.module.isEmpty() && source_.canSandbox
+        && (source_.options.loopbackWithoutSandbox || source_.canSandbox())) {
+        module_ = std::make_unique<QLibrary>(source_.module);
+        auto create = reinterpret_cast<CreateBannerEngineFn>(module_->resolve(kCreateBannerEngineSymbol));
+        if (create) {
+            BannerEngineEvents events;
+            events.finished = [this](bool ok) { Finished(ok); };
+            events.processEnded = [this] {
+                engine_->View()->hide();
+                showing_ = Shows::Nothing;
+            };
+            engine_.reset(create(this, source_.options, std::move(events)));
+        }
+        if (engine_) {
+            kind_ = Engine::Web;
+            engine_->View()->setGeometry(rect());
+            engine_->View()->hide();
+            return;
+        }
+        module_.reset();
+    }
+    UsePictures();
+}
+
+void BannerBrowser::UsePictures()
+{
+    kind_ = Engine::Pictures;
+    if (!pictures_) {
+        pictures_ = new BannerPictureView(this);
+        connect(pictures_, &BannerPictureView::Finished, this, &BannerBrowser::Finished);
+    }
+    pictures_->setGeometry(rect());
+    pictures_->show();
 }
 
 void BannerBrowser::Navigate(const QString &address)
@@ -115,54 +193,43 @@ void BannerBrowser::Navigate(const QString &address)
     if (hiddenForGood_)
         return;
     address_ = QUrl(address);
+    if (kind_ == Engine::NotLoaded && IsWebAddress(address_))
+        LoadEngine();
     if (!IsWebAddress(address_)) {
-        client_.Cancel();
-        ShowNothing();
-        emit PageShown();
+        if (engine_)
+            engine_->Clear();
+        if (pictures_)
+            pictures_->Clear();
+        Finished(false);
         return;
     }
-    client_.Start(address_, [this](const HttpResult &result) { ShowResult(result); });
+    if (engine_)
+        engine_->Load(address_);
+    else
+        pictures_->Load(address_);
+}
+
+void BannerBrowser::Finished(bool ok)
+{
+    if (engine_) {
+        // A failed page shows nothing: the strip's picture shows through.
+        engine_->View()->setVisible(ok);
+        showing_ = ok ? Shows::Page : Shows::Nothing;
+    } else {
+        showing_ = ok ? Shows::Picture : Shows::Nothing;
+    }
+    emit PageShown();
 }
 
 void BannerBrowser::Hide()
 {
     hiddenForGood_ = true;
-    client_.Cancel();
+    if (engine_)
+        engine_->Clear();
+    if (pictures_)
+        pictures_->Clear();
     setVisible(false);
     move(x(), kHiddenTop);
-}
-
-void BannerBrowser::ShowNothing()
-{
-    picture_->clear();
-    picture_->hide();
-    text_->clear();
-    text_->hide();
-    showing_ = Shows::Nothing;
-}
-
-void BannerBrowser::ShowResult(const HttpResult &result)
-{
-    ShowNothing();
-    if (result.ok) {
-        const QPixmap pixmap = DecodePicture(result.body, result.contentType);
-        if (!pixmap.isNull()) {
-            picture_->setPixmap(pixmap);
-            picture_->show();
-            showing_ = Shows::Picture;
-        } else {
-            const QString page = DecodeText(result.body, result.contentType);
-            const QByteArray type = result.contentType.toLower();
-            const bool html = type.contains("html") || (!type.startsWith("text/") && Qt::mightBeRichText(page));
-            if (html)
-                text_->setHtml(page);
-            else
-                text_->setPlainText(page);
-            text_->show();
-            showing_ = Shows::Text;
-        }
-    }
-    emit PageShown();
 }
 
 }  // namespace orlenvo::app

@@ -1,14 +1,18 @@
 // The banner browser `EmbeddedWB2`: shows the banner pages over the banner strip.
 #pragma once
 
+#include "app/BannerEngine.h"
 #include "app/BannerHttp.h"
 
+#include <QPixmap>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
 
-class QLabel;
-class QTextBrowser;
+#include <functional>
+#include <memory>
+
+class QLibrary;
 
 namespace orlenvo::app {
 
@@ -21,14 +25,58 @@ public:
     virtual void Hide() = 0;
 };
 
-// The program's browser. It runs nothing from the network: a page is fetched through the
-// bounded banner fetch and shown as a picture (PNG, JPEG, GIF, SVG) or as rich text without
-// scripts and without loading anything the page refers to. Only web addresses are fetched.
+// Where the browser finds its web engine, and whether it may run it.
+struct BannerEngineSource {
+    // The engine module's file; empty when there is none.
+    QString module;
+    // Whether the engine's sandbox can run in this process.
+    std::function<bool()> canSandbox;
+    BannerEngineOptions options;
+
+    // The program's: the module beside the program, the sandbox as this process allows.
+    static BannerEngineSource Program();
+};
+
+// Whether this process can run the engine's sandbox: not as root, and with user namespaces.
+bool CanSandboxEngine();
+
+// Largest picture the picture view decodes, in pixels.
+inline constexpr qint64 kMaxPicturePixels = 2000 * 2000;
+
+// The view used without the engine: pictures only (PNG, JPEG, the first frame of a GIF),
+// fetched through the bounded banner fetch. Anything else is a failed navigation. It is
+// transparent while it shows nothing.
+class BannerPictureView final : public QWidget {
+    Q_OBJECT
+public:
+    explicit BannerPictureView(QWidget *parent);
+
+    void Load(const QUrl &url);
+    void Clear();
+    const QPixmap &Picture() const { return picture_; }
+
+signals:
+    void Finished(bool ok);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    HttpClient client_;
+    QPixmap picture_;
+};
+
+// The picture in a body, or a null pixmap when it is none of PNG, JPEG and GIF or is larger
+// than kMaxPicturePixels.
+QPixmap DecodeBannerPicture(const QByteArray &body);
+
+// The program's browser: the web engine, loaded on the first navigation, or the picture view
+// when the engine is missing or cannot run sandboxed. It covers the strip, which clips it.
 class BannerBrowser final : public QWidget, public BannerView {
     Q_OBJECT
 public:
-    // Places itself 803 × 107 at (−12, −17) inside the strip, which clips it.
-    explicit BannerBrowser(QWidget *strip);
+    explicit BannerBrowser(QWidget *strip, BannerEngineSource source = BannerEngineSource::Program());
+    ~BannerBrowser() override;
 
     void Navigate(const QString &address) override;
     void Hide() override;
@@ -36,22 +84,33 @@ public:
     bool IsHiddenForGood() const { return hiddenForGood_; }
     // The address of the last navigation, and what it shows.
     const QUrl &Address() const { return address_; }
-    enum class Shows { Nothing, Picture, Text };
+    enum class Engine { NotLoaded, Web, Pictures };
+    Engine Kind() const { return kind_; }
+    enum class Shows { Nothing, Page, Picture };
     Shows Showing() const { return showing_; }
-    QTextBrowser *TextPage() const { return text_; }
-    QLabel *PicturePage() const { return picture_; }
+    // The web engine's view or the picture view; null before the first navigation.
+    QWidget *PageView() const;
+    BannerPictureView *PictureView() const { return pictures_; }
+    BannerEngine *WebEngine() const { return engine_.get(); }
 
 signals:
-    // A navigation has been shown (or shows nothing, when it failed).
+    // A navigation has ended: its page shows, or nothing shows when it failed.
     void PageShown();
 
-private:
-    void ShowResult(const HttpResult &result);
-    void ShowNothing();
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
-    HttpClient client_;
-    QLabel *picture_;
-    QTextBrowser *text_;
+private:
+    void LoadEngine();
+    void UsePictures();
+    void Finished(bool ok);
+    void FitStrip();
+
+    BannerEngineSource source_;
+    std::unique_ptr<QLibrary> module_;
+    std::unique_ptr<BannerEngine> engine_;
+    BannerPictureView *pictures_ = nullptr;
+    Engine kind_ = Engine::NotLoaded;
     QUrl address_;
     Shows showing_ = Shows::Nothing;
     bool hiddenForGood_ = false;

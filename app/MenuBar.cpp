@@ -6,12 +6,16 @@
 #include <QAction>
 #include <QHash>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orlenvo::app {
 
@@ -147,6 +151,8 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
         titleWidths_.push_back(probe.sizeHint().width() - empty);
         probe.removeAction(a);
     }
+    for (QMenu *menu : menus_)
+        menu->installEventFilter(this);
     Relayout(800);
 }
 
@@ -154,6 +160,55 @@ WrappingMenuBar::~WrappingMenuBar()
 {
     for (QMenu *menu : menus_)
         delete menu;
+}
+
+QMenuBar *WrappingMenuBar::RowOf(const QMenu *menu) const
+{
+    for (QMenuBar *bar : rows_)
+        if (bar->actions().contains(menu->menuAction()))
+            return bar;
+    return nullptr;
+}
+
+bool WrappingMenuBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right)
+        return QWidget::eventFilter(watched, event);
+
+    // An open menu of the bar, or a bar whose title is highlighted from the keyboard.
+    QMenu *from = qobject_cast<QMenu *>(watched);
+    auto *bar = qobject_cast<QMenuBar *>(watched);
+    if (from) {
+        // Right on a command with a submenu opens the submenu.
+        if (key == Qt::Key_Right && from->activeAction() && from->activeAction()->menu())
+            return false;
+        bar = RowOf(from);
+    } else if (bar && bar->activeAction()) {
+        from = bar->activeAction()->menu();
+    }
+    const auto at = std::find(menus_.begin(), menus_.end(), from);
+    if (!bar || at == menus_.end() || rows_.size() < 2)
+        return QWidget::eventFilter(watched, event);
+    const auto count = static_cast<std::ptrdiff_t>(menus_.size());
+    const std::ptrdiff_t index = at - menus_.begin();
+    QMenu *to = menus_[static_cast<std::size_t>((index + (key == Qt::Key_Right ? 1 : count - 1)) % count)];
+    QMenuBar *target = RowOf(to);
+    if (!target || target == bar)
+        return QWidget::eventFilter(watched, event);  // within a row the bar moves itself
+
+    const bool open = from->isVisible();
+    from->hide();
+    bar->setActiveAction(nullptr);
+    QTimer::singleShot(0, target, [target, to, open] {
+        target->setFocus(Qt::ShortcutFocusReason);
+        target->setActiveAction(to->menuAction());
+        if (!open)
+            to->hide();
+    });
+    return true;
 }
 
 void WrappingMenuBar::resizeEvent(QResizeEvent *event)
@@ -194,6 +249,7 @@ void WrappingMenuBar::Relayout(int width)
     for (const auto &menus : plan) {
         auto *bar = new QMenuBar(this);
         bar->setNativeMenuBar(false);
+        bar->installEventFilter(this);
         bar->setFixedHeight(kRowHeight);
         for (QMenu *menu : menus)
             bar->addMenu(menu);

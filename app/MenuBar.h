@@ -28,9 +28,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Left and Right move across rows: from a row's last menu to the next row's first.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Relayout(int width);
+    QMenuBar *RowOf(const QMenu *menu) const;
 
     std::vector<QMenu *> menus_;  // owned: the menus of the bar have no parent widget
     std::vector<int> titleWidths_;

@@ -1,6 +1,7 @@
 #include "app/Unt_Main.h"
 
 #include "app/Banner.h"
+#include "app/BannerView.h"
 #include "app/EndMsg.h"
 #include "app/MenuBar.h"
 #include "ui/Fonts.h"
@@ -13,6 +14,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -30,11 +32,12 @@ constexpr int kSideWidth = 176;
 constexpr int kBottomHeight = 30;
 constexpr int kStatusHeight = 20;
 
-// A panel that paints an optional diagonal gradient and a picture stretched over itself.
+// A panel that paints an optional diagonal gradient and a picture stretched over itself. With
+// `fixedTop`, that many pixels of the picture's top keep their size and only the rest stretches.
 class PicturePanel final : public QWidget {
 public:
-    PicturePanel(const QString &picture, bool gradient, QWidget *parent = nullptr)
-        : QWidget(parent), renderer_(picture, this), gradient_(gradient)
+    PicturePanel(const QString &picture, bool gradient, QWidget *parent = nullptr, int fixedTop = 0)
+        : QWidget(parent), renderer_(picture, this), gradient_(gradient), fixedTop_(fixedTop)
     {
         setAttribute(Qt::WA_OpaquePaintEvent, gradient);
     }
@@ -50,13 +53,33 @@ protected:
             p.fillRect(rect(), g);
         }
         renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
-        renderer_.render(&p, QRectF(rect()));
+        if (fixedTop_ <= 0) {
+            renderer_.render(&p, QRectF(rect()));
+            return;
+        }
+        if (cache_.isNull()) {
+            // The picture at its own size, once; its top is copied and the rest stretched.
+            cache_ = QPixmap(renderer_.defaultSize());
+            cache_.fill(Qt::transparent);
+            QPainter c(&cache_);
+            renderer_.render(&c);
+        }
+        const int top = std::min(fixedTop_, cache_.height());
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(QRect(0, 0, width(), top), cache_, QRect(0, 0, cache_.width(), top));
+        p.drawPixmap(QRect(0, top, width(), std::max(0, height() - top)), cache_,
+                     QRect(0, top, cache_.width(), cache_.height() - top));
     }
 
 private:
     QSvgRenderer renderer_;
     bool gradient_;
+    int fixedTop_;
+    QPixmap cache_;
 };
+
+// The side picture's header and bullets, which the link labels stand on, keep their size.
+constexpr int kSideFixedTop = 214;
 
 // A label that runs an action when clicked, drawn as a link.
 class LinkLabel final : public QLabel {
@@ -149,7 +172,7 @@ void TFrmmain::BuildCentralArea()
     body->setSpacing(0);
     column->addLayout(body, 1);
 
-    sidePanel_ = new PicturePanel(QStringLiteral(":/pictures/side.svg"), false, central);
+    sidePanel_ = new PicturePanel(QStringLiteral(":/pictures/side.svg"), false, central, kSideFixedTop);
     sidePanel_->setObjectName(QStringLiteral("SidePanel"));
     sidePanel_->setFixedWidth(kSideWidth);
     body->addWidget(sidePanel_);
@@ -259,7 +282,9 @@ void TFrmmain::FormCreate()
     // Banner start-up: the banner documents are fetched before the window first shows.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    banner_ = new Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, nullptr, this);
+    auto *EmbeddedWB2 = new BannerBrowser(
+        bannerStrip_, services_.bannerEngine ? *services_.bannerEngine : BannerEngineSource::Program());
+    banner_ = new Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, EmbeddedWB2, this);
 }
 
 void TFrmmain::RzBitBtn4Click()

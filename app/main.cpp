@@ -4,6 +4,9 @@
 #include "ui/Desktop.h"
 #include "ui/Messages.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char **argv)
 {
     // 1. The application object; its event handling reports escaped errors in an error box.
@@ -14,8 +17,13 @@ int main(int argc, char **argv)
     // 3. The regional date and time formats the windows rely on.
     orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
     // 4. The main window; creating it runs its start-up fetches before it first shows.
-    orlenvo::app::TFrmmain mainWindow;
-    mainWindow.show();
+    auto *mainWindow = new orlenvo::app::TFrmmain;
+    mainWindow->show();
     // 5. The message loop.
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    // The program ends at once: tearing the application object down would wait for name
+    // look-ups still running in the network's threads. Nothing is left to write.
+    delete mainWindow;
+    std::fflush(nullptr);
+    std::_Exit(result);
 }

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace orlenvo::testing {
 
@@ -71,15 +72,33 @@ void LoopbackServer::Answer(QTcpSocket *socket)
         response = *it;
     if (response.silent)
         return;
+    if (response.delayMs > 0)
+        QTimer::singleShot(response.delayMs, socket, [this, socket, response] { Send(socket, response); });
+    else
+        Send(socket, response);
+}
 
+void LoopbackServer::Send(QTcpSocket *socket, const Response &response)
+{
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(response.status) + " X\r\n";
     reply += "Content-Type: " + response.contentType + "\r\n";
-    reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    if (!response.endless)
+        reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     reply += response.extraHeaders;
     reply += "Connection: close\r\n\r\n";
     socket->write(reply);
-    socket->write(response.body);
-    socket->disconnectFromHost();
+    if (!response.endless) {
+        socket->write(response.body);
+        socket->disconnectFromHost();
+        return;
+    }
+    // The body repeats for as long as the client reads.
+    const QByteArray chunk = response.body.isEmpty() ? QByteArray(64 * 1024, 'x') : response.body;
+    socket->write(chunk);
+    connect(socket, &QTcpSocket::bytesWritten, socket, [socket, chunk] {
+        if (socket->bytesToWrite() < 4 * chunk.size())
+            socket->write(chunk);
+    });
 }
 
 QByteArray Gbk(const char *utf8)

@@ -1,6 +1,7 @@
 // Test doubles of the banner and service seams, and an HTTP server on 127.0.0.1 only.
 #pragma once
 
+#include "app/BannerCore.h"
 #include "app/BannerView.h"
 #include "app/Links.h"
 #include "app/StartPage.h"
@@ -15,6 +16,10 @@
 
 namespace orlenvo::testing {
 
+// Paths of the banner list and the flag document on the server.
+inline const QByteArray kList = QByteArray(kBannerListPath.data(), qsizetype(kBannerListPath.size()));
+inline const QByteArray kFlag = QByteArray(kBannerFlagPath.data(), qsizetype(kBannerFlagPath.size()));
+
 // Answers GET requests from a table of paths; unknown paths get 404.
 class LoopbackServer final : public QObject {
     Q_OBJECT
@@ -25,6 +30,8 @@ public:
         QByteArray contentType = "text/html";
         QByteArray extraHeaders;  // whole header lines, each ending in "\r\n"
         bool silent = false;      // accept the request and never answer
+        int delayMs = 0;          // answer this long after the request
+        bool endless = false;     // a body without length that never ends
     };
 
     LoopbackServer();
@@ -42,6 +49,7 @@ public:
 private:
     void Accept();
     void Answer(QTcpSocket *socket);
+    void Send(QTcpSocket *socket, const Response &response);
 
     QTcpServer server_;
     QMap<QByteArray, Response> responses_;

@@ -192,6 +192,73 @@ private slots:
         QTRY_COMPARE(onBars, 12);
     }
 
+    void sideLinksStayOnTheirBullets()
+    {
+        RecordingDispatcher d;
+        TFrmmain w(&d, nullptr, Offline());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const int height : {600, 480, 1000}) {
+            w.resize(800, height);
+            QTRY_COMPARE(w.height(), height);
+            QTest::qWait(50);
+            const QImage side = w.sidePanel()->grab().toImage();
+            for (int n = 1; n <= 6; ++n) {
+                auto *label = w.sidePanel()->findChild<QLabel *>(QStringLiteral("SideLink%1").arg(n));
+                QVERIFY(label);
+                // The gold bullet left of the label, on its middle line.
+                const int middle = label->geometry().center().y();
+                const QColor bullet = side.pixelColor(16, middle);
+                QVERIFY2(bullet.red() > 200 && bullet.blue() < 110,
+                         qPrintable(QStringLiteral("height %1, link %2: %3").arg(height).arg(n).arg(bullet.name())));
+            }
+        }
+    }
+
+    void arrowKeysReachEveryMenuAcrossRows()
+    {
+        RecordingDispatcher d;
+        TFrmmain w(&d, nullptr, Offline());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(330, 600);
+        QTRY_VERIFY(w.menu()->RowCount() > 1);
+        const std::vector<QMenu *> &menus = w.menu()->Menus();
+        const auto open = [&] {
+            QMenu *shown = nullptr;
+            for (QMenu *m : menus)
+                if (m->isVisible())
+                    shown = shown ? nullptr : m;  // exactly one menu is open
+            return shown;
+        };
+        auto *firstBar = w.menu()->findChildren<QMenuBar *>().value(0);
+        QVERIFY(firstBar);
+        firstBar->setActiveAction(menus[0]->menuAction());
+        QTRY_COMPARE(open(), menus[0]);
+        // Right through all twelve and round to the first, then Left back round (from no
+        // highlighted command: Right on a command with a submenu opens that).
+        for (int step = 1; step <= 12; ++step) {
+            open()->setActiveAction(nullptr);
+            QTest::keyClick(open(), Qt::Key_Right);
+            QTRY_COMPARE(open(), menus[std::size_t(step % 12)]);
+        }
+        for (int step = 11; step >= 0; --step) {
+            open()->setActiveAction(nullptr);
+            QTest::keyClick(open(), Qt::Key_Left);
+            QTRY_COMPARE(open(), menus[std::size_t(step)]);
+        }
+        // Right on a command with a submenu still opens the submenu.
+        QMenu *first = menus[0];
+        for (QAction *a : first->actions())
+            if (a->menu()) {
+                first->setActiveAction(a);
+                QTest::keyClick(first, Qt::Key_Right);
+                QTRY_VERIFY(a->menu()->isVisible());
+                QVERIFY(first->isVisible());
+                break;
+            }
+    }
+
     void everyActingCommandReachesItsOperation()
     {
         using K = ActionKind;

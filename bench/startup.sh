@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Start-up time and memory of the program with the banner off, side by side with another build
+# of it (the "before") and a bare Qt window, in one run under Xvfb.
+#   bench/startup.sh AFTER [BEFORE]   (BEFORE also from $ORLENVO_BENCH_BEFORE)
+# With no network the banner's start-up fetches fail at once and the banner stays off; the
+# script re-runs itself in a network namespace of its own (loopback only) when it can.
+# Time: from exec until the main window is mapped. Memory: resident set and proportional set
+# (PSS) of the process and its children two seconds after start; whether the web engine's
+# library is mapped.
+set -euo pipefail
+after="${1:?usage: startup.sh AFTER [BEFORE]}"
+before="${2:-${ORLENVO_BENCH_BEFORE:-}}"
+rounds="${ORLENVO_BENCH_ROUNDS:-5}"
+
+if [ -z "${ORLENVO_BENCH_NETNS:-}" ] && command -v unshare >/dev/null; then
+  if unshare -rn true 2>/dev/null || unshare -n true 2>/dev/null; then
+    flag=-n; [ "$(id -u)" -eq 0 ] || flag=-rn
+    exec env ORLENVO_BENCH_NETNS=1 unshare $flag bash "$0" "$after" "$before"
+  fi
+fi
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$after" "$before"
+fi
+command -v ip >/dev/null && ip link set lo up 2>/dev/null || true
+
+bare="$(mktemp -d)"
+trap 'rm -rf "$bare"' EXIT
+# The bare window: a Qt program that only shows an empty 800 × 600 window titled Orlenvo.
+cat >"$bare/main.cpp" <<'CPP'
+#include <QApplication>
+#include <QMainWindow>
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow w;
+    w.setWindowTitle(QStringLiteral("Orlenvo"));
+    w.resize(800, 600);
+    w.show();
+    return app.exec();
+}
+CPP
+bareBin=""
+if c++ -std=c++20 -fPIC -O2 "$bare/main.cpp" -o "$bare/bare" $(pkg-config --cflags --libs Qt6Widgets) 2>/dev/null; then
+  bareBin="$bare/bare"
+fi
+
+children_kb() {  # PSS and RSS (kB) of a process and its descendants
+  local pid=$1 pss=0 rss=0 p
+  for p in $pid $(pgrep -P "$pid" 2>/dev/null; for c in $(pgrep -P "$pid" 2>/dev/null); do pgrep -P "$c"; done); do
+    [ -r "/proc/$p/smaps_rollup" ] || continue
+    pss=$((pss + $(awk '/^Pss:/{print $2}' "/proc/$p/smaps_rollup")))
+    rss=$((rss + $(awk '/^Rss:/{print $2}' "/proc/$p/smaps_rollup")))
+  done
+  echo "$pss $rss"
+}
+
+measure() {  # label binary
+  local label=$1 bin=$2 start pid ms
+  start=$(date +%s%N)
+  "$bin" >/dev/null 2>&1 &
+  pid=$!
+  until xdotool search --onlyvisible --pid "$pid" --name '^Orlenvo$' >/dev/null 2>&1; do
+    sleep 0.005
+    if ! kill -0 "$pid" 2>/dev/null; then echo "$label: exited early"; return; fi
+    if [ $(( ($(date +%s%N) - start) / 1000000 )) -gt 20000 ]; then break; fi
+  done
+  ms=$(( ($(date +%s%N) - start) / 1000000 ))
+  sleep 2
+  read -r pss rss < <(children_kb "$pid")
+  local engine=no
+  grep -q libQt6WebEngineCore "/proc/$pid/maps" 2>/dev/null && engine=yes
+  local procs=$(( $(pgrep -P "$pid" | wc -l) + 1 ))
+  printf '%-8s %8d ms %9d kB PSS %9d kB RSS %3d processes, engine mapped: %s\n' "$label" "$ms" "$pss" "$rss" "$procs" "$engine"
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+}
+
+echo "start-up with the banner off, $rounds rounds (uid $(id -u))"
+for ((i = 1; i <= rounds; i++)); do
+  [ -n "$bareBin" ] && measure bare "$bareBin"
+  [ -n "$before" ] && measure before "$before"
+  measure after "$after"
+done
