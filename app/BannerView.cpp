@@ -50,7 +50,9 @@ BannerEngineSource BannerEngineSource::Program()
 {
     BannerEngineSource source;
     const QString dir = QCoreApplication::applicationDirPath();
+    // Beside the program in the build, in engine/ beside the installed program.
     for (const QString &candidate : {dir + QLatin1Char('/') + QLatin1String(kEngineModule),
+                                     dir + QStringLiteral("/engine/") + QLatin1String(kEngineModule),
                                      dir + QStringLiteral("/../lib/orlenvo/") + QLatin1String(kEngineModule)}) {
         if (QFileInfo::exists(candidate)) {
             source.module = candidate;
