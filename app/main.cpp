@@ -1,5 +1,5 @@
 // Program entry.
-#include "app/Unt_Main.h"
+#include "app/windows/Unt_Main.h"
 #include "core/RegionalSettings.h"
 #include "ui/Desktop.h"
 #include "ui/Messages.h"

@@ -6,8 +6,8 @@
 // server of the bench's own on 127.0.0.1. Prints the resident and proportional set sizes of
 // the process and of its children (the engine's processes) two seconds after the page shows.
 #include "app/BannerCore.h"
-#include "app/BannerView.h"
-#include "app/Unt_Main.h"
+#include "app/windows/BannerView.h"
+#include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
 #include "ui/Messages.h"
 

@@ -1,5 +1,5 @@
 // The lunar date code of every day 1901-2050, and one fill of the calendar window.
-#include "calendar/DateWin.h"
+#include "calendar/windows/DateWin.h"
 #include "calendar/LunarCalendar.h"
 
 #include <QApplication>
@@ -31,7 +31,7 @@ BENCHMARK(LunarDateCodeOfEveryDay)->Unit(benchmark::kMicrosecond);
 
 void FillMonth(benchmark::State &state)
 {
-    ui::TFRM_Date window;
+    calendar::TFRM_Date window;
     const CalendarDate dates[2] = {EncodeDate(2008, 2, 7), EncodeDate(2000, 1, 31)};
     int i = 0;
     for (auto _ : state)

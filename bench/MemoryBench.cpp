@@ -9,8 +9,8 @@
 // Figures are resident memory (VmRSS) and its peak (VmHWM) in MB, with the resident memory
 // split by what the pages hold (smaps).
 #include "app/CommandTable.h"
-#include "app/MenuBar.h"
-#include "app/Unt_Main.h"
+#include "app/windows/MenuBar.h"
+#include "app/windows/Unt_Main.h"
 #include "ui/Desktop.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"

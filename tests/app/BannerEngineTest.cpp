@@ -2,9 +2,9 @@
 // Run as an unprivileged user the engine runs sandboxed, as in the program; run as root (where
 // the sandbox cannot start) it runs without it and refuses every request off the loopback.
 // Like the program, the test does not link the engine: the browser loads it.
-#include "app/Banner.h"
-#include "app/BannerView.h"
-#include "app/Unt_Main.h"
+#include "app/windows/Banner.h"
+#include "app/windows/BannerView.h"
+#include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/ModalAnswer.h"
 

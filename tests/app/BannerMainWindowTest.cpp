@@ -1,9 +1,9 @@
 // The main window's banner start-up and rotation against a loopback server, and its
 // "退出" button with the exit prompt.
-#include "app/Banner.h"
-#include "app/BannerView.h"
-#include "app/EndMsg.h"
-#include "app/Unt_Main.h"
+#include "app/windows/Banner.h"
+#include "app/windows/BannerView.h"
+#include "app/windows/EndMsg.h"
+#include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/ModalAnswer.h"
 

@@ -1,7 +1,7 @@
 // The banner start-up, rotation and browser against an HTTP server of the test's own on
 // 127.0.0.1.
-#include "app/Banner.h"
-#include "app/BannerView.h"
+#include "app/windows/Banner.h"
+#include "app/windows/BannerView.h"
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/ModalAnswer.h"
 

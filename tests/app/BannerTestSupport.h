@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/BannerCore.h"
-#include "app/BannerView.h"
-#include "app/Links.h"
-#include "app/StartPage.h"
+#include "app/windows/BannerView.h"
+#include "app/windows/Links.h"
+#include "app/windows/StartPage.h"
 
 #include <QByteArray>
 #include <QList>

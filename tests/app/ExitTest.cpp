@@ -1,7 +1,7 @@
 // The exit prompt TFrmMsG, ConfirmExit and the start-page store.
-#include "app/EndMsg.h"
-#include "app/Links.h"
-#include "app/StartPage.h"
+#include "app/windows/EndMsg.h"
+#include "app/windows/Links.h"
+#include "app/windows/StartPage.h"
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"

@@ -1,10 +1,10 @@
 // The main window through its controls: layout, the whole menu, dispatch of every command,
 // the modal-window pattern, the information message and the general error box.
-#include "app/Dispatch.h"
-#include "app/Links.h"
-#include "app/StartPage.h"
-#include "app/MenuBar.h"
-#include "app/Unt_Main.h"
+#include "app/windows/Dispatch.h"
+#include "app/windows/Links.h"
+#include "app/windows/StartPage.h"
+#include "app/windows/MenuBar.h"
+#include "app/windows/Unt_Main.h"
 #include "core/Text.h"
 #include "tests/support/ModalAnswer.h"
 

@@ -7,11 +7,11 @@
 // a loaded machine does not fail the run; no answer at all for 30 s ends the run as a hang); no
 // knowledge file changes; no exception reaches the last-resort handler; windows and memory
 // stay bounded.
-#include "app/Dispatch.h"
-#include "app/Links.h"
-#include "app/MenuBar.h"
-#include "app/StartPage.h"
-#include "app/Unt_Main.h"
+#include "app/windows/Dispatch.h"
+#include "app/windows/Links.h"
+#include "app/windows/MenuBar.h"
+#include "app/windows/StartPage.h"
+#include "app/windows/Unt_Main.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ModalAnswer.h"
 

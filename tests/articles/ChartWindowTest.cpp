@@ -1,6 +1,6 @@
 // The gender chart window: its three pictures, the tabs on each opening, modality.
-#include "app/Dispatch.h"
-#include "articles/Untabt.h"
+#include "app/windows/Dispatch.h"
+#include "articles/windows/Untabt.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "articles/UntNote.h"
+#include "articles/windows/UntNote.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ModalAnswer.h"

@@ -1,6 +1,6 @@
 // The omen window: the seven pages as the commands open them, the note under every page.
 #include "app/CommandTable.h"
-#include "articles/UntOnther.h"
+#include "articles/windows/UntOnther.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The picture-article window: layout, paging through its buttons, opening from the commands.
 #include "app/CommandTable.h"
-#include "articles/ImageInfo.h"
+#include "articles/windows/ImageInfo.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/Children.h"

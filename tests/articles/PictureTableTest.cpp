@@ -1,6 +1,6 @@
 // The built picture-article table of QorvFile.dll: every article with its pages, pictures and
 // texts, as the picture-article window reads them; and the drawing of the page sources.
-#include "articles/ImageInfo.h"
+#include "articles/windows/ImageInfo.h"
 #include "data/KnowledgeDb.h"
 #include "data/Query.h"
 #include "tests/support/ModalAnswer.h"

@@ -1,5 +1,5 @@
 // The perpetual calendar window, driven through its controls.
-#include "calendar/DateWin.h"
+#include "calendar/windows/DateWin.h"
 
 #include "calendar/CalendarLabels.h"
 #include "tests/support/Children.h"
@@ -15,7 +15,7 @@
 #include <memory>
 
 using namespace orlenvo;
-using orlenvo::ui::TFRM_Date;
+using orlenvo::calendar::TFRM_Date;
 using orlenvo::ui::UpDown;
 using orlenvo::testing::Child;
 

@@ -1,7 +1,7 @@
 // The almanac window, driven through its controls, on small test tables and on the
 // QorvFile.dll the database build makes.
 #include "calendar/Almanac.h"
-#include "calendar/huangdao.h"
+#include "calendar/windows/huangdao.h"
 #include "core/RegionalSettings.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
@@ -26,7 +26,7 @@
 using orlenvo::testing::AnswerNextBox;
 using orlenvo::testing::ScratchFolder;
 using orlenvo::testing::SeenBox;
-using orlenvo::ui::TFormHuangdao;
+using orlenvo::calendar::TFormHuangdao;
 
 namespace {
 
@@ -93,7 +93,7 @@ private:
 
     TFormHuangdao *Open()
     {
-        TFormHuangdao *window = orlenvo::ui::OpenAlmanacWindow(nullptr);
+        TFormHuangdao *window = orlenvo::calendar::OpenAlmanacWindow(nullptr);
         (void)QTest::qWaitForWindowExposed(window);
         return window;
     }
@@ -337,8 +337,8 @@ private slots:
     void opensWithoutBlockingAndReleasesItselfOnClose()
     {
         QWidget owner;
-        TFormHuangdao *first = orlenvo::ui::OpenAlmanacWindow(&owner);
-        TFormHuangdao *second = orlenvo::ui::OpenAlmanacWindow(&owner);
+        TFormHuangdao *first = orlenvo::calendar::OpenAlmanacWindow(&owner);
+        TFormHuangdao *second = orlenvo::calendar::OpenAlmanacWindow(&owner);
         QVERIFY(first != second);
         QVERIFY(first->isVisible() && second->isVisible());
         QVERIFY(first->isWindow());

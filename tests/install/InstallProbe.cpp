@@ -3,7 +3,7 @@
 // Prints "folder <path>" and "reading <title>"; exits 0 when the title is the one the content
 // gives for the number, 1 otherwise.
 #include "data/KnowledgeDb.h"
-#include "numerology/Unt_sjcs.h"
+#include "numerology/windows/Unt_sjcs.h"
 #include "ui/Messages.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The QQ-number, any-number and net-name windows, driven through their controls.
-#include "numerology/UntQQ.h"
-#include "numerology/UntWangm.h"
-#include "numerology/Untonteher.h"
+#include "numerology/windows/UntQQ.h"
+#include "numerology/windows/UntWangm.h"
+#include "numerology/windows/Untonteher.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 

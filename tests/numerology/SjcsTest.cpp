@@ -1,7 +1,7 @@
 #include "data/Catalogue.h"
 #include "data/KnowledgeDb.h"
 #include "data/Query.h"
-#include "numerology/Unt_sjcs.h"
+#include "numerology/windows/Unt_sjcs.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ModalAnswer.h"
 

@@ -1,0 +1,246 @@
+// The banner engine module: a sealed QWebEngineView over an off-the-record profile.
+#include "app/windows/BannerEngine.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QLibraryInfo>
+#include <QOpenGLContext>
+#include <QPointer>
+#include <QTimer>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineFullScreenRequest>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+
+#include <csignal>
+#include <utility>
+
+// QtGui's shared context, which the engine draws through.
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+
+namespace orlenvo::app {
+
+namespace {
+
+// A page whose navigation takes longer is stopped and counts as failed.
+constexpr int kPageTimeoutMs = 8000;
+
+bool IsWebScheme(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
+bool IsLoopback(const QUrl &url)
+{
+    QString host = url.host();
+    if (host.startsWith(QLatin1Char('[')))
+        host = host.mid(1, host.size() - 2);
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
+}
+
+// Tests only: every request outside the loopback addresses is refused.
+class LoopbackOnly final : public QWebEngineUrlRequestInterceptor {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        const QUrl url = info.requestUrl();
+        if (!(IsWebScheme(url) && IsLoopback(url)))
+            info.block(true);
+    }
+};
+
+// No windows, pop-ups, dialogs, file choosers or permissions; only web addresses.
+class SealedPage final : public QWebEnginePage {
+public:
+    SealedPage(QWebEngineProfile *profile, QObject *parent) : QWebEnginePage(profile, parent)
+    {
+        connect(this, &QWebEnginePage::featurePermissionRequested, this,
+                [this](const QUrl &origin, Feature feature) {
+                    setFeaturePermission(origin, feature, PermissionDeniedByUser);
+                });
+        connect(this, &QWebEnginePage::fullScreenRequested, this,
+                [](QWebEngineFullScreenRequest request) { request.reject(); });
+    }
+
+protected:
+    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    {
+        return IsWebScheme(url) || url == QUrl(QStringLiteral("about:blank"));
+    }
+    void javaScriptAlert(const QUrl &, const QString &) override {}
+    bool javaScriptConfirm(const QUrl &, const QString &) override { return false; }
+    bool javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *) override { return false; }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override {}
+    QStringList chooseFiles(FileSelectionMode, const QStringList &, const QStringList &) override { return {}; }
+};
+
+void Seal(QWebEngineSettings *s)
+{
+    using A = QWebEngineSettings;
+    s->setAttribute(A::JavascriptEnabled, true);
+    for (A::WebAttribute off :
+         {A::ShowScrollBars, A::JavascriptCanOpenWindows, A::JavascriptCanAccessClipboard, A::JavascriptCanPaste,
+          A::LocalContentCanAccessFileUrls, A::LocalContentCanAccessRemoteUrls, A::LocalStorageEnabled,
+          A::PluginsEnabled, A::PdfViewerEnabled, A::FullScreenSupportEnabled, A::ScreenCaptureEnabled,
+          A::ErrorPageEnabled, A::AutoLoadIconsForPage, A::TouchIconsEnabled, A::FocusOnNavigationEnabled,
+          A::AllowRunningInsecureContent, A::AllowGeolocationOnInsecureOrigins, A::AllowWindowActivationFromJavaScript,
+          A::DnsPrefetchEnabled, A::NavigateOnDropEnabled, A::HyperlinkAuditingEnabled, A::WebGLEnabled,
+          A::Accelerated2dCanvasEnabled})
+        s->setAttribute(off, false);
+    s->setAttribute(A::PlaybackRequiresUserGesture, true);
+}
+
+class WebEngine final : public BannerEngine {
+public:
+    WebEngine(QWidget *parent, const BannerEngineOptions &options, BannerEngineEvents events)
+        : events_(std::move(events)), profile_(new QWebEngineProfile), view_(new QWebEngineView(parent))
+    {
+        // No storage name: off the record, nothing is written to disk.
+        profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+        profile_->setSpellCheckEnabled(false);
+        QObject::connect(profile_, &QWebEngineProfile::downloadRequested, profile_,
+                         [](QWebEngineDownloadRequest *download) { download->cancel(); });
+        if (options.loopbackWithoutSandbox)
+            profile_->setUrlRequestInterceptor(new LoopbackOnly(profile_));
+
+        auto *page = new SealedPage(profile_, view_);
+        Seal(page->settings());
+        page->setBackgroundColor(Qt::transparent);
+        view_->setPage(page);
+        view_->setObjectName(QStringLiteral("BannerPage"));
+        view_->setContextMenuPolicy(Qt::NoContextMenu);
+        view_->setFocusPolicy(Qt::NoFocus);
+        view_->setAcceptDrops(false);
+
+        deadline_.setSingleShot(true);
+        QObject::connect(&deadline_, &QTimer::timeout, view_, [this] {
+            // The page's process may be stuck in the page: it goes, and the next page waits
+            // for its end and then starts a new one.
+            const qint64 process = killing_ ? 0 : view_->page()->renderProcessPid();
+            killing_ = process > 0 && ::kill(static_cast<pid_t>(process), SIGKILL) == 0;
+            abandoned_ = loading_;
+            queued_ = QUrl();
+            if (events_.finished)
+                events_.finished(false);
+        });
+        QObject::connect(page, &QWebEnginePage::loadingChanged, view_, [this](const QWebEngineLoadingInfo &info) {
+            // Not reported: the empty page of Clear(), and the end of a navigation given up.
+            if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || !deadline_.isActive()
+                || info.url() == QUrl(QStringLiteral("about:blank")) || info.url() == abandoned_)
+                return;
+            deadline_.stop();
+            if (events_.finished)
+                events_.finished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
+        });
+        QObject::connect(page, &QWebEnginePage::renderProcessTerminated, view_,
+                         [this](QWebEnginePage::RenderProcessTerminationStatus, int) {
+                             if (killing_) {
+                                 killing_ = false;
+                                 if (!queued_.isEmpty())
+                                     view_->load(std::exchange(queued_, QUrl()));
+                             } else if (deadline_.isActive()) {
+                                 deadline_.stop();
+                                 if (events_.finished)
+                                     events_.finished(false);
+                             } else if (events_.processEnded) {
+                                 events_.processEnded();
+                             }
+                         });
+    }
+
+    ~WebEngine() override
+    {
+        // The page goes before its profile.
+        delete view_.data();
+        delete profile_;
+    }
+
+    QWidget *View() override { return view_; }
+
+    void Load(const QUrl &url) override
+    {
+        if (deadline_.isActive())
+            abandoned_ = loading_;
+        loading_ = url;
+        deadline_.start(kPageTimeoutMs);
+        if (killing_)
+            queued_ = url;
+        else
+            view_->load(url);
+    }
+
+    void Evaluate(const QString &script, std::function<void(const QVariant &)> done) override
+    {
+        view_->page()->runJavaScript(script, std::move(done));
+    }
+
+    void Clear() override
+    {
+        abandoned_ = loading_;
+        queued_ = QUrl();
+        deadline_.stop();
+        view_->setUrl(QUrl(QStringLiteral("about:blank")));
+    }
+
+private:
+    BannerEngineEvents events_;
+    QTimer deadline_;
+    QUrl loading_;
+    QUrl abandoned_;
+    bool killing_ = false;  // the page's process was killed and has not ended yet
+    QUrl queued_;           // the page to load once it has
+    QWebEngineProfile *profile_;
+    QPointer<QWebEngineView> view_;
+};
+
+// The engine needs its helper process and its resources; without them it would end the
+// program instead of failing.
+bool EngineInstalled()
+{
+    const QString process = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)
+                            + QStringLiteral("/QtWebEngineProcess");
+    return QFileInfo(process).isExecutable();
+}
+
+}  // namespace
+
+}  // namespace orlenvo::app
+
+extern "C" Q_DECL_EXPORT orlenvo::app::BannerEngine *OrlenvoCreateBannerEngine(
+    QWidget *parent, const orlenvo::app::BannerEngineOptions &options, orlenvo::app::BannerEngineEvents events)
+{
+    using namespace orlenvo::app;
+    if (!EngineInstalled())
+        return nullptr;
+    // The engine takes switches from the environment and from the command line; none of
+    // them may turn its sandbox off or change how it runs.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--webEngineArgs")))
+        return nullptr;
+    // The engine draws through an OpenGL context shared with the windows. Made at start-up it
+    // would cost every run the memory of the OpenGL libraries, so it is made here, once.
+    if (!qt_gl_global_share_context()) {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        auto *shared = new QOpenGLContext(QCoreApplication::instance());
+        shared->setFormat(QSurfaceFormat::defaultFormat());
+        // Without OpenGL the context stays invalid and the engine draws in software.
+        shared->create();
+        qt_gl_set_global_share_context(shared);
+    }
+    qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (options.loopbackWithoutSandbox)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    else
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    return new WebEngine(parent, options, std::move(events));
+}

@@ -1,0 +1,237 @@
+#include "app/windows/BannerView.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLibrary>
+#include <QPainter>
+
+#include <cerrno>
+
+#include <sched.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orlenvo::app {
+
+namespace {
+
+// The browser is 803 × 107 with its corner 12 px left of and 17 px above the strip's; it
+// grows to the strip's right edge, so no part of the strip's picture shows beside it.
+constexpr QSize kBrowserSize(803, 107);
+constexpr QPoint kBrowserCorner(-12, -17);
+// Hidden, the browser's top edge lies this far above the strip's.
+constexpr int kHiddenTop = -200;
+
+constexpr char kEngineModule[] = "liborlenvo_banner_engine.so";
+
+}  // namespace
+
+bool CanSandboxEngine()
+{
+    // The engine refuses its sandbox as root, and ends the whole process when it tries.
+    if (geteuid() == 0 || getuid() == 0)
+        return false;
+    // Its sandbox puts each page process into new user, process and network namespaces.
+    const pid_t child = fork();
+    if (child < 0)
+        return false;
+    if (child == 0)
+        _exit(unshare(CLONE_NEWUSER) == 0 && unshare(CLONE_NEWPID | CLONE_NEWNET) == 0 ? 0 : 1);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+BannerEngineSource BannerEngineSource::Program()
+{
+    BannerEngineSource source;
+    const QString dir = QCoreApplication::applicationDirPath();
+    // Beside the program in the build, in engine/ beside the installed program.
+    for (const QString &candidate : {dir + QLatin1Char('/') + QLatin1String(kEngineModule),
+                                     dir + QStringLiteral("/engine/") + QLatin1String(kEngineModule),
+                                     dir + QStringLiteral("/../lib/orlenvo/") + QLatin1String(kEngineModule)}) {
+        if (QFileInfo::exists(candidate)) {
+            source.module = candidate;
+            break;
+        }
+    }
+    source.canSandbox = CanSandboxEngine;
+    return source;
+}
+
+QPixmap DecodeBannerPicture(const QByteArray &body)
+{
+    QByteArray copy = body;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    if (format != "png" && format != "jpeg" && format != "gif")
+        return {};
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return {};
+    // A GIF shows its first frame.
+    const QImage image = reader.read();
+    if (image.isNull() || image.size() != size)
+        return {};
+    return QPixmap::fromImage(image);
+}
+
+BannerPictureView::BannerPictureView(QWidget *parent) : QWidget(parent), client_(this)
+{
+    setObjectName(QStringLiteral("BannerPicture"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BannerPictureView::Load(const QUrl &url)
+{
+    client_.Start(url, [this](const HttpResult &result) {
+        picture_ = result.ok ? DecodeBannerPicture(result.body) : QPixmap();
+        update();
+        emit Finished(!picture_.isNull());
+    });
+}
+
+void BannerPictureView::Clear()
+{
+    client_.Cancel();
+    picture_ = QPixmap();
+    update();
+}
+
+void BannerPictureView::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    // The picture starts at the strip's top-left corner.
+    QPainter p(this);
+    p.drawPixmap(-kBrowserCorner, picture_);
+}
+
+BannerBrowser::BannerBrowser(QWidget *strip, BannerEngineSource source)
+    : QWidget(strip), source_(std::move(source))
+{
+    setObjectName(QStringLiteral("EmbeddedWB2"));
+    // Transparent while it shows nothing: the strip's picture shows through.
+    setAttribute(Qt::WA_NoSystemBackground);
+    move(kBrowserCorner);
+    FitStrip();
+    strip->installEventFilter(this);
+}
+
+BannerBrowser::~BannerBrowser()
+{
+    // The engine's view goes before the module that holds its code.
+    engine_.reset();
+}
+
+QWidget *BannerBrowser::PageView() const
+{
+    if (engine_)
+        return engine_->View();
+    return pictures_;
+}
+
+void BannerBrowser::FitStrip()
+{
+    const int width = std::max(kBrowserSize.width(), parentWidget()->width() - kBrowserCorner.x());
+    resize(width, kBrowserSize.height());
+    if (QWidget *page = PageView())
+        page->setGeometry(rect());
+}
+
+bool BannerBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        FitStrip();
+    return QWidget::eventFilter(watched, event);
+}
+
+void BannerBrowser::LoadEngine()
+{
+    if (!source_.module.isEmpty() && source_.canSandbox
+        && (source_.options.loopbackWithoutSandbox || source_.canSandbox())) {
+        module_ = std::make_unique<QLibrary>(source_.module);
+        auto create = reinterpret_cast<CreateBannerEngineFn>(module_->resolve(kCreateBannerEngineSymbol));
+        if (create) {
+            BannerEngineEvents events;
+            events.finished = [this](bool ok) { Finished(ok); };
+            events.processEnded = [this] {
+                engine_->View()->hide();
+                showing_ = Shows::Nothing;
+            };
+            engine_.reset(create(this, source_.options, std::move(events)));
+        }
+        if (engine_) {
+            kind_ = Engine::Web;
+            engine_->View()->setGeometry(rect());
+            engine_->View()->hide();
+            return;
+        }
+        module_.reset();
+    }
+    UsePictures();
+}
+
+void BannerBrowser::UsePictures()
+{
+    kind_ = Engine::Pictures;
+    if (!pictures_) {
+        pictures_ = new BannerPictureView(this);
+        connect(pictures_, &BannerPictureView::Finished, this, &BannerBrowser::Finished);
+    }
+    pictures_->setGeometry(rect());
+    pictures_->show();
+}
+
+void BannerBrowser::Navigate(const QString &address)
+{
+    if (hiddenForGood_)
+        return;
+    address_ = QUrl(address);
+    if (kind_ == Engine::NotLoaded && IsWebAddress(address_))
+        LoadEngine();
+    if (!IsWebAddress(address_)) {
+        if (engine_)
+            engine_->Clear();
+        if (pictures_)
+            pictures_->Clear();
+        Finished(false);
+        return;
+    }
+    if (engine_)
+        engine_->Load(address_);
+    else
+        pictures_->Load(address_);
+}
+
+void BannerBrowser::Finished(bool ok)
+{
+    if (engine_) {
+        // A failed page shows nothing: the strip's picture shows through.
+        engine_->View()->setVisible(ok);
+        showing_ = ok ? Shows::Page : Shows::Nothing;
+    } else {
+        showing_ = ok ? Shows::Picture : Shows::Nothing;
+    }
+    emit PageShown();
+}
+
+void BannerBrowser::Hide()
+{
+    hiddenForGood_ = true;
+    if (engine_)
+        engine_->Clear();
+    if (pictures_)
+        pictures_->Clear();
+    setVisible(false);
+    move(x(), kHiddenTop);
+}
+
+}  // namespace orlenvo::app

@@ -1,0 +1,305 @@
+#include "app/windows/Unt_Main.h"
+
+#include "app/windows/Banner.h"
+#include "app/windows/BannerView.h"
+#include "app/windows/EndMsg.h"
+#include "app/windows/MenuBar.h"
+#include "ui/Fonts.h"
+#include "ui/Messages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace orlenvo::app {
+
+namespace {
+
+constexpr int kBannerHeight = 81;
+constexpr int kSideWidth = 176;
+constexpr int kBottomHeight = 30;
+constexpr int kStatusHeight = 20;
+
+// A panel that paints an optional diagonal gradient and a picture stretched over itself. With
+// `fixedTop`, that many pixels of the picture's top keep their size and only the rest stretches.
+class PicturePanel final : public QWidget {
+public:
+    PicturePanel(const QString &picture, bool gradient, QWidget *parent = nullptr, int fixedTop = 0)
+        : QWidget(parent), renderer_(picture, this), gradient_(gradient), fixedTop_(fixedTop)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent, gradient);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        if (gradient_) {
+            QLinearGradient g(rect().topLeft(), rect().bottomRight());
+            g.setColorAt(0, QColor(205, 236, 251));
+            g.setColorAt(1, QColor(205, 231, 254));
+            p.fillRect(rect(), g);
+        }
+        renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
+        if (fixedTop_ <= 0) {
+            renderer_.render(&p, QRectF(rect()));
+            return;
+        }
+        if (cache_.isNull()) {
+            // The picture at its own size, once; its top is copied and the rest stretched.
+            cache_ = QPixmap(renderer_.defaultSize());
+            cache_.fill(Qt::transparent);
+            QPainter c(&cache_);
+            renderer_.render(&c);
+        }
+        const int top = std::min(fixedTop_, cache_.height());
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(QRect(0, 0, width(), top), cache_, QRect(0, 0, cache_.width(), top));
+        p.drawPixmap(QRect(0, top, width(), std::max(0, height() - top)), cache_,
+                     QRect(0, top, cache_.width(), cache_.height() - top));
+    }
+
+private:
+    QSvgRenderer renderer_;
+    bool gradient_;
+    int fixedTop_;
+    QPixmap cache_;
+};
+
+// The side picture's header and bullets, which the link labels stand on, keep their size.
+constexpr int kSideFixedTop = 214;
+
+// A label that runs an action when clicked, drawn as a link.
+class LinkLabel final : public QLabel {
+public:
+    LinkLabel(const QString &text, std::function<void()> clicked, QWidget *parent = nullptr)
+        : QLabel(text, parent), clicked_(std::move(clicked))
+    {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            ui::Guarded(clicked_);
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+QPushButton *BottomButton(const QString &caption, const QString &name, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setFixedSize(84, 22);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+QString OtherProductName()
+{
+    for (const CommandRow &row : CommandTable())
+        if (row.kind == ActionKind::ProductPage)
+            return QString::fromUtf8(row.caption);
+    return {};
+}
+
+}  // namespace
+
+TFrmmain::TFrmmain(Dispatcher *dispatcher, QWidget *parent, ServiceEnvironment services)
+    : QMainWindow(parent), dispatcher_(dispatcher), services_(std::move(services))
+{
+    setObjectName(QStringLiteral("Frmmain"));
+    setWindowTitle(ui::ApplicationTitle());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
+
+    if (!dispatcher_) {
+        auto own = std::make_unique<AppDispatcher>(this);
+        own->services = services_;
+        RegisterProgramOperations(*own);
+        dispatcher_ = own.get();
+        ownDispatcher_ = std::move(own);
+    }
+
+    dxBarManager1 = new WrappingMenuBar([this](const CommandAction &a) { dispatcher_->Run(a); }, this);
+    setMenuWidget(dxBarManager1);
+    BuildCentralArea();
+    BuildStatusBar();
+
+    resize(800, 600);
+    if (const QScreen *screen = QApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    FormCreate();
+}
+
+TFrmmain::~TFrmmain() = default;
+
+void TFrmmain::BuildCentralArea()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("CentralArea"));
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    bannerStrip_ = new PicturePanel(QStringLiteral(":/pictures/banner.svg"), false, central);
+    bannerStrip_->setObjectName(QStringLiteral("BannerStrip"));
+    bannerStrip_->setFixedHeight(kBannerHeight);
+    column->addWidget(bannerStrip_);
+
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    column->addLayout(body, 1);
+
+    sidePanel_ = new PicturePanel(QStringLiteral(":/pictures/side.svg"), false, central, kSideFixedTop);
+    sidePanel_->setObjectName(QStringLiteral("SidePanel"));
+    sidePanel_->setFixedWidth(kSideWidth);
+    body->addWidget(sidePanel_);
+
+    auto *links = new QVBoxLayout(sidePanel_);
+    links->setContentsMargins(26, 52, 10, 10);
+    links->setSpacing(9);
+    struct SideLink {
+        QString text;
+        ActionKind kind;
+    };
+    const SideLink sideLinks[] = {
+        {OtherProductName(), ActionKind::ProductPage},
+        {QStringLiteral("公司主页"), ActionKind::HomePage},
+        {QStringLiteral("在线咨询"), ActionKind::ChatLink},
+        {QStringLiteral("发送邮件"), ActionKind::MailLink},
+        {QStringLiteral("客户服务"), ActionKind::CustomerService},
+        {QStringLiteral("软件升级"), ActionKind::UpgradeNote},
+    };
+    int n = 0;
+    for (const SideLink &link : sideLinks) {
+        const ActionKind kind = link.kind;
+        auto *label = new LinkLabel(link.text, [this, kind] { dispatcher_->Run(CommandAction{kind}); }, sidePanel_);
+        label->setObjectName(QStringLiteral("SideLink%1").arg(++n));
+        label->setFixedHeight(16);
+        label->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; font-family: \"宋体\"; font-size: 12px; }"
+                                            "QLabel:hover { color: #C0392B; text-decoration: underline; }"));
+        links->addWidget(label);
+    }
+    links->addStretch(1);
+
+    auto *workColumn = new QVBoxLayout;
+    workColumn->setContentsMargins(0, 0, 0, 0);
+    workColumn->setSpacing(0);
+    body->addLayout(workColumn, 1);
+
+    workArea_ = new PicturePanel(QStringLiteral(":/pictures/work.svg"), true, central);
+    workArea_->setObjectName(QStringLiteral("WorkArea"));
+    workColumn->addWidget(workArea_, 1);
+
+    Memo1 = new QPlainTextEdit(workArea_);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(0, 0, 800, 89);
+    Memo1->setVisible(false);
+
+    bottomBar_ = new PicturePanel(QStringLiteral(":/pictures/bottombar.svg"), true, central);
+    bottomBar_->setObjectName(QStringLiteral("BottomBar"));
+    bottomBar_->setFixedHeight(kBottomHeight);
+    workColumn->addWidget(bottomBar_);
+
+    auto *buttons = new QHBoxLayout(bottomBar_);
+    buttons->setContentsMargins(12, 4, 12, 4);
+    buttons->setSpacing(10);
+    buttons->addStretch(1);
+    RzButton3 = BottomButton(QStringLiteral("关于系统"), QStringLiteral("RzButton3"), bottomBar_);
+    RzBitBtn3 = BottomButton(QStringLiteral("QQ服务"), QStringLiteral("RzBitBtn3"), bottomBar_);
+    RzBitBtn5 = BottomButton(QStringLiteral("客户服务"), QStringLiteral("RzBitBtn5"), bottomBar_);
+    RzBitBtn4 = BottomButton(QStringLiteral("退出"), QStringLiteral("RzBitBtn4"), bottomBar_);
+    for (QPushButton *b : {RzButton3, RzBitBtn3, RzBitBtn5, RzBitBtn4})
+        buttons->addWidget(b);
+    bottomBar_->setStyleSheet(QStringLiteral(
+        "QPushButton { font-family: \"宋体\"; font-size: 12px; color: #10325F; border: 1px solid #7B9EBD;"
+        " border-radius: 3px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #D6E6F7); }"
+        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFF4CC, stop:1 #FFD58C);"
+        " border-color: #000080; }"
+        "QPushButton:pressed { background: #FFC36B; }"));
+
+    connect(RzButton3, &QPushButton::clicked, this,
+            ui::Guard([this] { dispatcher_->Run(CommandAction{ActionKind::About}); }));
+    connect(RzBitBtn3, &QPushButton::clicked, this,
+            ui::Guard([this] { dispatcher_->Run(CommandAction{ActionKind::ChatLink}); }));
+    connect(RzBitBtn5, &QPushButton::clicked, this,
+            ui::Guard([this] { dispatcher_->Run(CommandAction{ActionKind::CustomerService}); }));
+    connect(RzBitBtn4, &QPushButton::clicked, this, ui::Guard(this, &TFrmmain::RzBitBtn4Click));
+
+    setCentralWidget(central);
+}
+
+void TFrmmain::BuildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("RzStatusBar1"));
+    bar->setFixedHeight(kStatusHeight);
+    bar->setSizeGripEnabled(true);
+    bar->setStyleSheet(QStringLiteral(
+        "QStatusBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E3EFFF, stop:1 #B9D1F4);"
+        " font-family: \"宋体\"; font-size: 12px; }"
+        "QStatusBar::item { border: none; }"
+        "QLabel { color: #10325F; padding: 0 6px; }"));
+
+    auto *greeting = new QLabel(QStringLiteral("欢迎使用 Orlenvo 风水百科，祝您万事如意、吉祥安康！"), bar);
+    greeting->setObjectName(QStringLiteral("StatusGreeting"));
+    auto *field = new QLabel(QStringLiteral("其他产品:"), bar);
+    field->setObjectName(QStringLiteral("StatusField"));
+    auto *product = new LinkLabel(OtherProductName(), [this] {
+        dispatcher_->Run(CommandAction{ActionKind::ProductPage});
+    }, bar);
+    product->setObjectName(QStringLiteral("StatusProduct"));
+    product->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; text-decoration: underline; }"));
+    bar->addWidget(greeting, 1);
+    bar->addPermanentWidget(field);
+    bar->addPermanentWidget(product);
+}
+
+void TFrmmain::FormCreate()
+{
+    // Banner start-up: the banner documents are fetched before the window first shows.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    auto *EmbeddedWB2 = new BannerBrowser(
+        bannerStrip_, services_.bannerEngine ? *services_.bannerEngine : BannerEngineSource::Program());
+    banner_ = new Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, EmbeddedWB2, this);
+}
+
+void TFrmmain::RzBitBtn4Click()
+{
+    if (!ConfirmExit(services_, this))
+        return;
+    dispatcher_->Run(CommandAction{ActionKind::EndProgram});
+    OpenWebSite(services_);
+}
+
+void TFrmmain::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program at once, without a prompt.
+    event->accept();
+    ui::Guarded([this] { dispatcher_->Run(CommandAction{ActionKind::EndProgram}); });
+}
+
+}  // namespace orlenvo::app

@@ -1,0 +1,374 @@
+// The perpetual calendar window.
+#include "calendar/windows/DateWin.h"
+
+#include "calendar/CalendarLabels.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/Messages.h"
+#include "ui/WindowSetup.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace orlenvo::calendar {
+
+namespace {
+
+constexpr int kClientWidth = 330;
+constexpr int kClientHeight = 336;
+
+// Cell 1 of the grid: the day-number template's corner; the lunar-text template sits one
+// pixel further left and 17 pixels lower, so that the highlight, placed one pixel left of
+// and below the day number, also lies 16 pixels above the lunar text.
+constexpr int kGridLeft = 21;
+constexpr int kGridTop = 118;
+constexpr int kColumnStep = 42;
+constexpr int kRowStep = 32;
+
+constexpr QColor kWhite{0xFF, 0xFF, 0xFF};
+constexpr QColor kBlack{0x00, 0x00, 0x00};
+constexpr QColor kRed{0xFF, 0x00, 0x00};
+constexpr QColor kBlue{0x00, 0x00, 0xFF};
+constexpr QColor kLunarDayColour{0x00, 0x40, 0x00};
+constexpr QColor kMonthNameColour{0xFF, 0x00, 0x00};
+constexpr QColor kFestivalColour{0xFF, 0x80, 0x00};
+constexpr QColor kSolarTermColour{0x53, 0x53, 0xFF};
+constexpr QColor kHighlightColour{0x7E, 0xE2, 0x81};
+
+QColor ColourOf(DayCellKind kind, const QColor &lunarDay)
+{
+    switch (kind) {
+    case DayCellKind::MonthName:
+        return kMonthNameColour;
+    case DayCellKind::GregorianFestival:
+    case DayCellKind::LunarFestival:
+        return kFestivalColour;
+    case DayCellKind::SolarTerm:
+        return kSolarTermColour;
+    case DayCellKind::LunarDay:
+        break;
+    }
+    return lunarDay;
+}
+
+QString Number(int value)
+{
+    return QString::number(value);
+}
+
+// Today, or the same day of the nearest year of 1901-2050 when today lies outside that
+// span: the year spinner cannot hold another year and the lunar tables end there.
+CalendarDate TodayInSpan()
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(Today(), year, month, day);
+    if (year >= kFirstTableYear && year <= kLastTableYear)
+        return EncodeDate(year, month, day);
+    return ClampedDate(std::clamp(year, kFirstTableYear, kLastTableYear), month, day);
+}
+
+}  // namespace
+
+TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
+    ui::SetBackgroundColour(this, kWhite);
+    setAutoFillBackground(true);
+    ui::SetUpWindow(this, {QStringLiteral("FRM_Date"), QStringLiteral("Kestrin日历"), QSize(kClientWidth, kClientHeight), true});
+
+    // Created first so that they lie beneath the highlight and the grid.
+    const QRect gridArea(kGridLeft - 1, kGridTop, 6 * kColumnStep + 38, 5 * kRowStep + 31);
+    Label16 = ui::MakeLabel(this, QStringLiteral("Label16"), QString(), gridArea, Qt::AlignCenter);
+    Label16->setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{120}));
+    ui::SetTextColour(Label16, QColor(0xEB, 0xEB, 0xEB));
+    Label20 = ui::MakeLabel(this, QStringLiteral("Label20"), QString(), gridArea.adjusted(0, 0, 0, 6),
+                        Qt::AlignRight | Qt::AlignBottom);
+    Label20->setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{64}));
+    ui::SetTextColour(Label20, QColor(0xFF, 0xE8, 0xDD));
+
+    Shape2 = new QFrame(this);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setGeometry(kGridLeft - 1, kGridTop + 1, 38, 30);
+    ui::SetBackgroundColour(Shape2, kHighlightColour);
+    Shape2->setAutoFillBackground(true);
+
+    Label1 = ui::MakeLabel(this, QStringLiteral("Label1"), QString(), QRect(12, 4, 90, 42),
+                       Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{29}));
+    ui::SetTextColour(Label1, kBlue);
+    Label1->setToolTip(QStringLiteral("单击改变年份"));
+    Label1->setCursor(Qt::PointingHandCursor);
+    Label19 =
+        ui::MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(104, 24, 14, 16));
+
+    UpDown1 = new ui::UpDown(this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setGeometry(120, 10, 17, 34);
+    UpDown1->setRange(kFirstTableYear, kLastTableYear);
+
+    Label17 = ui::MakeLabel(this, QStringLiteral("Label17"), QString(), QRect(146, 4, 46, 42),
+                        Qt::AlignRight | Qt::AlignVCenter);
+    Label17->setFont(ui::Font(QStringLiteral("Arial"), ui::Pixels{32}, true));
+    ui::SetTextColour(Label17, QColor(0x80, 0x80, 0xC0));
+    Label17->setToolTip(QStringLiteral("单击改变月份"));
+    Label17->setCursor(Qt::PointingHandCursor);
+    Label18 =
+        ui::MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(194, 24, 14, 16));
+
+    UpDown2 = new ui::UpDown(this);
+    UpDown2->setObjectName(QStringLiteral("UpDown2"));
+    UpDown2->setGeometry(210, 10, 17, 34);
+    UpDown2->setRange(1, 12);
+
+    StaticText1 = ui::MakeLabel(this, QStringLiteral("StaticText1"), QStringLiteral("今天"),
+                            QRect(266, 16, 48, 22), Qt::AlignCenter);
+    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StaticText1->setCursor(Qt::PointingHandCursor);
+
+    Label21 = ui::MakeLabel(this, QStringLiteral("Label21"), QString(), QRect(14, 50, 130, 44));
+    Label21->setFont(ui::Font(QStringLiteral("隶书"), ui::Pixels{35}, true));
+    ui::SetTextColour(Label21, QColor(0xDD, 0xDD, 0xFF));
+    Label22 = ui::MakeLabel(this, QStringLiteral("Label22"), QString(), QRect(180, 60, 134, 28),
+                        Qt::AlignRight | Qt::AlignVCenter);
+    Label22->setFont(ui::Font(QStringLiteral("黑体"), ui::Pixels{19}, true));
+    ui::SetTextColour(Label22, QColor(0xFF, 0x80, 0xFF));
+
+    for (int i = 0; i < 7; ++i) {
+        const QString name = QString::fromUtf8(WeekdayName(i + 1));
+        const QColor colour = i == 0 || i == 6 ? kRed : kBlack;
+        const int left = kGridLeft - 1 + i * kColumnStep;
+        Label2to8[i] = ui::MakeLabel(this, QStringLiteral("Label%1").arg(2 + i), name,
+                                 QRect(left, 98, 38, 14), Qt::AlignCenter);
+        ui::SetTextColour(Label2to8[i], colour);
+        Label9to15[i] = ui::MakeLabel(this, QStringLiteral("Label%1").arg(9 + i), name,
+                                  QRect(left, 312, 38, 14), Qt::AlignCenter);
+        ui::SetTextColour(Label9to15[i], colour);
+    }
+
+    day1 = ui::MakeLabel(this, QStringLiteral("day1"), QString(), QRect(kGridLeft, kGridTop, 36, 16),
+                     Qt::AlignCenter);
+    day1->setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{14}));
+    ui::SetTextColour(day1, kBlack);
+    day1->hide();
+    Cnday = ui::MakeLabel(this, QStringLiteral("Cnday"), QString(),
+                      QRect(kGridLeft - 1, kGridTop + 17, 36, 12), Qt::AlignCenter);
+    Cnday->setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
+    ui::SetTextColour(Cnday, kLunarDayColour);
+    Cnday->hide();
+
+    for (QLabel *label : {Label1, Label17, StaticText1})
+        label->installEventFilter(this);
+    connect(UpDown1, &ui::UpDown::clicked, this, ui::Guard(this, &TFRM_Date::UpDown1Click));
+    connect(UpDown2, &ui::UpDown::clicked, this, ui::Guard(this, &TFRM_Date::UpDown2Click));
+
+    FormCreate();
+}
+
+void TFRM_Date::FormCreate()
+{
+    BuildGrid();
+    SelectedDate = TodayInSpan();
+}
+
+void TFRM_Date::BuildGrid()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        auto *number = new QLabel(this);
+        number->setObjectName(QStringLiteral("DayNumberCell%1").arg(i + 1));
+        number->setFont(day1->font());
+        number->setAlignment(day1->alignment());
+        ui::SetTextColour(number, kBlack);
+        auto *lunar = new QLabel(this);
+        lunar->setObjectName(QStringLiteral("LunarTextCell%1").arg(i + 1));
+        lunar->setFont(Cnday->font());
+        lunar->setAlignment(Cnday->alignment());
+        ui::SetTextColour(lunar, kLunarDayColour);
+
+        if (i == 0) {
+            number->setGeometry(day1->geometry());
+            lunar->setGeometry(Cnday->geometry());
+        } else if (i % 7 == 0) {
+            number->setGeometry(
+                QRect(QPoint(day1->x(), DayNumberCells[i - 1]->y() + kRowStep), day1->size()));
+            lunar->setGeometry(
+                QRect(QPoint(Cnday->x(), LunarTextCells[i - 1]->y() + kRowStep), Cnday->size()));
+        } else {
+            number->setGeometry(DayNumberCells[i - 1]->geometry().translated(kColumnStep, 0));
+            lunar->setGeometry(LunarTextCells[i - 1]->geometry().translated(kColumnStep, 0));
+        }
+        number->hide();
+        lunar->hide();
+        number->installEventFilter(this);
+        lunar->installEventFilter(this);
+        DayNumberCells[i] = number;
+        LunarTextCells[i] = lunar;
+    }
+}
+
+void TFRM_Date::FormShow()
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(SelectedDate, year, month, day);
+    CurrentYear = static_cast<std::uint16_t>(year);
+    CurrentMonth = static_cast<std::uint16_t>(month);
+    CurrentDay = static_cast<std::uint16_t>(day);
+    UpDown1->setPosition(CurrentYear);
+    UpDown2->setPosition(CurrentMonth);
+    FillMonth(SelectedDate);
+}
+
+void TFRM_Date::FillMonth(CalendarDate date)
+{
+    int year = 0, month = 0, chosenDay = 0;
+    DecodeDate(date, year, month, chosenDay);
+    Label20->setText(Number(year));
+    Label1->setText(Number(year));
+    Label17->setText(Number(month));
+    Label16->setText(Label17->text());
+    Label21->setText(QString::fromStdString(ZodiacAnimalOf(date)));
+
+    for (int i = 0; i < kCellCount; ++i) {
+        QLabel *number = DayNumberCells[i];
+        QLabel *lunar = LunarTextCells[i];
+        number->hide();
+        lunar->hide();
+        ui::SetTextColour(number, kBlack);
+        ui::SetTextColour(lunar, kBlack);
+        if (number->font().pointSize() != 11) {
+            QFont font = number->font();
+            font.setPointSize(11);
+            number->setFont(font);
+        }
+        ui::SetBackgroundColour(number, palette().color(QPalette::Window));
+        ui::SetBackgroundColour(lunar, palette().color(QPalette::Window));
+    }
+
+    const int firstWeekday = DayOfWeek(EncodeDate(year, month, 1));
+    const int length = MonthLength(year, month);
+    for (int d = 1; d <= length; ++d) {
+        const int cell = d + firstWeekday - 2;  // 0-based index of cell d + w - 1
+        QLabel *number = DayNumberCells[cell];
+        QLabel *lunar = LunarTextCells[cell];
+        const CalendarDate x = EncodeDate(year, month, d);
+
+        number->setText(Number(d));
+        number->setProperty("tag", d);
+        lunar->setProperty("tag", d);
+
+        const DayCell label = DayCellLabel(x);
+        lunar->setText(QString::fromStdString(label.text));
+        ui::SetTextColour(lunar, ColourOf(label.kind, Cnday->palette().color(QPalette::WindowText)));
+
+        if (d == chosenDay) {
+            Shape2->move(number->x() - 1, number->y() + 1);
+            Label22->setText(QString::fromStdString(ConstellationOf(x)));
+        }
+        number->show();
+        lunar->show();
+    }
+}
+
+void TFRM_Date::DayCellMouseDown(QLabel *cell)
+{
+    if (std::find(DayNumberCells.begin(), DayNumberCells.end(), cell) != DayNumberCells.end())
+        Shape2->move(cell->x() - 1, cell->y() + 1);
+    else
+        Shape2->move(cell->x(), cell->y() - 16);
+}
+
+void TFRM_Date::DayCellClick(QLabel *cell)
+{
+    CurrentDay = static_cast<std::uint16_t>(cell->property("tag").toInt());
+    SelectedDate = EncodeDate(CurrentYear, CurrentMonth, CurrentDay);
+}
+
+void TFRM_Date::UpDown1Click()
+{
+    CurrentYear = static_cast<std::uint16_t>(UpDown1->position());
+    FillMonth(ClampedDate(CurrentYear, CurrentMonth, CurrentDay));
+}
+
+void TFRM_Date::UpDown2Click()
+{
+    CurrentMonth = static_cast<std::uint16_t>(UpDown2->position());
+    FillMonth(ClampedDate(CurrentYear, CurrentMonth, CurrentDay));
+}
+
+void TFRM_Date::Label1Click()
+{
+    UpDown1->show();
+    UpDown2->hide();
+}
+
+void TFRM_Date::Label17Click()
+{
+    UpDown2->show();
+    UpDown1->hide();
+}
+
+void TFRM_Date::StaticText1Click()
+{
+    SelectedDate = TodayInSpan();
+    FormShow();
+}
+
+bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (label == nullptr)
+        return QDialog::eventFilter(watched, event);
+    const bool isCell =
+        std::find(DayNumberCells.begin(), DayNumberCells.end(), label) != DayNumberCells.end() ||
+        std::find(LunarTextCells.begin(), LunarTextCells.end(), label) != LunarTextCells.end();
+
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (isCell)
+            DayCellMouseDown(label);
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton ||
+            !label->rect().contains(mouse->position().toPoint()))
+            return false;
+        ui::Guarded([&] {
+            if (isCell)
+                DayCellClick(label);
+            else if (label == Label1)
+                Label1Click();
+            else if (label == Label17)
+                Label17Click();
+            else if (label == StaticText1)
+                StaticText1Click();
+        });
+        return false;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFRM_Date::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        ui::Guarded([this] { FormShow(); });
+}
+
+void TFRM_Date::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // The calendar is a glance window: it closes as soon as another window takes over.
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+        close();
+}
+
+}  // namespace orlenvo::calendar

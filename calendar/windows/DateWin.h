@@ -1,0 +1,75 @@
+// The perpetual calendar window: one Gregorian month with lunar days, festivals and solar
+// terms, stepped by year and month from 1901 to 2050.
+#pragma once
+
+#include "calendar/LunarCalendar.h"
+#include "ui/UpDown.h"
+
+#include <QDialog>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QEvent;
+class QFrame;
+class QLabel;
+class QToolButton;
+
+namespace orlenvo::calendar {
+
+class TFRM_Date final : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kCellCount = 37;
+
+    explicit TFRM_Date(QWidget *parent = nullptr);
+
+    // Shows the month that contains date, with date's day as the chosen day.
+    void FillMonth(CalendarDate date);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void BuildGrid();
+    void DayCellMouseDown(QLabel *cell);
+    void DayCellClick(QLabel *cell);
+    void UpDown1Click();
+    void UpDown2Click();
+    void Label1Click();
+    void Label17Click();
+    void StaticText1Click();
+
+    CalendarDate SelectedDate = 0;
+    std::uint16_t CurrentYear = 0;
+    std::uint16_t CurrentMonth = 0;
+    std::uint16_t CurrentDay = 0;
+
+    // Cell i of the grid is DayNumberCells[i - 1] above LunarTextCells[i - 1].
+    std::array<QLabel *, kCellCount> DayNumberCells{};
+    std::array<QLabel *, kCellCount> LunarTextCells{};
+
+    QLabel *Label1;
+    QLabel *Label19;
+    ui::UpDown *UpDown1;
+    QLabel *Label17;
+    QLabel *Label18;
+    ui::UpDown *UpDown2;
+    QLabel *StaticText1;
+    std::array<QLabel *, 7> Label2to8{};
+    std::array<QLabel *, 7> Label9to15{};
+    QLabel *Label20;
+    QLabel *Label16;
+    QLabel *Label21;
+    QLabel *Label22;
+    QFrame *Shape2;
+    QLabel *day1;
+    QLabel *Cnday;
+};
+
+}  // namespace orlenvo::calendar

@@ -1,0 +1,88 @@
+#include "numerology/windows/NumberReadingWindow.h"
+
+#include "core/Text.h"
+#include "numerology/EightyOne.h"
+#include "numerology/windows/WindowParts.h"
+#include "ui/Fonts.h"
+#include "ui/Messages.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace orlenvo::numerology {
+
+namespace {
+
+constexpr int kClientWidth = 388;
+
+}  // namespace
+
+NumberReadingWindow::NumberReadingWindow(const NumberWindowTexts &texts, QWidget *parent)
+    : QDialog(parent), emptyPrompt_(texts.emptyPrompt)
+{
+    SetUpToolWindow(this, texts.objectName, texts.caption, kClientWidth, texts.clientHeight);
+
+    RzLabel1 = MakeLabel(this, QStringLiteral("RzLabel1"), texts.entryLabel, QRect(4, 20, 78, 14));
+    RzLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edtmun = new QLineEdit(this);
+    edtmun->setObjectName(QStringLiteral("edtmun"));
+    edtmun->setGeometry(84, 16, 152, 21);
+    SetUpEntryField(edtmun);
+    new EntryKeys(edtmun, true, [this] { RzBitBtn1Click(); });
+
+    RzBitBtn1 = MakeButton(this, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"), QRect(246, 14, 62, 25));
+    RzBitBtn2 = MakeButton(this, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"), QRect(316, 14, 62, 25));
+    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &NumberReadingWindow::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &NumberReadingWindow::RzBitBtn2Click));
+
+    RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
+    RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
+    RzGroupBox1->setGeometry(6, 50, 376, texts.clientHeight - 58);
+
+    // Captions end at x = 80 of the group box; values start at 82.
+    QWidget *g = RzGroupBox1;
+    RzLabel5 = MakeLabel(g, QStringLiteral("RzLabel5"), texts.numberLabel, QRect(4, 24, 76, 14));
+    RzLabel4 = MakeLabel(g, QStringLiteral("RzLabel4"), QStringLiteral("状态："), QRect(4, 48, 76, 14));
+    RzLabel6 = MakeLabel(g, QStringLiteral("RzLabel6"), QStringLiteral("吉凶："), QRect(4, 72, 76, 14));
+    RzLabel7 = MakeLabel(g, QStringLiteral("RzLabel7"), QStringLiteral("具体表现："), QRect(4, 96, 76, 14));
+    for (QLabel *caption : {RzLabel5, RzLabel4, RzLabel6, RzLabel7})
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    RzLabel11 = MakeLabel(g, QStringLiteral("RzLabel11"), {}, QRect(82, 24, 202, 14));
+    RzLabel10 = MakeLabel(g, QStringLiteral("RzLabel10"), {}, QRect(82, 48, 290, 14));
+    RzLabel9 = MakeLabel(g, QStringLiteral("RzLabel9"), {}, QRect(82, 72, 98, 14));
+    RzLabel9->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{8}));
+    SetTextColour(RzLabel9, Qt::red);
+    RzLabel8 = MakeLabel(g, QStringLiteral("RzLabel8"), {}, QRect(82, 97, 290, 97));
+    RzLabel8->setWordWrap(true);
+    RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void NumberReadingWindow::RzBitBtn1Click()
+{
+    // A number that does not convert is reported by the general error box; the rows stay.
+    ui::Guarded([this] { Run(); });
+}
+
+void NumberReadingWindow::RzBitBtn2Click()
+{
+    close();
+}
+
+void NumberReadingWindow::Run()
+{
+    const std::string number = Trim(ui::ToUtf8(edtmun->text()));
+    if (number.empty()) {
+        ui::ShowInformation(emptyPrompt_);
+        return;
+    }
+    const EightyOneRows rows = SplitEightyOne(LookupEightyOne(number));
+    RzLabel11->setText(ui::FromUtf8(number));
+    RzLabel10->setText(ui::FromUtf8(rows.verdict));
+    RzLabel9->setText(ui::FromUtf8(rows.luck));
+    RzLabel8->setText(ui::FromUtf8(rows.character));
+}
+
+}  // namespace orlenvo::numerology

@@ -1,0 +1,77 @@
+#include "numerology/windows/UntWangm.h"
+
+#include "core/Text.h"
+#include "numerology/Pinyin.h"
+#include "numerology/windows/WindowParts.h"
+#include "ui/Messages.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace orlenvo::numerology {
+
+namespace {
+
+constexpr int kClientWidth = 387;
+constexpr int kClientHeight = 179;
+
+}  // namespace
+
+TFrmWangming::TFrmWangming(QWidget *parent) : QDialog(parent)
+{
+    SetUpToolWindow(this, QStringLiteral("FrmWangming"), QStringLiteral("网名与性格"), kClientWidth, kClientHeight);
+
+    RzLabel1 = MakeLabel(this, QStringLiteral("RzLabel1"), QStringLiteral("输入网名："), QRect(4, 20, 78, 14));
+    RzLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edtmun = new QLineEdit(this);
+    edtmun->setObjectName(QStringLiteral("edtmun"));
+    edtmun->setGeometry(84, 16, 152, 21);
+    SetUpEntryField(edtmun);
+    new EntryKeys(edtmun, false, [this] { RzBitBtn1Click(); });
+
+    RzBitBtn1 = MakeButton(this, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"), QRect(246, 14, 62, 25));
+    RzBitBtn2 = MakeButton(this, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"), QRect(316, 14, 62, 25));
+    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrmWangming::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFrmWangming::RzBitBtn2Click));
+
+    RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
+    RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
+    RzGroupBox1->setGeometry(6, 50, 375, kClientHeight - 56);
+
+    RzLabel11 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel11"), {}, QRect(14, 22, 321, 14));
+    SetTextColour(RzLabel11, QColor(0x00, 0x80, 0x00));
+    RzLabel8 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel8"), {}, QRect(14, 44, 329, 75));
+    RzLabel8->setWordWrap(true);
+    RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(RzLabel8, QColor(0x00, 0x00, 0x80));
+}
+
+void TFrmWangming::RzBitBtn1Click()
+{
+    ui::Guarded([this] { Run(); });
+}
+
+void TFrmWangming::RzBitBtn2Click()
+{
+    close();
+}
+
+void TFrmWangming::Run()
+{
+    const std::string name = Trim(ui::ToUtf8(edtmun->text()));
+    if (name.empty()) {
+        ui::ShowInformation(QStringLiteral("请输入你的网名！"));
+        return;
+    }
+    RzLabel11->setText(QStringLiteral("你的网名：") + ui::FromUtf8(name));
+    try {
+        const std::string trait = NetNameTrait(Utf8ToGbk(name));
+        RzLabel8->setText(QStringLiteral("你的性格：") + ui::FromUtf8(trait));
+    } catch (const UnreadableCodeError &) {
+        RzLabel8->setText(QStringLiteral("请重新输入网名，请不要输入特殊字符！"));
+    }
+}
+
+}  // namespace orlenvo::numerology

@@ -1,0 +1,116 @@
+#include "numerology/windows/Unt_sjcs.h"
+
+#include "core/Text.h"
+#include "data/Catalogue.h"
+#include "data/Query.h"
+#include "numerology/windows/WindowParts.h"
+#include "ui/Fonts.h"
+#include "ui/Messages.h"
+
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace orlenvo::numerology {
+
+namespace {
+
+constexpr int kNumberLength = 11;
+
+}  // namespace
+
+TFrm_SJcs::TFrm_SJcs(QWidget *parent) : QDialog(parent)
+{
+    SetUpToolWindow(this, QStringLiteral("Frm_SJcs"), QStringLiteral("手机号码测算"), 437, 300);
+
+    RzLabel1 = MakeLabel(this, QStringLiteral("RzLabel1"), QStringLiteral("输入号码："), QRect(20, 20, 64, 16));
+    edtmun = new QLineEdit(this);
+    edtmun->setObjectName(QStringLiteral("edtmun"));
+    edtmun->setGeometry(84, 16, 170, 22);
+    SetUpEntryField(edtmun);
+    edtmun->setMaxLength(kNumberLength);
+    new EntryKeys(edtmun, true, [this] { RzBitBtn1Click(); });
+    RzLabel2 = MakeLabel(this, QStringLiteral("RzLabel2"), QStringLiteral("请注意：手机号码是11位，请正确输入。"),
+                         QRect(84, 44, 300, 16));
+    RzBitBtn1 = MakeButton(this, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"), QRect(266, 14, 70, 26));
+    RzBitBtn2 = MakeButton(this, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"), QRect(346, 14, 70, 26));
+
+    RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
+    RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
+    RzGroupBox1->setGeometry(6, 66, 425, 178);
+    RzLabel5 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel5"), QStringLiteral("手机号码是："), QRect(8, 24, 72, 16));
+    RzLabel4 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel4"), QStringLiteral("状态："), QRect(8, 46, 72, 16));
+    RzLabel6 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel6"), QStringLiteral("吉凶："), QRect(8, 68, 72, 16));
+    RzLabel7 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel7"), QStringLiteral("具体表现："), QRect(8, 90, 72, 16));
+    RzLabel11 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel11"), QString(), QRect(84, 24, 202, 16));
+    RzLabel10 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel10"), QString(), QRect(84, 46, 290, 16));
+    RzLabel9 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel9"), QString(), QRect(84, 68, 98, 16));
+    RzLabel9->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{8}));
+    SetTextColour(RzLabel9, QColor(255, 0, 0));
+    RzLabel8 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel8"), QString(), QRect(84, 90, 337, 83));
+    RzLabel8->setWordWrap(true);
+    RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    RzLabel3 = MakeLabel(this, QStringLiteral("RzLabel3"),
+                         QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势"
+                                        "命运的意义是一样的。虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有"
+                                        "人的沟通桥梁！"),
+                         QRect(26, 254, 384, 36));
+    RzLabel3->setWordWrap(true);
+    RzLabel3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrm_SJcs::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFrm_SJcs::RzBitBtn2Click));
+}
+
+void TFrm_SJcs::RzBitBtn1Click()
+{
+    const std::string entry = Trim(ui::ToUtf8(edtmun->text()));
+    if (entry.empty()) {
+        ui::ShowInformation(QStringLiteral("请输入11位手机号码！"));
+        return;
+    }
+    // A conversion error goes to the general error box; the rows keep what they showed.
+    const std::string key = MobileNumberKey(entry);
+
+    Query query;
+    query.SetConnectionString(ConnectionStringFor(kDreamFile));
+    query.Close();
+    query.ClearStatement();
+    query.SetStatement(MobileReadingStatement(key));
+    try {
+        query.Open();
+    } catch (const DbError &) {
+        return;
+    }
+
+    for (QLabel *row : {RzLabel11, RzLabel10, RzLabel9, RzLabel8})
+        row->clear();
+    RzLabel11->setText(ui::FromUtf8(entry));
+    RzLabel10->setText(ui::FromUtf8(Trim(query.Field(0))));
+    RzLabel9->setText(ui::FromUtf8(Trim(query.Field(1))));
+    RzLabel8->setText(ui::FromUtf8(Trim(query.Field(2))));
+}
+
+void TFrm_SJcs::RzBitBtn2Click()
+{
+    close();
+}
+
+void TFrm_SJcs::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())  // not when the window manager restores it
+        ui::Guarded([this] { FormShow(); });
+}
+
+void TFrm_SJcs::FormShow()
+{
+    if (!Trim(ui::ToUtf8(edtmun->text())).empty())
+        RzBitBtn1Click();
+}
+
+}  // namespace orlenvo::numerology

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "tests/layers/Layers.h"
+
+namespace {
+
+using orlenvo::layers::CheckFile;
+using orlenvo::layers::CheckTree;
+
+struct Case {
+    const char *path;
+    const char *text;
+    bool allowed;
+};
+
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.path << (c.allowed ? " allowed" : " refused");
+}
+
+class LayerRules : public testing::TestWithParam<Case> {};
+
+TEST_P(LayerRules, ApplyToOneFile)
+{
+    const Case &c = GetParam();
+    EXPECT_EQ(CheckFile(c.path, c.text).empty(), c.allowed) << c.path << ": " << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Includes, LayerRules, testing::Values(
+    // Qt headers
+    Case{"calendar/LunarCalendar.cpp", "#include <string>\n#include \"core/Text.h\"\n", true},
+    Case{"calendar/LunarCalendar.cpp", "#include <QString>\n", false},
+    Case{"data/Query.h", "  #  include <QtCore/QDate>\n", false},
+    Case{"core/Text.cpp", "#include <qglobal.h>\n", false},
+    Case{"app/CommandTable.h", "#include <QtWidgets>\n", false},
+    Case{"calendar/windows/DateWin.cpp", "#include <QLabel>\n", true},
+    Case{"ui/Fonts.cpp", "#include <QFont>\n", true},
+    Case{"app/main.cpp", "#include <QApplication>\n", true},
+    Case{"app/Other.cpp", "#include <QApplication>\n", false},
+    // Qt-free files reaching into the Qt layer
+    Case{"numerology/Pinyin.cpp", "#include \"ui/Messages.h\"\n", false},
+    Case{"data/Catalogue.cpp", "#include \"calendar/windows/huangdao.h\"\n", false},
+    Case{"calendar/Almanac.cpp", "#include \"calendar/LunarCalendar.h\"\n", true},
+    // the toolkit stays below the windows
+    Case{"ui/Controls.cpp", "#include \"articles/windows/ImageInfo.h\"\n", false},
+    Case{"ui/Controls.cpp", "#include \"core/Text.h\"\n", true},
+    // windows of one subsystem keep to their own folder; app/ assembles them all
+    Case{"articles/windows/UntNote.cpp", "#include \"articles/windows/ImageInfo.h\"\n", true},
+    Case{"articles/windows/UntNote.cpp", "#include \"calendar/windows/DateWin.h\"\n", false},
+    Case{"numerology/windows/Unt_sjcs.h", "#include \"calendar/LunarCalendar.h\"\n#include \"ui/UpDown.h\"\n", true},
+    Case{"app/windows/Operations.cpp", "#include \"calendar/windows/DateWin.h\"\n", true},
+    // commented-out includes are text, not includes
+    Case{"core/Text.h", "// #include <QString> is not needed here\n", true}));
+
+TEST(LayerRules, ReportFileAndLine)
+{
+    const auto found = CheckFile("data/Query.cpp", "#include <string>\n\n#include <QByteArray>\n");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].file, "data/Query.cpp");
+    EXPECT_EQ(found[0].line, 3);
+}
+
+TEST(SourceTree, KeepsItsLayers)
+{
+    for (const auto &v : CheckTree(ORLENVO_SOURCE_DIR))
+        ADD_FAILURE() << v.file << ":" << v.line << ": " << v.reason;
+}
+
+}  // namespace
