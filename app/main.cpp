@@ -1,11 +1,12 @@
 // Program entry.
+#include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "core/RegionalSettings.h"
-#include "ui/Desktop.h"
-#include "ui/Messages.h"
+#include "ui/Application.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char **argv)
 {
@@ -16,14 +17,15 @@ int main(int argc, char **argv)
     orlenvo::ui::SetUpApplication(app);
     // 3. The regional date and time formats the windows rely on.
     orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
-    // 4. The main window; creating it runs its start-up fetches before it first shows.
-    auto *mainWindow = new orlenvo::app::TFrmmain;
-    mainWindow->show();
+    // 4. The program: every operation bound to the dispatcher, and the main window over it;
+    // creating the window runs its start-up fetches before it first shows.
+    auto program = std::make_unique<orlenvo::app::Program>();
+    program->mainWindow().show();
     // 5. The message loop.
     const int result = QApplication::exec();
     // The program ends at once: tearing the application object down would wait for name
     // look-ups still running in the network's threads. Nothing is left to write.
-    delete mainWindow;
+    program.reset();
     std::fflush(nullptr);
     std::_Exit(result);
 }

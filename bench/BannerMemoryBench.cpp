@@ -7,8 +7,10 @@
 // the process and of its children (the engine's processes) two seconds after the page shows.
 #include "app/BannerCore.h"
 #include "app/windows/BannerView.h"
+#include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
+#include "ui/Application.h"
 #include "ui/Messages.h"
 
 #include <QBuffer>
@@ -107,7 +109,8 @@ int main(int argc, char **argv)
 
     QElapsedTimer clock;
     clock.start();
-    TFrmmain w(nullptr, nullptr, env);
+    Program program(env);
+    TFrmmain &w = program.mainWindow();
     w.show();
     auto *browser = w.bannerStrip()->findChild<BannerBrowser *>(QStringLiteral("EmbeddedWB2"));
     QSignalSpy shown(browser, &BannerBrowser::PageShown);

@@ -10,9 +10,11 @@
 // split by what the pages hold (smaps).
 #include "app/CommandTable.h"
 #include "app/windows/MenuBar.h"
+#include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "ui/Desktop.h"
 #include "ui/Fonts.h"
+#include "ui/Application.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -153,7 +155,7 @@ void CloseModalsWhenShown()
     timer->start(30);
 }
 
-int Program(int argc, char **argv)
+int WholeProgram(int argc, char **argv)
 {
     using namespace orlenvo;
     using namespace orlenvo::app;
@@ -163,7 +165,8 @@ int Program(int argc, char **argv)
 
     ServiceEnvironment offline;
     offline.maker.server = QUrl();  // the banner fetches nothing
-    TFrmmain main(nullptr, nullptr, offline);
+    app::Program program(offline);
+    TFrmmain &main = program.mainWindow();
     main.show();
     Settle(&main);
     Report("main-window");
@@ -261,7 +264,7 @@ int main(int argc, char **argv)
     if (argc == 2 && std::string(argv[1]) == "menu")
         return Bare(argc, argv, true);
     if (argc == 2 && std::string(argv[1]) == "program")
-        return Program(argc, argv);
+        return WholeProgram(argc, argv);
 
     const Result bare = Run(argv[0], "bare");
     const Result menu = Run(argv[0], "menu");

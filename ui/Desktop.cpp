@@ -1,8 +1,5 @@
 #include "ui/Desktop.h"
 
-#include "ui/Fonts.h"
-#include "ui/Memory.h"
-#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QFont>
@@ -37,15 +34,6 @@ void InstallDesktopIdentity(QCoreApplication &app)
     QGuiApplication::setDesktopFileName(DesktopId());
     QGuiApplication::setWindowIcon(ApplicationIcon());
     LoadQtTranslation(app);
-}
-
-void SetUpApplication(QCoreApplication &app)
-{
-    QCoreApplication::setApplicationName(ApplicationTitle());
-    InstallDesktopIdentity(app);
-    ReleaseMemoryWhenWindowsClose(app);
-    InstallFontSubstitutions();
-    QApplication::setFont(Font(QStringLiteral("宋体"), Pixels{12}));
 }
 
 }  // namespace orlenvo::ui

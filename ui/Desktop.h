@@ -21,9 +21,4 @@ bool LoadQtTranslation(QCoreApplication &app);
 // Start-up: desktop id, window icon and Qt's translation.
 void InstallDesktopIdentity(QCoreApplication &app);
 
-// Everything the program sets on its application object before the main window: the title,
-// the desktop identity, memory given back as windows close, the font substitutions and the
-// design font "宋体" 12 px.
-void SetUpApplication(QCoreApplication &app);
-
 }  // namespace orlenvo::ui

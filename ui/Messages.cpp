@@ -1,8 +1,10 @@
 #include "ui/Messages.h"
 
+#include "ui/Application.h"
+
+#include <QApplication>
 #include <QMessageBox>
 
-#include <atomic>
 #include <stdexcept>
 
 namespace orlenvo::ui {
@@ -13,11 +15,6 @@ void ShowInformation(const QString &text)
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("InformationMessage"));
     box.exec();
-}
-
-QString ApplicationTitle()
-{
-    return QStringLiteral("Orlenvo");
 }
 
 void ShowErrorBox(const QString &text)
@@ -35,30 +32,6 @@ void ReportException(const std::exception_ptr &error)
         ShowErrorBox(QString::fromUtf8(e.what()));
     } catch (...) {
         ShowErrorBox(QStringLiteral("Unknown error"));
-    }
-}
-
-namespace {
-
-std::atomic<int> escapedExceptions{0};
-
-}  // namespace
-
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
-
-int Application::EscapedExceptions()
-{
-    return escapedExceptions.load();
-}
-
-bool Application::notify(QObject *receiver, QEvent *event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (...) {
-        ++escapedExceptions;
-        ReportException(std::current_exception());
-        return true;
     }
 }
 

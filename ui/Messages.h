@@ -1,7 +1,6 @@
-// Message boxes every window uses, and the application's general error handling.
+// Message boxes every window uses, the guard of every event handler, and UTF-8 conversions.
 #pragma once
 
-#include <QApplication>
 #include <QString>
 
 #include <exception>
@@ -9,9 +8,6 @@
 #include <utility>
 
 namespace orlenvo::ui {
-
-// "Orlenvo": the application title and the main window's caption.
-QString ApplicationTitle();
 
 // Modal information message: caption "提示", information icon, one OK button.
 void ShowInformation(const QString &text);
@@ -52,17 +48,5 @@ auto Guard(T *object, void (T::*handler)())
 {
     return [object, handler] { Guarded([&] { (object->*handler)(); }); };
 }
-
-// The application object. Handlers guard themselves (Guarded); notify() stays as the last
-// net for an exception that still escapes one: it is reported, counted, and the program goes on.
-class Application : public QApplication {
-    Q_OBJECT
-public:
-    Application(int &argc, char **argv);
-    bool notify(QObject *receiver, QEvent *event) override;
-
-    // How many exceptions reached notify() in this process; window tests require none.
-    static int EscapedExceptions();
-};
 
 }  // namespace orlenvo::ui

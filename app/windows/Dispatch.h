@@ -34,7 +34,9 @@ public:
     using WindowFactory = std::function<QDialog *(QWidget *parent)>;
     using WidgetFactory = std::function<QWidget *(QWidget *parent)>;
 
-    explicit AppDispatcher(QWidget *mainWindow);
+    // `mainWindow`: the owner of the windows the operations open; it may be set later.
+    explicit AppDispatcher(QWidget *mainWindow = nullptr);
+    void SetMainWindow(QWidget *mainWindow) { mainWindow_ = mainWindow; }
 
     void Run(const CommandAction &action) override;
 

@@ -2,6 +2,7 @@
 
 #include "app/windows/MakerInfo.h"
 #include "ui/Fonts.h"
+#include "ui/Application.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"

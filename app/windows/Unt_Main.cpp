@@ -5,9 +5,10 @@
 #include "app/windows/EndMsg.h"
 #include "app/windows/MenuBar.h"
 #include "ui/Fonts.h"
+#include "ui/Application.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +18,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -121,34 +121,19 @@ QString OtherProductName()
 
 }  // namespace
 
-TFrmmain::TFrmmain(Dispatcher *dispatcher, QWidget *parent, ServiceEnvironment services)
-    : QMainWindow(parent), dispatcher_(dispatcher), services_(std::move(services))
+TFrmmain::TFrmmain(Dispatcher &dispatcher, ServiceEnvironment services, QWidget *parent)
+    : QMainWindow(parent), dispatcher_(&dispatcher), services_(std::move(services))
 {
-    setObjectName(QStringLiteral("Frmmain"));
-    setWindowTitle(ui::ApplicationTitle());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
-
-    if (!dispatcher_) {
-        auto own = std::make_unique<AppDispatcher>(this);
-        own->services = services_;
-        RegisterProgramOperations(*own);
-        dispatcher_ = own.get();
-        ownDispatcher_ = std::move(own);
-    }
 
     dxBarManager1 = new WrappingMenuBar([this](const CommandAction &a) { dispatcher_->Run(a); }, this);
     setMenuWidget(dxBarManager1);
     BuildCentralArea();
     BuildStatusBar();
 
-    resize(800, 600);
-    if (const QScreen *screen = QApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    ui::SetUpWindow(this, {QStringLiteral("Frmmain"), ui::ApplicationTitle(), QSize(800, 600)});
     FormCreate();
 }
 

@@ -6,8 +6,6 @@
 
 #include <QMainWindow>
 
-#include <memory>
-
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -21,12 +19,9 @@ class WrappingMenuBar;
 class TFrmmain final : public QMainWindow {
     Q_OBJECT
 public:
-    // Without a dispatcher the window makes the program's own, with every operation bound.
-    // `services` holds the maker's server and addresses, the URL handler and the start-page
-    // store that the banner, the service commands and "退出" use (tests point it at a loopback
-    // server and record the links).
-    explicit TFrmmain(Dispatcher *dispatcher = nullptr, QWidget *parent = nullptr,
-                      ServiceEnvironment services = {});
+    // Every command, button and link goes to `dispatcher`. `services` holds the maker's server
+    // and addresses, the URL handler and the start-page store that the banner and "退出" use.
+    TFrmmain(Dispatcher &dispatcher, ServiceEnvironment services, QWidget *parent = nullptr);
     ~TFrmmain() override;
 
     Dispatcher &dispatch() { return *dispatcher_; }
@@ -48,7 +43,6 @@ private:
     void BuildStatusBar();
     void RzBitBtn4Click();
 
-    std::unique_ptr<Dispatcher> ownDispatcher_;
     Dispatcher *dispatcher_;
     ServiceEnvironment services_;
     Banner *banner_ = nullptr;

@@ -4,6 +4,7 @@
 // Like the program, the test does not link the engine: the browser loads it.
 #include "app/windows/Banner.h"
 #include "app/windows/BannerView.h"
+#include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/ModalAnswer.h"
@@ -285,7 +286,8 @@ void BannerEngineTest::mainWindowShowsTheBannerPage()
     env.links = &links;
     env.startPage = &startPage;
     env.bannerEngine = &engine;
-    TFrmmain w(nullptr, nullptr, env);
+    Program program(env);
+    TFrmmain &w = program.mainWindow();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto *browser = w.bannerStrip()->findChild<BannerBrowser *>(QStringLiteral("EmbeddedWB2"));

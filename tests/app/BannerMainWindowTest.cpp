@@ -109,7 +109,7 @@ void BannerMainWindowTest::bannerRotatesOverTheStrip()
     server.Serve("/ads/1.png", {.body = BannerPicture("万事如意　吉祥安康"), .contentType = "image/png"});
     Services services(server);
     RecordingDispatcher d;
-    TFrmmain w(&d, nullptr, services.env);
+    TFrmmain w(d, services.env);
 
     // The start-up fetches are done when the window exists, before it first shows.
     QCOMPARE(server.Requests(kList), 1);
@@ -166,7 +166,7 @@ void BannerMainWindowTest::bannerOffShowsTheStaticPicture()
     server.Serve(kFlag, flag);
     Services services(server);
     RecordingDispatcher d;
-    TFrmmain w(&d, nullptr, services.env);
+    TFrmmain w(d, services.env);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     BannerBrowser *browser = Browser(w);
@@ -188,7 +188,7 @@ void BannerMainWindowTest::serverThatNeverAnswersDelaysTheWindowOnlyWithinTheBou
     RecordingDispatcher d;
     QElapsedTimer clock;
     clock.start();
-    TFrmmain w(&d, nullptr, services.env);
+    TFrmmain w(d, services.env);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY2(clock.elapsed() < kFetchTimeoutMs + 2000, QByteArray::number(clock.elapsed()).constData());
@@ -221,7 +221,7 @@ void BannerMainWindowTest::exitButton()
     Services services(server);
     services.startPage.value = startPage;
     RecordingDispatcher d;
-    TFrmmain w(&d, nullptr, services.env);
+    TFrmmain w(d, services.env);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 

@@ -2,6 +2,7 @@
 // the pictures the program makes or loads carry device pixels for the ratio.
 #include "app/windows/MenuBar.h"
 #include "app/windows/Uabout.h"
+#include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "articles/windows/ImageInfo.h"
 #include "articles/windows/Untabt.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QTest>
 
+using orlenvo::app::Program;
 using orlenvo::app::TFrmmain;
 
 namespace {
@@ -85,7 +87,8 @@ private slots:
     {
         orlenvo::app::ServiceEnvironment offline;
         offline.maker.server = QUrl();
-        TFrmmain w(nullptr, nullptr, offline);
+        Program program(offline);
+        TFrmmain &w = program.mainWindow();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.size(), QSize(800, 600));

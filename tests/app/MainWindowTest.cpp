@@ -4,6 +4,7 @@
 #include "app/windows/Links.h"
 #include "app/windows/StartPage.h"
 #include "app/windows/MenuBar.h"
+#include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "core/Text.h"
 #include "tests/support/ModalAnswer.h"
@@ -107,7 +108,7 @@ private slots:
     void layoutOfTheRegions()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Orlenvo"));
@@ -146,7 +147,7 @@ private slots:
     void menuHoldsTheWholeTree()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         int separators = 0;
         QStringList icons;
         const auto commands = AllCommands(w, &separators, &icons);
@@ -175,7 +176,7 @@ private slots:
     void menuWrapsWhenTheWindowIsNarrow()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.menu()->RowCount(), 1);
@@ -195,7 +196,7 @@ private slots:
     void sideLinksStayOnTheirBullets()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (const int height : {600, 480, 1000}) {
@@ -218,7 +219,7 @@ private slots:
     void arrowKeysReachEveryMenuAcrossRows()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.resize(330, 600);
@@ -304,7 +305,7 @@ private slots:
         QCOMPARE(int(expected.size()), 67);
 
         RecordingDispatcher d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         std::vector<std::pair<QString, CommandAction>> acted;
         for (QAction *a : AllCommands(w)) {
             d.seen.clear();
@@ -339,7 +340,7 @@ private slots:
     void bottomAndStatusBarReachTheirOperations()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzButton3")), Qt::LeftButton);
@@ -353,7 +354,8 @@ private slots:
 
     void nonActingCommandChangesNothing()
     {
-        TFrmmain w(nullptr, nullptr, Offline());  // the program's own dispatcher
+        Program program(Offline());
+        TFrmmain &w = program.mainWindow();  // the program with every operation bound
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const auto before = QApplication::topLevelWidgets().size();
@@ -490,7 +492,7 @@ private slots:
         public:
             void Run(const CommandAction &) override { throw std::runtime_error("window failed"); }
         } d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const std::vector<QAction *> commands = AllCommands(w);
@@ -516,7 +518,7 @@ private slots:
     void closingTheMainWindowEndsTheProgram()
     {
         RecordingDispatcher d;
-        TFrmmain w(&d, nullptr, Offline());
+        TFrmmain w(d, Offline());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(w.close());

@@ -11,6 +11,7 @@
 #include "app/windows/Links.h"
 #include "app/windows/MenuBar.h"
 #include "app/windows/StartPage.h"
+#include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ModalAnswer.h"
@@ -494,7 +495,8 @@ private slots:
         env.maker.server = QUrl();  // no banner server
         env.links = &links;
         env.startPage = &startPage;
-        TFrmmain w(nullptr, nullptr, env);
+        Program program(env);
+        TFrmmain &w = program.mainWindow();
         auto *dispatcher = dynamic_cast<AppDispatcher *>(&w.dispatch());
         QVERIFY(dispatcher);
         int endRequests = 0;

@@ -3,6 +3,7 @@
 #include "app/windows/Links.h"
 #include "app/windows/MakerInfo.h"
 #include "app/windows/Uabout.h"
+#include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "app/windows/Unt_servers.h"
 #include "tests/app/BannerTestSupport.h"
@@ -238,7 +239,8 @@ void ServiceTest::mainWindowButtonsAndLabelsOpenTheirLinks()
     env.maker.server = server.Base();
     env.links = &links;
     env.startPage = &startPage;
-    TFrmmain w(nullptr, nullptr, env);  // the program's own dispatcher
+    Program program(env);
+    TFrmmain &w = program.mainWindow();  // the program with every operation bound
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 

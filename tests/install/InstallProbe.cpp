@@ -4,6 +4,7 @@
 // gives for the number, 1 otherwise.
 #include "data/KnowledgeDb.h"
 #include "numerology/windows/Unt_sjcs.h"
+#include "ui/Application.h"
 #include "ui/Messages.h"
 
 #include <QApplication>

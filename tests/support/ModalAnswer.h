@@ -1,6 +1,7 @@
 // Answers the next modal box of a window test from the event loop.
 #pragma once
 
+#include "ui/Application.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 
