@@ -5,6 +5,7 @@
 #include "core/Text.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
+#include "ui/WindowSetup.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,12 +20,11 @@ namespace orlenvo::app {
 TFrmMsG::TFrmMsG(StartPageStore &store, QString webDirectory, QWidget *parent)
     : QDialog(parent), store_(store), webDirectory_(std::move(webDirectory))
 {
-    setObjectName(QStringLiteral("FrmMsG"));
-    setWindowTitle(QStringLiteral("退出系统"));
-    // A title bar without system menu or buttons.
+    // A title bar without system menu or buttons, at a fixed place on the screen.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
-    setFixedSize(236, 101);
+    ui::SetUpWindow(this, {QStringLiteral("FrmMsG"), QStringLiteral("退出系统"), QSize(236, 101),
+                           /*fixedSize=*/true, /*centred=*/false});
     move(500, 303);
 
     Image1 = new QLabel(this);
