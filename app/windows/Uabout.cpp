@@ -98,8 +98,7 @@ TAbout::TAbout(QWidget *parent) : TAbout(DefaultMakerInfo(), parent) {}
 
 TAbout::TAbout(const MakerInfo &maker, QWidget *parent) : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    ui::CloseBoxOnly(this);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     ui::SetUpWindow(this, {QStringLiteral("About"), QStringLiteral("关于系统"), QSize(321, 149), true});
 

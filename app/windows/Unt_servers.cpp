@@ -42,8 +42,7 @@ TFrm_servers::TFrm_servers(QWidget *parent) : TFrm_servers(DefaultMakerInfo(), p
 
 TFrm_servers::TFrm_servers(const MakerInfo &maker, QWidget *parent) : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    ui::CloseBoxOnly(this);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     ui::SetUpWindow(this, {QStringLiteral("Frm_servers"), QStringLiteral("客户服务"), QSize(420, 273), true});
     setAutoFillBackground(true);
