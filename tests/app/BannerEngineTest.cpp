@@ -20,11 +20,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::kFlag;
-using orlenvo::testing::kList;
-using orlenvo::testing::LoopbackServer;
-using orlenvo::testing::MemoryStartPage;
-using orlenvo::testing::RecordingLinks;
+using namespace orlenvo::testing;
 
 namespace {
 

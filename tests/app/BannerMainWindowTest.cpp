@@ -23,19 +23,9 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::kFlag;
-using orlenvo::testing::kList;
-using orlenvo::testing::LoopbackServer;
-using orlenvo::testing::MemoryStartPage;
-using orlenvo::testing::RecordingLinks;
+using namespace orlenvo::testing;
 
 namespace {
-
-class RecordingDispatcher final : public Dispatcher {
-public:
-    std::vector<CommandAction> seen;
-    void Run(const CommandAction &action) override { seen.push_back(action); }
-};
 
 // A banner picture of the maker's: a PNG strip 800 × 81 with a greeting.
 QByteArray BannerPicture(const char *greeting)

@@ -21,11 +21,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::Gbk;
-using orlenvo::testing::kFlag;
-using orlenvo::testing::kList;
-using orlenvo::testing::LoopbackServer;
-using orlenvo::testing::RecordingBannerView;
+using namespace orlenvo::testing;
 
 namespace {
 

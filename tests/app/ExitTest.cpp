@@ -19,8 +19,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::MemoryStartPage;
-using orlenvo::testing::Child;
+using namespace orlenvo::testing;
 
 namespace {
 

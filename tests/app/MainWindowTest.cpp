@@ -6,6 +6,7 @@
 #include "app/windows/MenuBar.h"
 #include "app/windows/Unt_Main.h"
 #include "core/Text.h"
+#include "tests/app/BannerTestSupport.h"
 #include "tests/support/ModalAnswer.h"
 
 #include <QAction>
@@ -23,26 +24,9 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
+using namespace orlenvo::testing;
 
 namespace {
-
-class RecordingDispatcher final : public Dispatcher {
-public:
-    std::vector<CommandAction> seen;
-    void Run(const CommandAction &action) override { seen.push_back(action); }
-};
-
-class RecordingLinks final : public Links {
-public:
-    QList<QUrl> opened;
-    void Open(const QUrl &url) override { opened.append(url); }
-};
-
-class MemoryStartPage final : public StartPageStore {
-public:
-    QString ReadStartPage() override { return {}; }
-    void WriteStartPage(const QString &) override {}
-};
 
 // No server (the banner fetches nothing), links recorded, start page in memory.
 ServiceEnvironment Offline()

@@ -16,9 +16,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::LoopbackServer;
-using orlenvo::testing::MemoryStartPage;
-using orlenvo::testing::RecordingLinks;
+using namespace orlenvo::testing;
 
 namespace {
 

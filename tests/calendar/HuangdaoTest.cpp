@@ -5,7 +5,9 @@
 #include "core/RegionalSettings.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 #include "tools/dbbuild/DbBuild.h"
 
 #include <QApplication>
@@ -23,9 +25,7 @@
 #include <memory>
 #include <set>
 
-using orlenvo::testing::AnswerNextBox;
-using orlenvo::testing::ScratchFolder;
-using orlenvo::testing::SeenBox;
+using namespace orlenvo::testing;
 using orlenvo::calendar::TFormHuangdao;
 
 namespace {
@@ -66,16 +66,6 @@ class HuangdaoTest : public QObject {
     Q_OBJECT
 
 private:
-    static QComboBox *List(QWidget *w, const char *name) { return w->findChild<QComboBox *>(QString::fromLatin1(name)); }
-    static QLabel *Label(QWidget *w, const char *name) { return w->findChild<QLabel *>(QString::fromLatin1(name)); }
-    static QPlainTextEdit *Memo(QWidget *w, const char *name)
-    {
-        return w->findChild<QPlainTextEdit *>(QString::fromLatin1(name));
-    }
-    static QPushButton *Button(QWidget *w, const char *name)
-    {
-        return w->findChild<QPushButton *>(QString::fromLatin1(name));
-    }
     static QStringList Lines(QPlainTextEdit *memo) { return memo->toPlainText().split(QLatin1Char('\n')); }
 
     // Types the three parts (empty ones are left alone) and presses "测算".
@@ -84,11 +74,11 @@ private:
         const struct { const char *name; const QString &text; } parts[] = {
             {"SYear", year}, {"SMonth", month}, {"Sday", day}};
         for (const auto &p : parts) {
-            QComboBox *list = List(w, p.name);
+            QComboBox *list = Child<QComboBox>(w, p.name);
             list->lineEdit()->clear();
             QTest::keyClicks(list->lineEdit(), p.text);
         }
-        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
     }
 
     TFormHuangdao *Open()
@@ -103,7 +93,7 @@ private:
         m_folder = std::make_unique<ScratchFolder>();
         WriteSmallTable(*m_folder, {orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
                                     orlenvo::EncodeDate(1949, 10, 1), orlenvo::EncodeDate(2050, 12, 31)});
-        orlenvo::OverrideProgramFolder(m_folder->Path("bin").string());
+        m_folder->UseAsProgramFolder();
     }
 
     std::unique_ptr<ScratchFolder> m_folder;
@@ -117,16 +107,11 @@ private slots:
 
     void cleanup()
     {
-        orlenvo::OverrideProgramFolder({});
         orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
         // Windows only: their drop-down popups are top-level widgets that go with them.
-        QList<QPointer<TFormHuangdao>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *window = qobject_cast<TFormHuangdao *>(w))
-                windows << window;
-        for (const QPointer<TFormHuangdao> &window : windows)
-            delete window.data();
+        DeleteWindows<TFormHuangdao>();
         m_folder.reset();
+        orlenvo::OverrideProgramFolder({});
     }
 
     void layout()
@@ -221,8 +206,8 @@ private slots:
             QCOMPARE(seen.title, QStringLiteral("提示"));
             QCOMPARE(seen.icon, QMessageBox::Information);
             QCOMPARE(seen.text, QString::fromUtf8(c.message));
-            QCOMPARE(Label(w, "Label1")->text(), QString());
-            QCOMPARE(Memo(w, "Memo1")->toPlainText(), QString());
+            QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString());
+            QCOMPARE(Child<QPlainTextEdit>(w, "Memo1")->toPlainText(), QString());
         }
     }
 
@@ -231,8 +216,8 @@ private slots:
         UseSmallTable();
         TFormHuangdao *w = Open();
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2008-01-05  农历丁亥年冬月廿七 星期六"));
-        const QStringList lines = Lines(Memo(w, "Memo1"));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2008-01-05  农历丁亥年冬月廿七 星期六"));
+        const QStringList lines = Lines(Child<QPlainTextEdit>(w, "Memo1"));
         QCOMPARE(lines.size(), 17);
         QCOMPARE(lines.at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
         QCOMPARE(lines.at(1), QString());
@@ -252,10 +237,10 @@ private slots:
         // 29 February of a leap year is a date; 1-digit month and day find the same row, and
         // the date line shows the text as joined.
         Choose(w, QStringLiteral("2008"), QStringLiteral("02"), QStringLiteral("29"));
-        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-02-29  农历戊子年")));
+        QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2008-02-29  农历戊子年")));
         Choose(w, QStringLiteral("2008"), QStringLiteral("1"), QStringLiteral("5"));
-        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2008-1-5  农历丁亥年冬月廿七 星期六"));
-        QCOMPARE(Lines(Memo(w, "Memo1")).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2008-1-5  农历丁亥年冬月廿七 星期六"));
+        QCOMPARE(Lines(Child<QPlainTextEdit>(w, "Memo1")).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
     }
 
     void fieldsAreTrimmed()
@@ -263,8 +248,8 @@ private slots:
         UseSmallTable();
         TFormHuangdao *w = Open();
         Choose(w, QStringLiteral(" 2012 "), QStringLiteral("06"), QStringLiteral("01"));
-        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2012-06-01  测试日"));
-        const QStringList lines = Lines(Memo(w, "Memo1"));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2012-06-01  测试日"));
+        const QStringList lines = Lines(Child<QPlainTextEdit>(w, "Memo1"));
         QCOMPARE(lines.size(), 17);
         QCOMPARE(lines.at(0), QStringLiteral("岁次:岁"));
         QCOMPARE(lines.at(16), QStringLiteral("忌:忌"));
@@ -275,10 +260,10 @@ private slots:
         UseSmallTable();
         TFormHuangdao *w = Open();
         Choose(w, QStringLiteral("1949"), QStringLiteral("10"), QStringLiteral("1"));
-        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("1949-10-1  农历己丑年八月初十 星期六"));
-        QCOMPARE(Lines(Memo(w, "Memo1")).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("1949-10-1  农历己丑年八月初十 星期六"));
+        QCOMPARE(Lines(Child<QPlainTextEdit>(w, "Memo1")).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
         Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
-        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2050-12-31  农历庚午年")));
+        QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2050-12-31  农历庚午年")));
     }
 
     void missingDayLeavesTheWindowUnchanged()
@@ -286,8 +271,8 @@ private slots:
         UseSmallTable();
         TFormHuangdao *w = Open();
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        const QString label = Label(w, "Label1")->text();
-        const QString memo = Memo(w, "Memo1")->toPlainText();
+        const QString label = Child<QLabel>(w, "Label1")->text();
+        const QString memo = Child<QPlainTextEdit>(w, "Memo1")->toPlainText();
         QVERIFY(!memo.isEmpty());
         for (const char *year : {"2008", "1800", "08"}) {  // 1 March 2008; a year before the table; 2-digit year
             SeenBox seen;
@@ -295,8 +280,8 @@ private slots:
             Choose(w, QString::fromLatin1(year), QStringLiteral("03"), QStringLiteral("01"));
             QTest::qWait(400);
             QVERIFY2(!seen.seen, year);
-            QCOMPARE(Label(w, "Label1")->text(), label);
-            QCOMPARE(Memo(w, "Memo1")->toPlainText(), memo);
+            QCOMPARE(Child<QLabel>(w, "Label1")->text(), label);
+            QCOMPARE(Child<QPlainTextEdit>(w, "Memo1")->toPlainText(), memo);
         }
     }
 
@@ -312,14 +297,14 @@ private slots:
         QCOMPARE(seen.text, QStringLiteral("请选择有效的日期!"));
         orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  ")));
+        QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  ")));
     }
 
     void missingDatabaseShowsTheErrorBox()
     {
         m_folder = std::make_unique<ScratchFolder>();
         std::filesystem::create_directories(m_folder->Path("bin"));
-        orlenvo::OverrideProgramFolder(m_folder->Path("bin").string());
+        m_folder->UseAsProgramFolder();
         TFormHuangdao *w = Open();  // opening needs no database
         for (int run = 0; run < 2; ++run) {
             SeenBox seen;
@@ -328,7 +313,7 @@ private slots:
             QTRY_VERIFY(seen.seen);
             QCOMPARE(seen.icon, QMessageBox::Critical);
             QVERIFY(!seen.text.isEmpty());
-            QCOMPARE(Label(w, "Label1")->text(), QString());
+            QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString());
             QVERIFY(w->isVisible());
         }
         QVERIFY(!std::filesystem::exists(m_folder->Path("bin/QorvFile.dll")));  // never created
@@ -344,7 +329,7 @@ private slots:
         QVERIFY(first->isWindow());
         QVERIFY(!first->isModal());
         QPointer<TFormHuangdao> guard(first);
-        QTest::mouseClick(Button(first, "RzBitBtn2"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(first, "RzBitBtn2"), Qt::LeftButton);
         QTRY_VERIFY(guard.isNull());
         QVERIFY(second->isVisible());
     }
@@ -357,17 +342,17 @@ private slots:
         orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR);
         TFormHuangdao *w = Open();
         Choose(w, QStringLiteral("1901"), QStringLiteral("01"), QStringLiteral("01"));
-        QCOMPARE(Label(w, "Label1")->text(), QString::fromStdString("1901-01-01  " +
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString::fromStdString("1901-01-01  " +
                  orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(1901, 1, 1)).nn));
         Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
         const orlenvo::AlmanacEntry last = orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(2050, 12, 31), MonthTable());
-        const QStringList lines = Lines(Memo(w, "Memo1"));
+        const QStringList lines = Lines(Child<QPlainTextEdit>(w, "Memo1"));
         QCOMPARE(lines.at(10), QString::fromStdString("吉神宜趋:" + last.jsyq));
         QCOMPARE(lines.at(12), QString::fromStdString("宜:" + last.yi));
         QCOMPARE(lines.at(14), QString::fromStdString("凶神宜忌:" + last.xsyq));
         QCOMPARE(lines.at(16), QString::fromStdString("忌:" + last.ji));
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QCOMPARE(Lines(Memo(w, "Memo1")).at(4), QStringLiteral("五行:覆灯火 定执位"));
+        QCOMPARE(Lines(Child<QPlainTextEdit>(w, "Memo1")).at(4), QStringLiteral("五行:覆灯火 定执位"));
     }
 
     // The window after looking up 5 January 2008 in the built database; saved as a PNG when
@@ -376,11 +361,11 @@ private slots:
     {
         orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR);
         TFormHuangdao *w = Open();
-        List(w, "SYear")->setCurrentIndex(0);
-        List(w, "SMonth")->setCurrentIndex(0);
-        List(w, "Sday")->setCurrentIndex(4);
-        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
-        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  农历丁亥年冬月廿七")));
+        Child<QComboBox>(w, "SYear")->setCurrentIndex(0);
+        Child<QComboBox>(w, "SMonth")->setCurrentIndex(0);
+        Child<QComboBox>(w, "Sday")->setCurrentIndex(4);
+        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
+        QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  农历丁亥年冬月廿七")));
         const QImage image = w->grab().toImage();
         QCOMPARE(image.size(), w->size());
         const QByteArray out = qgetenv("ORLENVO_SCREENSHOT");

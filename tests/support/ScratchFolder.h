@@ -22,9 +22,12 @@ public:
     void Sqlite(const std::string &relative, const std::string &statements) const;
     // The names in a folder, sorted.
     std::vector<std::string> List(const std::string &relative) const;
+    // Makes a subfolder the program's folder until this folder goes (or another is made it).
+    void UseAsProgramFolder(const std::string &relative = "bin");
 
 private:
     std::filesystem::path m_root;
+    bool m_programFolder = false;
 };
 
 }  // namespace orlenvo::testing
