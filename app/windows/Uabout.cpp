@@ -1,6 +1,7 @@
 #include "app/windows/Uabout.h"
 
 #include "app/windows/MakerInfo.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
@@ -82,13 +83,9 @@ QPixmap AboutPicture(QSize size)
 QLabel *TextLine(const QString &text, const QString &name, const QFont &font, QColor colour, QRect where,
                  QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
+    QLabel *label = ui::MakeLabel(parent, name, text, where);
     label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    label->setGeometry(where);
+    ui::SetTextColour(label, colour);
     return label;
 }
 

@@ -1,4 +1,5 @@
-// Parts shared by the number and net-name windows: the entry field and the window frame.
+// Parts shared by the number and net-name windows: the entry field, the window frame and the
+// entry window they derive from.
 #pragma once
 
 #include "ui/Controls.h"

@@ -25,15 +25,19 @@ using namespace orlenvo::testing;
 
 namespace {
 
+// A strip the size of the main window's banner strip.
+struct Strip final : QWidget {
+    Strip() { resize(800, 81); }
+};
+
 // A banner over a strip of its own, with a recording browser.
 struct Rig {
     explicit Rig(const LoopbackServer &server)
     {
-        strip.resize(800, 81);
         banner = std::make_unique<Banner>(&strip, &memo, &timer, server.Base(), &view);
     }
 
-    QWidget strip;
+    Strip strip;
     QPlainTextEdit memo;
     QTimer timer;
     RecordingBannerView view;
@@ -338,8 +342,7 @@ void BannerTest::browserGeometryAndHiding()
 {
     LoopbackServer server;
     server.Serve("/page", Picture("PNG"));
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     auto *browser = new BannerBrowser(&strip, PicturesOnly());
     QCOMPARE(browser->objectName(), QStringLiteral("EmbeddedWB2"));
     // 803 × 107 from 12 px left of and 17 px above the strip, grown to cover the strip.
@@ -382,8 +385,7 @@ void BannerTest::engineChoice()
     if (!module)
         source.module = QStringLiteral("/nonexistent/liborlenvo_banner_engine.so");
     source.canSandbox = [sandbox] { return sandbox; };
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     auto *browser = new BannerBrowser(&strip, source);
     QSignalSpy shown(browser, &BannerBrowser::PageShown);
     browser->Navigate(server.Url("/banner").toString());
@@ -423,8 +425,7 @@ void BannerTest::browserShowsPictures()
     QFETCH(QByteArray, contentType);
     LoopbackServer server;
     server.Serve("/banner", LoopbackServer::Response{.body = body, .contentType = contentType});
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     auto *browser = new BannerBrowser(&strip, PicturesOnly());
     QSignalSpy shown(browser, &BannerBrowser::PageShown);
     browser->Navigate(server.Url("/banner").toString());
@@ -467,8 +468,7 @@ void BannerTest::pictureViewFailsOnAnythingElse()
     LoopbackServer server;
     server.Serve("/good", Picture("PNG"));
     server.Serve("/bad", response);
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     strip.show();
     auto *browser = new BannerBrowser(&strip, PicturesOnly());
     QSignalSpy shown(browser, &BannerBrowser::PageShown);
@@ -497,8 +497,7 @@ void BannerTest::browserFetchesOnlyWebAddresses()
 {
     LoopbackServer server;
     server.Serve("/page", Picture("PNG"));
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     auto *browser = new BannerBrowser(&strip, PicturesOnly());
     QSignalSpy shown(browser, &BannerBrowser::PageShown);
     for (const QString &address : {QStringLiteral("file:///etc/hostname"), QStringLiteral("javascript:alert(1)"),

@@ -167,9 +167,10 @@ private slots:
         TFrm_SJcs *w = Open();
         QTest::keyClicks(Entry(w), QStringLiteral("13900000037"));
         QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
-        QCOMPARE(ResultRows(w), (QStringList{QStringLiteral("13900000037"), QString::fromStdString(orlenvo::Trim(q.Field(0))),
-                                       QString::fromStdString(orlenvo::Trim(q.Field(1))),
-                                       QString::fromStdString(orlenvo::Trim(q.Field(2)))}));
+        QCOMPARE(ResultRows(w),
+                 (QStringList{QStringLiteral("13900000037"), QString::fromStdString(orlenvo::Trim(q.Field(0))),
+                              QString::fromStdString(orlenvo::Trim(q.Field(1))),
+                              QString::fromStdString(orlenvo::Trim(q.Field(2)))}));
         QVERIFY(!ResultRows(w).at(1).isEmpty());
     }
 
