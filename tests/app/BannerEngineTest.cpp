@@ -6,9 +6,9 @@
 #include "app/windows/BannerView.h"
 #include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
@@ -48,11 +48,7 @@ QByteArray FuPicture()
     p.setFont(font);
     p.drawText(QRect(0, 0, 120, 81), Qt::AlignCenter, QStringLiteral("福"));
     p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return Encoded(image, "PNG");
 }
 
 // A banner page of the maker's: a picture from the same server and Chinese text, UTF-8 as

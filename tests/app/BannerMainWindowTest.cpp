@@ -5,9 +5,9 @@
 #include "app/windows/EndMsg.h"
 #include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
@@ -46,11 +46,7 @@ QByteArray BannerPicture(const char *greeting)
     QPainter painter(&image);
     QSvgRenderer(svg).render(&painter);
     painter.end();
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+    return Encoded(image, "PNG");
 }
 
 struct Services {

@@ -3,9 +3,9 @@
 #include "app/windows/Banner.h"
 #include "app/windows/BannerView.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -56,11 +56,7 @@ QByteArray Picture(const char *format, QSize size = QSize(40, 20))
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    return Encoded(image, format);
 }
 
 // The browser without its engine.

@@ -5,10 +5,10 @@
 #include "app/windows/Unt_Main.h"
 #include "articles/windows/ImageInfo.h"
 #include "articles/windows/Untabt.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 #include "ui/Pictures.h"
 
-#include <QBuffer>
 #include <QLabel>
 #include <QTest>
 
@@ -23,11 +23,7 @@ QByteArray Jpeg(QSize size)
     for (int x = 0; x < size.width(); x += 2)
         for (int y = 0; y < size.height(); ++y)
             image.setPixel(x, y, qRgb(0, 0, 0));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 95);
-    return bytes;
+    return orlenvo::testing::Encoded(image, "JPEG", 95);
 }
 
 // A pixmap made for ratio 2: twice the device pixels of its logical size.

@@ -57,12 +57,10 @@ private:
     // A QorvBirth.dll with the given rows (id, title, body), in a scratch program folder.
     void UseArticles(const std::vector<std::array<std::string, 3>> &rows)
     {
-        m_folder = std::make_unique<ScratchFolder>();
         std::string sql = "CREATE TABLE Noter (Cid TEXT COLLATE NOCASE PRIMARY KEY, Tite TEXT, content TEXT);";
         for (const auto &r : rows)
             sql += "INSERT INTO Noter VALUES ('" + r[0] + "', " + r[1] + ", " + r[2] + ");";
-        m_folder->Sqlite("bin/QorvBirth.dll", sql);
-        m_folder->UseAsProgramFolder();
+        m_folder = ProgramFolderWithDatabase("QorvBirth.dll", sql);
     }
 
     std::unique_ptr<ScratchFolder> m_folder;

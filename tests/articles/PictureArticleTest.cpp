@@ -4,11 +4,11 @@
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/Children.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -33,11 +33,7 @@ QByteArray Jpeg(int width, int height, QColor color)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 90);
-    return bytes;
+    return Encoded(image, "JPEG", 90);
 }
 
 QList<PicturePage> Pages(int count)

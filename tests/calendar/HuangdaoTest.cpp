@@ -42,9 +42,9 @@ std::string Quoted(const std::string &text)
     return "'" + text + "'";
 }
 
-// A QorvFile.dll holding the rows of the given days as the build makes them, plus one hand-made row whose
+// The statements of a QorvFile.dll holding the rows of the given days as the build makes them, plus one hand-made row whose
 // fields carry blanks and line breaks around their texts.
-void WriteSmallTable(const ScratchFolder &folder, std::initializer_list<orlenvo::CalendarDate> days)
+std::string SmallTable(std::initializer_list<orlenvo::CalendarDate> days)
 {
     std::string sql = "BEGIN; CREATE TABLE huangdao (gn TEXT NOT NULL PRIMARY KEY, nn TEXT, suici TEXT, tszf TEXT,"
                       " wuhang TEXT, cong TEXT, pzbj TEXT, jsyq TEXT, yi TEXT, xsyq TEXT, ji TEXT);";
@@ -57,7 +57,7 @@ void WriteSmallTable(const ScratchFolder &folder, std::initializer_list<orlenvo:
     sql += "INSERT INTO huangdao VALUES ('2012-06-01', ' 测试日 ' || char(13,10), char(9) || '岁' || char(13,10),"
            " ' 胎', '五 ', ' 冲 ', '彭', '吉', '宜', '凶', '  忌 ' || char(10));";
     sql += "COMMIT;";
-    folder.Sqlite("bin/QorvFile.dll", sql);
+    return sql;
 }
 
 }  // namespace
@@ -90,10 +90,10 @@ private:
 
     void UseSmallTable()
     {
-        m_folder = std::make_unique<ScratchFolder>();
-        WriteSmallTable(*m_folder, {orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
-                                    orlenvo::EncodeDate(1949, 10, 1), orlenvo::EncodeDate(2050, 12, 31)});
-        m_folder->UseAsProgramFolder();
+        m_folder = ProgramFolderWithDatabase("QorvFile.dll",
+                                             SmallTable({orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
+                                                         orlenvo::EncodeDate(1949, 10, 1),
+                                                         orlenvo::EncodeDate(2050, 12, 31)}));
     }
 
     std::unique_ptr<ScratchFolder> m_folder;

@@ -22,8 +22,8 @@ using namespace orlenvo::testing;
 
 namespace {
 
-// A dream.dll whose every row names its key, with blanks and line breaks around each value.
-void WriteNamedReadings(const ScratchFolder &folder)
+// The statements of a dream.dll whose every row names its key, with blanks and line breaks around each value.
+std::string NamedReadings()
 {
     std::string sql = "BEGIN; CREATE TABLE shouji (num TEXT COLLATE NOCASE PRIMARY KEY, title TEXT, jx TEXT, content TEXT);";
     for (int key = 0; key < 80; ++key) {
@@ -34,7 +34,7 @@ void WriteNamedReadings(const ScratchFolder &folder)
                k + "' || char(13,10) || '第二行' || char(13,10));";
     }
     sql += "COMMIT;";
-    folder.Sqlite("bin/dream.dll", sql);
+    return sql;
 }
 
 }  // namespace
@@ -61,9 +61,7 @@ private:
     static QLineEdit *Entry(QWidget *w) { return Child<QLineEdit>(w, "edtmun"); }
     void UseNamedReadings()
     {
-        m_folder = std::make_unique<ScratchFolder>();
-        WriteNamedReadings(*m_folder);
-        m_folder->UseAsProgramFolder();
+        m_folder = ProgramFolderWithDatabase("dream.dll", NamedReadings());
     }
 
     std::unique_ptr<ScratchFolder> m_folder;

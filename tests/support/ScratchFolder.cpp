@@ -85,4 +85,12 @@ std::vector<std::string> ScratchFolder::List(const std::string &relative) const
     return names;
 }
 
+std::unique_ptr<ScratchFolder> ProgramFolderWithDatabase(const std::string &file, const std::string &statements)
+{
+    auto folder = std::make_unique<ScratchFolder>();
+    folder->Sqlite("bin/" + file, statements);
+    folder->UseAsProgramFolder();
+    return folder;
+}
+
 }  // namespace orlenvo::testing

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,9 @@ private:
     std::filesystem::path m_root;
     bool m_programFolder = false;
 };
+
+// A scratch folder standing as the program's folder "bin", which holds one SQLite file (named
+// `file`, such as "QorvBirth.dll") made by `statements`.
+std::unique_ptr<ScratchFolder> ProgramFolderWithDatabase(const std::string &file, const std::string &statements);
 
 }  // namespace orlenvo::testing
