@@ -8,6 +8,7 @@
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -278,8 +279,7 @@ void BannerEngineTest::mainWindowShowsTheBannerPage()
     env.startPage = &startPage;
     env.bannerEngine = &engine;
     TFrmmain w(nullptr, nullptr, env);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
     auto *browser = w.bannerStrip()->findChild<BannerBrowser *>(QStringLiteral("EmbeddedWB2"));
     QVERIFY(browser);
     // The engine loads with the first page, a second after start-up.

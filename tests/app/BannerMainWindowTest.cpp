@@ -7,6 +7,7 @@
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -111,8 +112,7 @@ void BannerMainWindowTest::bannerRotatesOverTheStrip()
     BannerBrowser *browser = Browser(w);
     QVERIFY(browser);
     QCOMPARE(browser->geometry(), QRect(-12, -17, 803, 107));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
     QCOMPARE(browser->geometry(), QRect(-12, -17, w.bannerStrip()->width() + 12, 107));
     QVERIFY(browser->isVisible());
 
@@ -153,8 +153,7 @@ void BannerMainWindowTest::bannerOffShowsTheStaticPicture()
     Services services(server);
     RecordingDispatcher d;
     TFrmmain w(&d, nullptr, services.env);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
     BannerBrowser *browser = Browser(w);
     QVERIFY(browser);
     QVERIFY(!browser->isVisible());
@@ -175,8 +174,7 @@ void BannerMainWindowTest::serverThatNeverAnswersDelaysTheWindowOnlyWithinTheBou
     QElapsedTimer clock;
     clock.start();
     TFrmmain w(&d, nullptr, services.env);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
     QVERIFY2(clock.elapsed() < kFetchTimeoutMs + 2000, QByteArray::number(clock.elapsed()).constData());
     QVERIFY(!Browser(w)->isVisible());
 }
@@ -208,8 +206,7 @@ void BannerMainWindowTest::exitButton()
     services.startPage.value = startPage;
     RecordingDispatcher d;
     TFrmmain w(&d, nullptr, services.env);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
 
     bool prompted = false;
     orlenvo::testing::WithNextModal([&](QWidget *modal) {

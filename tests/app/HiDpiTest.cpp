@@ -7,6 +7,7 @@
 #include "articles/windows/Untabt.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 #include "ui/Pictures.h"
 
 #include <QLabel>
@@ -82,8 +83,7 @@ private slots:
         orlenvo::app::ServiceEnvironment offline;
         offline.maker.server = QUrl();
         TFrmmain w(nullptr, nullptr, offline);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(orlenvo::testing::ShowOnScreen(&w));
         QCOMPARE(w.size(), QSize(800, 600));
         QCOMPARE(w.menu()->height(), 22);
         QCOMPARE(w.bannerStrip()->height(), 81);

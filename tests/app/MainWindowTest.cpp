@@ -8,6 +8,7 @@
 #include "core/Text.h"
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -92,8 +93,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(&d, nullptr, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Orlenvo"));
         QCOMPARE(w.size(), QSize(800, 600));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -160,8 +160,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(&d, nullptr, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         QCOMPARE(w.menu()->RowCount(), 1);
         w.resize(330, 600);
         QTRY_VERIFY(w.menu()->RowCount() > 1);
@@ -180,8 +179,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(&d, nullptr, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         for (const int height : {600, 480, 1000}) {
             w.resize(800, height);
             QTRY_COMPARE(w.height(), height);
@@ -203,8 +201,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(&d, nullptr, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         w.resize(330, 600);
         QTRY_VERIFY(w.menu()->RowCount() > 1);
         const std::vector<QMenu *> &menus = w.menu()->Menus();
@@ -324,8 +321,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(&d, nullptr, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzButton3")), Qt::LeftButton);
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzBitBtn3")), Qt::LeftButton);
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzBitBtn5")), Qt::LeftButton);
@@ -338,8 +334,7 @@ private slots:
     void nonActingCommandChangesNothing()
     {
         TFrmmain w(nullptr, nullptr, Offline());  // the program's own dispatcher
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         const auto before = QApplication::topLevelWidgets().size();
         int acted = 0;
         for (QAction *a : AllCommands(w)) {
@@ -449,8 +444,7 @@ private slots:
                 ++runs;
                 c.fail();
             }));
-            owner.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&owner));
+            QVERIFY(ShowOnScreen(&owner));
             for (int i = 0; i < 2; ++i) {
                 testing::SeenBox seen;
                 testing::AnswerNextBox(seen);
@@ -475,8 +469,7 @@ private slots:
             void Run(const CommandAction &) override { throw std::runtime_error("window failed"); }
         } d;
         TFrmmain w(&d, nullptr, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         const std::vector<QAction *> commands = AllCommands(w);
         QLabel *sideLink = w.sidePanel()->findChild<QLabel *>(QStringLiteral("SideLink2"));
         QVERIFY(sideLink);
@@ -501,8 +494,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(&d, nullptr, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         QVERIFY(w.close());
         QVERIFY(d.seen == std::vector<CommandAction>{CommandAction{ActionKind::EndProgram}});
         QVERIFY(QApplication::activeModalWidget() == nullptr);

@@ -14,6 +14,7 @@
 #include "app/windows/Unt_Main.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -499,8 +500,7 @@ private slots:
         QVERIFY(dispatcher);
         int endRequests = 0;
         dispatcher->endProgram = [&endRequests] { ++endRequests; };
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(orlenvo::testing::ShowOnScreen(&w));
 
         std::vector<QAction *> commands;
         for (QMenu *m : w.menu()->Menus())

@@ -8,6 +8,7 @@
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -149,8 +150,7 @@ void ServiceTest::aboutWindow()
         QVERIFY2(line->x() + line->fontMetrics().horizontalAdvance(line->text()) <= 321, qPrintable(line->text()));
     }
     TAbout program;  // with the maker's own details
-    program.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program));
+    QVERIFY(ShowOnScreen(&program));
     QVERIFY(orlenvo::testing::SaveScreenshot(&program, "about"));
 }
 
@@ -195,8 +195,7 @@ void ServiceTest::customerServiceWindow()
         QVERIFY(sentence->geometry().bottom() < 273);
     }
     QVERIFY(!Label(&service, "Sentence1")->text().isEmpty());
-    service.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&service));
+    QVERIFY(ShowOnScreen(&service));
     QVERIFY(orlenvo::testing::SaveScreenshot(&service, "service"));
 }
 
@@ -237,8 +236,7 @@ void ServiceTest::mainWindowButtonsAndLabelsOpenTheirLinks()
     env.links = &links;
     env.startPage = &startPage;
     TFrmmain w(nullptr, nullptr, env);  // the program's own dispatcher
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
 
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzBitBtn3")), Qt::LeftButton);
     QTest::mouseClick(w.findChild<QLabel *>(QStringLiteral("StatusProduct")), Qt::LeftButton);

@@ -221,8 +221,7 @@ private slots:
         for (int page = 0; page < 7; ++page) {
             auto *window = new TFormOnther;
             window->setActivePage(page);
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QVERIFY(ShowOnScreen(window));
             auto *label = window->findChild<QLabel *>(QStringLiteral("RzLabel1"));
             auto *pages = window->findChild<QTabWidget *>(QStringLiteral("RzPageControl1"));
             QVERIFY(label->isVisible());
@@ -239,8 +238,7 @@ private slots:
     void windowShape()
     {
         TFormOnther window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowOnScreen(&window));
         QCOMPARE(window.size(), QSize(382, 258));
         QVERIFY(window.testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));

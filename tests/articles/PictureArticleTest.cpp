@@ -77,8 +77,7 @@ private slots:
     {
         TImageInfoLoad window;
         window.setWindowTitle(QStringLiteral("客厅招财布局 [图]"));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowOnScreen(&window));
 
         QCOMPARE(window.size(), QSize(652, 524));
         QCOMPARE(window.pos(), QPoint(229, 126));
@@ -188,8 +187,7 @@ private slots:
         QFETCH(QList<int>, marked);
         auto *window = new TImageInfoLoad;
         window->SetPages(Pages(3));
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(ShowOnScreen(window));
         for (const QString &name : clicks)
             QTest::mouseClick(Button(window, name), Qt::LeftButton);
         QCOMPARE(window->currentPage(), page);
@@ -202,8 +200,7 @@ private slots:
     {
         auto *window = new TImageInfoLoad;
         window->SetPages({});
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(ShowOnScreen(window));
         for (int i = 1; i <= 15; ++i)
             QVERIFY(!Button(window, QStringLiteral("ABtn%1").arg(i))->isEnabled());
         QTest::mouseClick(Button(window, QStringLiteral("RzBitBtn21")), Qt::LeftButton);
@@ -217,8 +214,7 @@ private slots:
     void closeButtonDestroysTheWindow()
     {
         QPointer<TImageInfoLoad> window = new TImageInfoLoad;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(ShowOnScreen(window));
         QTest::mouseClick(Button(window, QStringLiteral("RzBitBtn1")), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());

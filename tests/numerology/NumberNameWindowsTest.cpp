@@ -5,6 +5,7 @@
 #include "tests/numerology/ResultRows.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -395,8 +396,7 @@ void NumberNameWindowsTest::netNameReadings()
     QFETCH(QString, shown);
     QFETCH(QString, trait);
     QPointer<QDialog> window = new orlenvo::numerology::TFrmWangming;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(ShowOnScreen(window));
     auto *field = Child<QLineEdit>(window, "edtmun");
     Type(field, typed);
     QCOMPARE(field->text().trimmed(), shown);

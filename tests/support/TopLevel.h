@@ -4,9 +4,18 @@
 #include <QApplication>
 #include <QList>
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
 
 namespace orlenvo::testing {
+
+// Shows the window and waits until the window system has put it on the screen; false when it
+// does not get there in time.
+inline bool ShowOnScreen(QWidget *window)
+{
+    window->show();
+    return QTest::qWaitForWindowExposed(window);
+}
 
 // The visible top-level windows of class T, in the application's order.
 template <typename T>
