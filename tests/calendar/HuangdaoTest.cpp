@@ -67,6 +67,8 @@ class HuangdaoTest : public QObject {
 
 private:
     static QStringList Lines(QPlainTextEdit *memo) { return memo->toPlainText().split(QLatin1Char('\n')); }
+    // The lines Memo1 shows for the chosen day.
+    static QStringList DayLines(QWidget *w) { return Lines(Child<QPlainTextEdit>(w, "Memo1")); }
 
     // Types the three parts (empty ones are left alone) and presses "测算".
     static void Choose(QWidget *w, const QString &year, const QString &month, const QString &day)
@@ -88,12 +90,15 @@ private:
         return window;
     }
 
-    void UseSmallTable()
+    // The window over a small table: 5 January and 29 February 2008, 1 October 1949,
+    // 31 December 2050 and the hand-made row.
+    TFormHuangdao *OpenOverSmallTable()
     {
         m_folder = ProgramFolderWithDatabase("QorvFile.dll",
                                              SmallTable({orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
                                                          orlenvo::EncodeDate(1949, 10, 1),
                                                          orlenvo::EncodeDate(2050, 12, 31)}));
+        return Open();
     }
 
     std::unique_ptr<ScratchFolder> m_folder;
@@ -125,7 +130,7 @@ private slots:
         const struct { const char *name; int first; int count; const char *firstText; const char *lastText; } lists[] = {
             {"SYear", 2008, 12, "2008", "2019"}, {"SMonth", 1, 12, "01", "12"}, {"Sday", 1, 31, "01", "31"}};
         for (const auto &l : lists) {
-            QComboBox *list = List(&w, l.name);
+            QComboBox *list = Child<QComboBox>(&w, l.name);
             QVERIFY2(list, l.name);
             QVERIFY(list->isEditable());
             QCOMPARE(list->count(), l.count);
@@ -133,25 +138,25 @@ private slots:
             QCOMPARE(list->itemText(l.count - 1), QString::fromLatin1(l.lastText));
             QCOMPARE(list->currentText(), QString());
         }
-        QCOMPARE(List(&w, "SMonth")->itemText(8), QStringLiteral("09"));
+        QCOMPARE(Child<QComboBox>(&w, "SMonth")->itemText(8), QStringLiteral("09"));
         const struct { const char *name; const char *text; } captions[] = {
             {"Label2", "选择黄历："}, {"Label3", "年"}, {"Label4", "月"}, {"Label5", "日"},
             {"Label6", "当日统览："}, {"Label1", ""}};
         for (const auto &c : captions) {
-            QVERIFY2(Label(&w, c.name), c.name);
-            QCOMPARE(Label(&w, c.name)->text(), QString::fromUtf8(c.text));
+            QVERIFY2(w.findChild<QLabel *>(QString::fromUtf8(c.name)), c.name);
+            QCOMPARE(Child<QLabel>(&w, c.name)->text(), QString::fromUtf8(c.text));
         }
-        QVERIFY(Label(&w, "Label1")->font().bold());
-        QCOMPARE(Label(&w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(Button(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
-        QCOMPARE(Button(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
+        QVERIFY(Child<QLabel>(&w, "Label1")->font().bold());
+        QCOMPARE(Child<QLabel>(&w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Child<QPushButton>(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
+        QCOMPARE(Child<QPushButton>(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
         QCOMPARE(w.findChild<QGroupBox *>(QStringLiteral("GroupBox1"))->title(), QStringLiteral("测算结果："));
         QCOMPARE(w.findChild<QGroupBox *>(QStringLiteral("GroupBox2"))->title(), QStringLiteral("黄历名词解释："));
-        QCOMPARE(Memo(&w, "Memo1")->toPlainText(), QString());
-        QVERIFY(!Memo(&w, "Memo1")->isReadOnly());
-        QCOMPARE(Memo(&w, "Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(Child<QPlainTextEdit>(&w, "Memo1")->toPlainText(), QString());
+        QVERIFY(!Child<QPlainTextEdit>(&w, "Memo1")->isReadOnly());
+        QCOMPARE(Child<QPlainTextEdit>(&w, "Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
-        QPlainTextEdit *glossary = Memo(&w, "Memo2");
+        QPlainTextEdit *glossary = Child<QPlainTextEdit>(&w, "Memo2");
         QVERIFY(glossary->isReadOnly());
         const QStringList lines = Lines(glossary);
         QCOMPARE(lines.size(), 34);
@@ -174,7 +179,7 @@ private slots:
             }
         TFormHuangdao w;
         int terms = 0;
-        for (const QString &line : Lines(Memo(&w, "Memo2"))) {
+        for (const QString &line : Lines(Child<QPlainTextEdit>(&w, "Memo2"))) {
             const qsizetype colon = line.indexOf(QStringLiteral(" ："));
             if (colon < 0)
                 continue;  // the second line of a long explanation
@@ -189,8 +194,7 @@ private slots:
 
     void promptsForEachMissingPartAndAnInvalidDate()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         const struct { const char *y, *m, *d, *message; } cases[] = {
             {"", "", "", "请选择年!"},       {"2008", "", "", "请选择月!"},
             {"2008", "02", "", "请选择日!"}, {"2008", "02", "30", "请选择有效的日期!"},
@@ -213,11 +217,10 @@ private slots:
 
     void foundDayFillsTheDateLineAndSeventeenLines()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2008-01-05  农历丁亥年冬月廿七 星期六"));
-        const QStringList lines = Lines(Child<QPlainTextEdit>(w, "Memo1"));
+        const QStringList lines = DayLines(w);
         QCOMPARE(lines.size(), 17);
         QCOMPARE(lines.at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
         QCOMPARE(lines.at(1), QString());
@@ -240,16 +243,15 @@ private slots:
         QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2008-02-29  农历戊子年")));
         Choose(w, QStringLiteral("2008"), QStringLiteral("1"), QStringLiteral("5"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2008-1-5  农历丁亥年冬月廿七 星期六"));
-        QCOMPARE(Lines(Child<QPlainTextEdit>(w, "Memo1")).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
+        QCOMPARE(DayLines(w).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
     }
 
     void fieldsAreTrimmed()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral(" 2012 "), QStringLiteral("06"), QStringLiteral("01"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2012-06-01  测试日"));
-        const QStringList lines = Lines(Child<QPlainTextEdit>(w, "Memo1"));
+        const QStringList lines = DayLines(w);
         QCOMPARE(lines.size(), 17);
         QCOMPARE(lines.at(0), QStringLiteral("岁次:岁"));
         QCOMPARE(lines.at(16), QStringLiteral("忌:忌"));
@@ -257,19 +259,17 @@ private slots:
 
     void yearTypedOutsideTheListIsFound()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral("1949"), QStringLiteral("10"), QStringLiteral("1"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("1949-10-1  农历己丑年八月初十 星期六"));
-        QCOMPARE(Lines(Child<QPlainTextEdit>(w, "Memo1")).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
+        QCOMPARE(DayLines(w).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
         Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
         QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2050-12-31  农历庚午年")));
     }
 
     void missingDayLeavesTheWindowUnchanged()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
         const QString label = Child<QLabel>(w, "Label1")->text();
         const QString memo = Child<QPlainTextEdit>(w, "Memo1")->toPlainText();
@@ -287,8 +287,7 @@ private slots:
 
     void dateCheckReadsTheShortDateFormat()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         orlenvo::RegionalSettings().Write(orlenvo::LocaleItem::ShortDate, "dd.MM.yyyy");
         SeenBox seen;
         AnswerNextBox(seen);
@@ -346,13 +345,13 @@ private slots:
                  orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(1901, 1, 1)).nn));
         Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
         const orlenvo::AlmanacEntry last = orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(2050, 12, 31), MonthTable());
-        const QStringList lines = Lines(Child<QPlainTextEdit>(w, "Memo1"));
+        const QStringList lines = DayLines(w);
         QCOMPARE(lines.at(10), QString::fromStdString("吉神宜趋:" + last.jsyq));
         QCOMPARE(lines.at(12), QString::fromStdString("宜:" + last.yi));
         QCOMPARE(lines.at(14), QString::fromStdString("凶神宜忌:" + last.xsyq));
         QCOMPARE(lines.at(16), QString::fromStdString("忌:" + last.ji));
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QCOMPARE(Lines(Child<QPlainTextEdit>(w, "Memo1")).at(4), QStringLiteral("五行:覆灯火 定执位"));
+        QCOMPARE(DayLines(w).at(4), QStringLiteral("五行:覆灯火 定执位"));
     }
 
     // The window after looking up 5 January 2008 in the built database; saved as a PNG when

@@ -89,24 +89,24 @@ private slots:
             {"RzLabel11", ""}, {"RzLabel10", ""}, {"RzLabel9", ""}, {"RzLabel8", ""},
         };
         for (const auto &c : captions) {
-            QVERIFY2(Row(&w, c.name), c.name);
-            QCOMPARE(Row(&w, c.name)->text(), QString::fromUtf8(c.text));
+            QVERIFY2(w.findChild<QLabel *>(QString::fromUtf8(c.name)), c.name);
+            QCOMPARE(Child<QLabel>(&w, c.name)->text(), QString::fromUtf8(c.text));
         }
-        QVERIFY(Row(&w, "RzLabel3")->text().startsWith(QStringLiteral("注：有些人会问，手机号码为什么")));
-        QVERIFY(Row(&w, "RzLabel3")->text().endsWith(QStringLiteral("也代表您与所有人的沟通桥梁！")));
-        QCOMPARE(Button(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
-        QCOMPARE(Button(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
+        QVERIFY(Child<QLabel>(&w, "RzLabel3")->text().startsWith(QStringLiteral("注：有些人会问，手机号码为什么")));
+        QVERIFY(Child<QLabel>(&w, "RzLabel3")->text().endsWith(QStringLiteral("也代表您与所有人的沟通桥梁！")));
+        QCOMPARE(Child<QPushButton>(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
+        QCOMPARE(Child<QPushButton>(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
         QCOMPARE(w.findChild<QGroupBox *>(QStringLiteral("RzGroupBox1"))->title(), QStringLiteral("测算结果"));
         QCOMPARE(Entry(&w)->text(), QString());
         QCOMPARE(Entry(&w)->maxLength(), 11);
-        QCOMPARE(Row(&w, "RzLabel11")->width(), 202);
-        QCOMPARE(Row(&w, "RzLabel10")->width(), 290);
-        QCOMPARE(Row(&w, "RzLabel9")->width(), 98);
-        QCOMPARE(Row(&w, "RzLabel9")->font().pointSize(), 8);
-        QCOMPARE(Row(&w, "RzLabel9")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(Row(&w, "RzLabel8")->size(), QSize(337, 83));
-        QVERIFY(Row(&w, "RzLabel8")->wordWrap());
-        QCOMPARE(Row(&w, "RzLabel3")->size(), QSize(384, 36));
+        QCOMPARE(Child<QLabel>(&w, "RzLabel11")->width(), 202);
+        QCOMPARE(Child<QLabel>(&w, "RzLabel10")->width(), 290);
+        QCOMPARE(Child<QLabel>(&w, "RzLabel9")->width(), 98);
+        QCOMPARE(Child<QLabel>(&w, "RzLabel9")->font().pointSize(), 8);
+        QCOMPARE(Child<QLabel>(&w, "RzLabel9")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Child<QLabel>(&w, "RzLabel8")->size(), QSize(337, 83));
+        QVERIFY(Child<QLabel>(&w, "RzLabel8")->wordWrap());
+        QCOMPARE(Child<QLabel>(&w, "RzLabel3")->size(), QSize(384, 36));
     }
 
     void keyFilterAdmitsDigitsAndElevenCharacters()
