@@ -79,4 +79,10 @@ void CentreWhenShown(QWidget *window)
     new Centring(window);
 }
 
+void CloseBoxOnly(QWidget *window, Qt::WindowType kind)
+{
+    window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint);
+}
+
 }  // namespace orlenvo::ui

@@ -3,6 +3,7 @@
 
 #include <QSize>
 #include <QString>
+#include <Qt>
 
 class QWidget;
 
@@ -17,6 +18,9 @@ struct WindowShape {
 };
 
 void SetUpWindow(QWidget *window, const WindowShape &shape);
+
+// A title bar with the system menu and a close box only, on a dialog or a plain window.
+void CloseBoxOnly(QWidget *window, Qt::WindowType kind = Qt::Dialog);
 
 // Centres the window's whole frame, title bar included, on its parent's screen (the primary
 // screen without a parent).

@@ -1,6 +1,7 @@
 #include "app/windows/Uabout.h"
 
 #include "app/windows/MakerInfo.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Application.h"
 #include "ui/Messages.h"
@@ -83,13 +84,9 @@ QPixmap AboutPicture(QSize size)
 QLabel *TextLine(const QString &text, const QString &name, const QFont &font, QColor colour, QRect where,
                  QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
+    QLabel *label = ui::MakeLabel(parent, name, text, where);
     label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    label->setGeometry(where);
+    ui::SetTextColour(label, colour);
     return label;
 }
 
@@ -99,8 +96,7 @@ TAbout::TAbout(QWidget *parent) : TAbout(DefaultMakerInfo(), parent) {}
 
 TAbout::TAbout(const MakerInfo &maker, QWidget *parent) : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    ui::CloseBoxOnly(this);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     ui::SetUpWindow(this, {QStringLiteral("About"), QStringLiteral("关于系统"), QSize(321, 149), true});
 

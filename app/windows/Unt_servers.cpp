@@ -2,6 +2,7 @@
 
 #include "app/windows/MakerInfo.h"
 #include "app/windows/Uabout.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
@@ -42,14 +43,11 @@ TFrm_servers::TFrm_servers(QWidget *parent) : TFrm_servers(DefaultMakerInfo(), p
 
 TFrm_servers::TFrm_servers(const MakerInfo &maker, QWidget *parent) : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    ui::CloseBoxOnly(this);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     ui::SetUpWindow(this, {QStringLiteral("Frm_servers"), QStringLiteral("客户服务"), QSize(420, 273), true});
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    ui::SetBackgroundColour(this, Qt::white);
 
     struct Entry {
         QColor colour;
@@ -71,8 +69,6 @@ TFrm_servers::TFrm_servers(const MakerInfo &maker, QWidget *parent) : QDialog(pa
     };
 
     const QFont heading = ui::Font(QStringLiteral("宋体"), ui::Pixels{12}, true);
-    QPalette navy = pal;
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
     int n = 0;
     for (const Entry &entry : entries) {
         const int top = kTop + n * kRowHeight;
@@ -85,7 +81,7 @@ TFrm_servers::TFrm_servers(const MakerInfo &maker, QWidget *parent) : QDialog(pa
         auto *title = new QLabel(entry.heading, this);
         title->setObjectName(QStringLiteral("Heading%1").arg(n));
         title->setFont(heading);
-        title->setPalette(navy);
+        ui::SetTextColour(title, QColor(0, 0, 128));
         title->setGeometry(54, top + 4, 356, 16);
 
         auto *sentence = new QLabel(entry.sentence, this);

@@ -6,6 +6,7 @@
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/WindowSetup.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -65,8 +66,7 @@ TImageInfoLoad::TImageInfoLoad(QWidget *parent)
 {
     setObjectName(QStringLiteral("ImageInfoLoad"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    ui::CloseBoxOnly(this, Qt::Window);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
 
     auto *column = new QVBoxLayout(this);
@@ -171,12 +171,16 @@ void TImageInfoLoad::BuildButtonPanel()
 
     auto *first = new QHBoxLayout;
     first->setSpacing(0);
-    auto *begin = new ui::FrameButton(QString(), panel);
-    begin->setObjectName(QStringLiteral("BtnBegin"));
-    begin->setIcon(EdgeGlyph(true));
-    begin->setFixedSize(22, 20);
-    connect(begin, &QPushButton::clicked, this, ui::Guard(this, &TImageInfoLoad::BtnBeginClick));
-    first->addWidget(begin);
+    // The buttons to the first and the last page, each side of the page numbers.
+    const auto addEdgeButton = [&](const QString &name, bool toStart, void (TImageInfoLoad::*click)()) {
+        auto *edge = new ui::FrameButton(QString(), panel);
+        edge->setObjectName(name);
+        edge->setIcon(EdgeGlyph(toStart));
+        edge->setFixedSize(22, 20);
+        connect(edge, &QPushButton::clicked, this, ui::Guard(this, click));
+        first->addWidget(edge);
+    };
+    addEdgeButton(QStringLiteral("BtnBegin"), true, &TImageInfoLoad::BtnBeginClick);
     first->addSpacing(2);
     for (int i = 1; i <= kMaxPages; ++i) {
         auto *button = new ui::FrameButton(QString::number(i), panel);
@@ -187,12 +191,7 @@ void TImageInfoLoad::BuildButtonPanel()
         pageButtons_.append(button);
     }
     first->addSpacing(2);
-    auto *end = new ui::FrameButton(QString(), panel);
-    end->setObjectName(QStringLiteral("BtnEnd"));
-    end->setIcon(EdgeGlyph(false));
-    end->setFixedSize(22, 20);
-    connect(end, &QPushButton::clicked, this, ui::Guard(this, &TImageInfoLoad::BtnEndClick));
-    first->addWidget(end);
+    addEdgeButton(QStringLiteral("BtnEnd"), false, &TImageInfoLoad::BtnEndClick);
     first->addStretch(1);
     rows->addLayout(first);
 

@@ -66,8 +66,7 @@ QImage ChartPicture(int index)
 TFrm_NanNv::TFrm_NanNv(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    ui::CloseBoxOnly(this);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     ui::SetUpWindow(this, {QStringLiteral("Frm_NanNv"), QStringLiteral("生男生女"), QSize(kClientWidth, kClientHeight)});
 

@@ -75,6 +75,27 @@ CalendarDate TodayInSpan()
     return ClampedDate(std::clamp(year, kFirstTableYear, kLastTableYear), month, day);
 }
 
+// The shown year or month: a large number that a click lets the user change.
+QLabel *ClickableNumber(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
+                        const QColor &colour, const QString &tip)
+{
+    QLabel *label = ui::MakeLabel(parent, name, QString(), geometry, Qt::AlignRight | Qt::AlignVCenter);
+    label->setFont(font);
+    ui::SetTextColour(label, colour);
+    label->setToolTip(tip);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+ui::UpDown *Spinner(QWidget *parent, const QString &name, const QRect &geometry, int minimum, int maximum)
+{
+    auto *spinner = new ui::UpDown(parent);
+    spinner->setObjectName(name);
+    spinner->setGeometry(geometry);
+    spinner->setRange(minimum, maximum);
+    return spinner;
+}
+
 }  // namespace
 
 TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
@@ -102,33 +123,19 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     ui::SetBackgroundColour(Shape2, kHighlightColour);
     Shape2->setAutoFillBackground(true);
 
-    Label1 = ui::MakeLabel(this, QStringLiteral("Label1"), QString(), QRect(12, 4, 90, 42),
-                       Qt::AlignRight | Qt::AlignVCenter);
-    Label1->setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{29}));
-    ui::SetTextColour(Label1, kBlue);
-    Label1->setToolTip(QStringLiteral("单击改变年份"));
-    Label1->setCursor(Qt::PointingHandCursor);
+    Label1 = ClickableNumber(this, QStringLiteral("Label1"), QRect(12, 4, 90, 42),
+                             ui::Font(QStringLiteral("Arial Black"), ui::Pixels{29}), kBlue,
+                             QStringLiteral("单击改变年份"));
     Label19 =
         ui::MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(104, 24, 14, 16));
+    UpDown1 = Spinner(this, QStringLiteral("UpDown1"), QRect(120, 10, 17, 34), kFirstTableYear, kLastTableYear);
 
-    UpDown1 = new ui::UpDown(this);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->setGeometry(120, 10, 17, 34);
-    UpDown1->setRange(kFirstTableYear, kLastTableYear);
-
-    Label17 = ui::MakeLabel(this, QStringLiteral("Label17"), QString(), QRect(146, 4, 46, 42),
-                        Qt::AlignRight | Qt::AlignVCenter);
-    Label17->setFont(ui::Font(QStringLiteral("Arial"), ui::Pixels{32}, true));
-    ui::SetTextColour(Label17, QColor(0x80, 0x80, 0xC0));
-    Label17->setToolTip(QStringLiteral("单击改变月份"));
-    Label17->setCursor(Qt::PointingHandCursor);
+    Label17 = ClickableNumber(this, QStringLiteral("Label17"), QRect(146, 4, 46, 42),
+                              ui::Font(QStringLiteral("Arial"), ui::Pixels{32}, true), QColor(0x80, 0x80, 0xC0),
+                              QStringLiteral("单击改变月份"));
     Label18 =
         ui::MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(194, 24, 14, 16));
-
-    UpDown2 = new ui::UpDown(this);
-    UpDown2->setObjectName(QStringLiteral("UpDown2"));
-    UpDown2->setGeometry(210, 10, 17, 34);
-    UpDown2->setRange(1, 12);
+    UpDown2 = Spinner(this, QStringLiteral("UpDown2"), QRect(210, 10, 17, 34), 1, 12);
 
     StaticText1 = ui::MakeLabel(this, QStringLiteral("StaticText1"), QStringLiteral("今天"),
                             QRect(266, 16, 48, 22), Qt::AlignCenter);

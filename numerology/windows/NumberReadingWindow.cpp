@@ -2,7 +2,6 @@
 
 #include "core/Text.h"
 #include "numerology/EightyOne.h"
-#include "numerology/windows/WindowParts.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 
@@ -20,26 +19,12 @@ constexpr int kClientWidth = 388;
 }  // namespace
 
 NumberReadingWindow::NumberReadingWindow(const NumberWindowTexts &texts, QWidget *parent)
-    : QDialog(parent), emptyPrompt_(texts.emptyPrompt)
+    : EntryWindow(parent, texts.objectName, texts.caption, QSize(kClientWidth, texts.clientHeight),
+                  {texts.entryLabel, QRect(4, 20, 78, 14), QRect(84, 16, 152, 21), QRect(246, 14, 62, 25),
+                   QRect(316, 14, 62, 25), QRect(6, 50, 376, texts.clientHeight - 58), true}),
+      emptyPrompt_(texts.emptyPrompt)
 {
-    SetUpToolWindow(this, texts.objectName, texts.caption, kClientWidth, texts.clientHeight);
-
-    RzLabel1 = MakeLabel(this, QStringLiteral("RzLabel1"), texts.entryLabel, QRect(4, 20, 78, 14));
     RzLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edtmun = new QLineEdit(this);
-    edtmun->setObjectName(QStringLiteral("edtmun"));
-    edtmun->setGeometry(84, 16, 152, 21);
-    SetUpEntryField(edtmun);
-    new EntryKeys(edtmun, true, [this] { RzBitBtn1Click(); });
-
-    RzBitBtn1 = MakeButton(this, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"), QRect(246, 14, 62, 25));
-    RzBitBtn2 = MakeButton(this, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"), QRect(316, 14, 62, 25));
-    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &NumberReadingWindow::RzBitBtn1Click));
-    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &NumberReadingWindow::RzBitBtn2Click));
-
-    RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
-    RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
-    RzGroupBox1->setGeometry(6, 50, 376, texts.clientHeight - 58);
 
     // Captions end at x = 80 of the group box; values start at 82.
     QWidget *g = RzGroupBox1;
@@ -64,11 +49,6 @@ void NumberReadingWindow::RzBitBtn1Click()
 {
     // A number that does not convert is reported by the general error box; the rows stay.
     ui::Guarded([this] { Run(); });
-}
-
-void NumberReadingWindow::RzBitBtn2Click()
-{
-    close();
 }
 
 void NumberReadingWindow::Run()

@@ -2,13 +2,11 @@
 // any-number windows differ only in their texts.
 #pragma once
 
-#include <QDialog>
+#include "numerology/windows/WindowParts.h"
+
 #include <QString>
 
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace orlenvo::numerology {
 
@@ -21,12 +19,11 @@ struct NumberWindowTexts {
     int clientHeight;
 };
 
-class NumberReadingWindow : public QDialog {
+class NumberReadingWindow : public EntryWindow {
     Q_OBJECT
 public:
     // Runs the reading of the entry field (button "测算" and Enter).
-    void RzBitBtn1Click();
-    void RzBitBtn2Click();
+    void RzBitBtn1Click() override;
 
 protected:
     NumberReadingWindow(const NumberWindowTexts &texts, QWidget *parent);
@@ -35,11 +32,6 @@ private:
     void Run();
 
     QString emptyPrompt_;
-    QLabel *RzLabel1 = nullptr;
-    QLineEdit *edtmun = nullptr;
-    QPushButton *RzBitBtn1 = nullptr;
-    QPushButton *RzBitBtn2 = nullptr;
-    QGroupBox *RzGroupBox1 = nullptr;
     QLabel *RzLabel5 = nullptr;
     QLabel *RzLabel4 = nullptr;
     QLabel *RzLabel6 = nullptr;

@@ -19,26 +19,13 @@ constexpr int kClientHeight = 179;
 
 }  // namespace
 
-TFrmWangming::TFrmWangming(QWidget *parent) : QDialog(parent)
+TFrmWangming::TFrmWangming(QWidget *parent)
+    : EntryWindow(parent, QStringLiteral("FrmWangming"), QStringLiteral("网名与性格"),
+                  QSize(kClientWidth, kClientHeight),
+                  {QStringLiteral("输入网名："), QRect(4, 20, 78, 14), QRect(84, 16, 152, 21), QRect(246, 14, 62, 25),
+                   QRect(316, 14, 62, 25), QRect(6, 50, 375, kClientHeight - 56), false})
 {
-    SetUpToolWindow(this, QStringLiteral("FrmWangming"), QStringLiteral("网名与性格"), kClientWidth, kClientHeight);
-
-    RzLabel1 = MakeLabel(this, QStringLiteral("RzLabel1"), QStringLiteral("输入网名："), QRect(4, 20, 78, 14));
     RzLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edtmun = new QLineEdit(this);
-    edtmun->setObjectName(QStringLiteral("edtmun"));
-    edtmun->setGeometry(84, 16, 152, 21);
-    SetUpEntryField(edtmun);
-    new EntryKeys(edtmun, false, [this] { RzBitBtn1Click(); });
-
-    RzBitBtn1 = MakeButton(this, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"), QRect(246, 14, 62, 25));
-    RzBitBtn2 = MakeButton(this, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"), QRect(316, 14, 62, 25));
-    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrmWangming::RzBitBtn1Click));
-    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFrmWangming::RzBitBtn2Click));
-
-    RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
-    RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
-    RzGroupBox1->setGeometry(6, 50, 375, kClientHeight - 56);
 
     RzLabel11 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel11"), {}, QRect(14, 22, 321, 14));
     SetTextColour(RzLabel11, QColor(0x00, 0x80, 0x00));
@@ -51,11 +38,6 @@ TFrmWangming::TFrmWangming(QWidget *parent) : QDialog(parent)
 void TFrmWangming::RzBitBtn1Click()
 {
     ui::Guarded([this] { Run(); });
-}
-
-void TFrmWangming::RzBitBtn2Click()
-{
-    close();
 }
 
 void TFrmWangming::Run()

@@ -3,7 +3,6 @@
 #include "core/Text.h"
 #include "data/Catalogue.h"
 #include "data/Query.h"
-#include "numerology/windows/WindowParts.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 
@@ -22,25 +21,14 @@ constexpr int kNumberLength = 11;
 
 }  // namespace
 
-TFrm_SJcs::TFrm_SJcs(QWidget *parent) : QDialog(parent)
+TFrm_SJcs::TFrm_SJcs(QWidget *parent)
+    : EntryWindow(parent, QStringLiteral("Frm_SJcs"), QStringLiteral("手机号码测算"), QSize(437, 300),
+                  {QStringLiteral("输入号码："), QRect(20, 20, 64, 16), QRect(84, 16, 170, 22), QRect(266, 14, 70, 26),
+                   QRect(346, 14, 70, 26), QRect(6, 66, 425, 178), true})
 {
-    SetUpToolWindow(this, QStringLiteral("Frm_SJcs"), QStringLiteral("手机号码测算"), 437, 300);
-
-    RzLabel1 = MakeLabel(this, QStringLiteral("RzLabel1"), QStringLiteral("输入号码："), QRect(20, 20, 64, 16));
-    edtmun = new QLineEdit(this);
-    edtmun->setObjectName(QStringLiteral("edtmun"));
-    edtmun->setGeometry(84, 16, 170, 22);
-    SetUpEntryField(edtmun);
     edtmun->setMaxLength(kNumberLength);
-    new EntryKeys(edtmun, true, [this] { RzBitBtn1Click(); });
     RzLabel2 = MakeLabel(this, QStringLiteral("RzLabel2"), QStringLiteral("请注意：手机号码是11位，请正确输入。"),
                          QRect(84, 44, 300, 16));
-    RzBitBtn1 = MakeButton(this, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"), QRect(266, 14, 70, 26));
-    RzBitBtn2 = MakeButton(this, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"), QRect(346, 14, 70, 26));
-
-    RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
-    RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
-    RzGroupBox1->setGeometry(6, 66, 425, 178);
     RzLabel5 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel5"), QStringLiteral("手机号码是："), QRect(8, 24, 72, 16));
     RzLabel4 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel4"), QStringLiteral("状态："), QRect(8, 46, 72, 16));
     RzLabel6 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel6"), QStringLiteral("吉凶："), QRect(8, 68, 72, 16));
@@ -61,9 +49,6 @@ TFrm_SJcs::TFrm_SJcs(QWidget *parent) : QDialog(parent)
                          QRect(26, 254, 384, 36));
     RzLabel3->setWordWrap(true);
     RzLabel3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrm_SJcs::RzBitBtn1Click));
-    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFrm_SJcs::RzBitBtn2Click));
 }
 
 void TFrm_SJcs::RzBitBtn1Click()
@@ -93,11 +78,6 @@ void TFrm_SJcs::RzBitBtn1Click()
     RzLabel10->setText(ui::FromUtf8(Trim(query.Field(0))));
     RzLabel9->setText(ui::FromUtf8(Trim(query.Field(1))));
     RzLabel8->setText(ui::FromUtf8(Trim(query.Field(2))));
-}
-
-void TFrm_SJcs::RzBitBtn2Click()
-{
-    close();
 }
 
 void TFrm_SJcs::showEvent(QShowEvent *event)

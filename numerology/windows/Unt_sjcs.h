@@ -1,36 +1,27 @@
 // The mobile-number window: reads the luck of an eleven-digit number from table shouji.
 #pragma once
 
-#include <QDialog>
+#include "numerology/windows/WindowParts.h"
 
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace orlenvo::numerology {
 
-class TFrm_SJcs final : public QDialog {
+class TFrm_SJcs final : public EntryWindow {
     Q_OBJECT
 public:
     explicit TFrm_SJcs(QWidget *parent = nullptr);
 
     // Runs the analysis ("测算", or Enter in the entry field).
-    void RzBitBtn1Click();
+    void RzBitBtn1Click() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void RzBitBtn2Click();
     void FormShow();
 
-    QLabel *RzLabel1;
-    QLineEdit *edtmun;
     QLabel *RzLabel2;
-    QPushButton *RzBitBtn1;
-    QPushButton *RzBitBtn2;
-    QGroupBox *RzGroupBox1;
     QLabel *RzLabel5;
     QLabel *RzLabel4;
     QLabel *RzLabel6;

@@ -5,6 +5,7 @@
 #include "ui/WindowSetup.h"
 
 #include <QDialog>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -85,11 +86,38 @@ void SetUpEntryField(QLineEdit *field)
 void SetUpToolWindow(QDialog *window, const QString &objectName, const QString &caption, int width, int height)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint);
+    ui::CloseBoxOnly(window);
     window->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{9}));
     // Centred on the screen rather than on the main window.
     ui::SetUpWindow(window, {objectName, caption, QSize(width, height)});
+}
+
+EntryWindow::EntryWindow(QWidget *parent, const QString &objectName, const QString &caption, QSize clientSize,
+                         const EntryRowShape &row)
+    : QDialog(parent)
+{
+    SetUpToolWindow(this, objectName, caption, clientSize.width(), clientSize.height());
+
+    RzLabel1 = MakeLabel(this, QStringLiteral("RzLabel1"), row.caption, row.captionRect);
+    edtmun = new QLineEdit(this);
+    edtmun->setObjectName(QStringLiteral("edtmun"));
+    edtmun->setGeometry(row.fieldRect);
+    SetUpEntryField(edtmun);
+    new EntryKeys(edtmun, row.digitsOnly, [this] { RzBitBtn1Click(); });
+
+    RzBitBtn1 = MakeButton(this, QStringLiteral("RzBitBtn1"), QStringLiteral("测算"), row.runRect);
+    RzBitBtn2 = MakeButton(this, QStringLiteral("RzBitBtn2"), QStringLiteral("关闭"), row.closeRect);
+    connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &EntryWindow::RzBitBtn1Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &EntryWindow::RzBitBtn2Click));
+
+    RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
+    RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
+    RzGroupBox1->setGeometry(row.resultsRect);
+}
+
+void EntryWindow::RzBitBtn2Click()
+{
+    close();
 }
 
 }  // namespace orlenvo::numerology

@@ -1,8 +1,10 @@
-// Parts shared by the number and net-name windows: the entry field and the window frame.
+// Parts shared by the number and net-name windows: the entry field, the window frame and the
+// entry window they derive from.
 #pragma once
 
 #include "ui/Controls.h"
 
+#include <QDialog>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -11,8 +13,8 @@
 #include <functional>
 
 class QColor;
-class QDialog;
 class QFont;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,6 +53,37 @@ void SetUpEntryField(QLineEdit *field);
 // A tool window: released on close, sizeable frame with a close box only, "宋体" 9 pt,
 // the given client size, centred on the screen.
 void SetUpToolWindow(QDialog *window, const QString &objectName, const QString &caption, int width, int height);
+
+// Where the controls of an entry window's top row and result box stand.
+struct EntryRowShape {
+    QString caption;  // of the entry field
+    QRect captionRect;
+    QRect fieldRect;
+    QRect runRect;
+    QRect closeRect;
+    QRect resultsRect;
+    bool digitsOnly;  // the field takes digits only
+};
+
+// A tool window with an entry row: caption RzLabel1, field edtmun, buttons RzBitBtn1 "测算"
+// and RzBitBtn2 "关闭", and the group box RzGroupBox1 "测算结果" that the window fills with
+// its result rows. "测算" and Enter in the field run RzBitBtn1Click; "关闭" closes the window.
+class EntryWindow : public QDialog {
+    Q_OBJECT
+public:
+    virtual void RzBitBtn1Click() = 0;
+    void RzBitBtn2Click();
+
+protected:
+    EntryWindow(QWidget *parent, const QString &objectName, const QString &caption, QSize clientSize,
+                const EntryRowShape &row);
+
+    QLabel *RzLabel1 = nullptr;
+    QLineEdit *edtmun = nullptr;
+    QPushButton *RzBitBtn1 = nullptr;
+    QPushButton *RzBitBtn2 = nullptr;
+    QGroupBox *RzGroupBox1 = nullptr;
+};
 
 using ui::MakeButton;
 using ui::MakeLabel;

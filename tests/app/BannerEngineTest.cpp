@@ -7,9 +7,10 @@
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
@@ -21,11 +22,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::kFlag;
-using orlenvo::testing::kList;
-using orlenvo::testing::LoopbackServer;
-using orlenvo::testing::MemoryStartPage;
-using orlenvo::testing::RecordingLinks;
+using namespace orlenvo::testing;
 
 namespace {
 
@@ -53,11 +50,7 @@ QByteArray FuPicture()
     p.setFont(font);
     p.drawText(QRect(0, 0, 120, 81), Qt::AlignCenter, QStringLiteral("福"));
     p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return Encoded(image, "PNG");
 }
 
 // A banner page of the maker's: a picture from the same server and Chinese text, UTF-8 as
@@ -288,8 +281,7 @@ void BannerEngineTest::mainWindowShowsTheBannerPage()
     env.bannerEngine = &engine;
     Program program(env);
     TFrmmain &w = program.mainWindow();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
     auto *browser = w.bannerStrip()->findChild<BannerBrowser *>(QStringLiteral("EmbeddedWB2"));
     QVERIFY(browser);
     // The engine loads with the first page, a second after start-up.

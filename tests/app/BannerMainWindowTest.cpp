@@ -5,9 +5,10 @@
 #include "app/windows/EndMsg.h"
 #include "app/windows/Unt_Main.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
@@ -23,19 +24,9 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::kFlag;
-using orlenvo::testing::kList;
-using orlenvo::testing::LoopbackServer;
-using orlenvo::testing::MemoryStartPage;
-using orlenvo::testing::RecordingLinks;
+using namespace orlenvo::testing;
 
 namespace {
-
-class RecordingDispatcher final : public Dispatcher {
-public:
-    std::vector<CommandAction> seen;
-    void Run(const CommandAction &action) override { seen.push_back(action); }
-};
 
 // A banner picture of the maker's: a PNG strip 800 × 81 with a greeting.
 QByteArray BannerPicture(const char *greeting)
@@ -56,11 +47,7 @@ QByteArray BannerPicture(const char *greeting)
     QPainter painter(&image);
     QSvgRenderer(svg).render(&painter);
     painter.end();
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+    return Encoded(image, "PNG");
 }
 
 struct Services {
@@ -125,8 +112,7 @@ void BannerMainWindowTest::bannerRotatesOverTheStrip()
     BannerBrowser *browser = Browser(w);
     QVERIFY(browser);
     QCOMPARE(browser->geometry(), QRect(-12, -17, 803, 107));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
     QCOMPARE(browser->geometry(), QRect(-12, -17, w.bannerStrip()->width() + 12, 107));
     QVERIFY(browser->isVisible());
 
@@ -167,8 +153,7 @@ void BannerMainWindowTest::bannerOffShowsTheStaticPicture()
     Services services(server);
     RecordingDispatcher d;
     TFrmmain w(d, services.env);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
     BannerBrowser *browser = Browser(w);
     QVERIFY(browser);
     QVERIFY(!browser->isVisible());
@@ -189,8 +174,7 @@ void BannerMainWindowTest::serverThatNeverAnswersDelaysTheWindowOnlyWithinTheBou
     QElapsedTimer clock;
     clock.start();
     TFrmmain w(d, services.env);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
     QVERIFY2(clock.elapsed() < kFetchTimeoutMs + 2000, QByteArray::number(clock.elapsed()).constData());
     QVERIFY(!Browser(w)->isVisible());
 }
@@ -222,8 +206,7 @@ void BannerMainWindowTest::exitButton()
     services.startPage.value = startPage;
     RecordingDispatcher d;
     TFrmmain w(d, services.env);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
 
     bool prompted = false;
     orlenvo::testing::WithNextModal([&](QWidget *modal) {

@@ -3,9 +3,9 @@
 #include "app/windows/Banner.h"
 #include "app/windows/BannerView.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -21,23 +21,23 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::Gbk;
-using orlenvo::testing::kFlag;
-using orlenvo::testing::kList;
-using orlenvo::testing::LoopbackServer;
-using orlenvo::testing::RecordingBannerView;
+using namespace orlenvo::testing;
 
 namespace {
+
+// A strip the size of the main window's banner strip.
+struct Strip final : QWidget {
+    Strip() { resize(800, 81); }
+};
 
 // A banner over a strip of its own, with a recording browser.
 struct Rig {
     explicit Rig(const LoopbackServer &server)
     {
-        strip.resize(800, 81);
         banner = std::make_unique<Banner>(&strip, &memo, &timer, server.Base(), &view);
     }
 
-    QWidget strip;
+    Strip strip;
     QPlainTextEdit memo;
     QTimer timer;
     RecordingBannerView view;
@@ -56,11 +56,7 @@ QByteArray Picture(const char *format, QSize size = QSize(40, 20))
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    return Encoded(image, format);
 }
 
 // The browser without its engine.
@@ -342,8 +338,7 @@ void BannerTest::browserGeometryAndHiding()
 {
     LoopbackServer server;
     server.Serve("/page", Picture("PNG"));
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     auto *browser = new BannerBrowser(&strip, PicturesOnly());
     QCOMPARE(browser->objectName(), QStringLiteral("EmbeddedWB2"));
     // 803 × 107 from 12 px left of and 17 px above the strip, grown to cover the strip.
@@ -386,8 +381,7 @@ void BannerTest::engineChoice()
     if (!module)
         source.module = QStringLiteral("/nonexistent/liborlenvo_banner_engine.so");
     source.canSandbox = [sandbox] { return sandbox; };
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     auto *browser = new BannerBrowser(&strip, source);
     QSignalSpy shown(browser, &BannerBrowser::PageShown);
     browser->Navigate(server.Url("/banner").toString());
@@ -427,8 +421,7 @@ void BannerTest::browserShowsPictures()
     QFETCH(QByteArray, contentType);
     LoopbackServer server;
     server.Serve("/banner", LoopbackServer::Response{.body = body, .contentType = contentType});
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     auto *browser = new BannerBrowser(&strip, PicturesOnly());
     QSignalSpy shown(browser, &BannerBrowser::PageShown);
     browser->Navigate(server.Url("/banner").toString());
@@ -471,8 +464,7 @@ void BannerTest::pictureViewFailsOnAnythingElse()
     LoopbackServer server;
     server.Serve("/good", Picture("PNG"));
     server.Serve("/bad", response);
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     strip.show();
     auto *browser = new BannerBrowser(&strip, PicturesOnly());
     QSignalSpy shown(browser, &BannerBrowser::PageShown);
@@ -501,8 +493,7 @@ void BannerTest::browserFetchesOnlyWebAddresses()
 {
     LoopbackServer server;
     server.Serve("/page", Picture("PNG"));
-    QWidget strip;
-    strip.resize(800, 81);
+    Strip strip;
     auto *browser = new BannerBrowser(&strip, PicturesOnly());
     QSignalSpy shown(browser, &BannerBrowser::PageShown);
     for (const QString &address : {QStringLiteral("file:///etc/hostname"), QStringLiteral("javascript:alert(1)"),

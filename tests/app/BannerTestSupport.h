@@ -1,8 +1,10 @@
-// Test doubles of the banner and service seams, and an HTTP server on 127.0.0.1 only.
+// Test doubles of the main window's seams (commands, banner, services), and an HTTP server on
+// 127.0.0.1 only.
 #pragma once
 
 #include "app/BannerCore.h"
 #include "app/windows/BannerView.h"
+#include "app/windows/Dispatch.h"
 #include "app/windows/Links.h"
 #include "app/windows/StartPage.h"
 
@@ -13,6 +15,8 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QUrl>
+
+#include <vector>
 
 namespace orlenvo::testing {
 
@@ -55,6 +59,13 @@ private:
     QMap<QByteArray, Response> responses_;
     QMap<QByteArray, int> counts_;
     QList<QByteArray> heads_;
+};
+
+class RecordingDispatcher final : public app::Dispatcher {
+public:
+    void Run(const CommandAction &action) override { seen.push_back(action); }
+
+    std::vector<CommandAction> seen;
 };
 
 class RecordingBannerView final : public app::BannerView {

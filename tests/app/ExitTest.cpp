@@ -5,6 +5,7 @@
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -19,8 +20,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::MemoryStartPage;
-using orlenvo::testing::Child;
+using namespace orlenvo::testing;
 
 namespace {
 
@@ -88,8 +88,7 @@ void ExitTest::promptLayout()
     QVERIFY(!prompt.Result());
     for (QWidget *child : prompt.findChildren<QWidget *>())
         QVERIFY2(QRect(0, 0, 236, 101).contains(child->geometry()), qPrintable(child->objectName()));
-    prompt.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&prompt));
+    QVERIFY(ShowOnScreen(&prompt));
     QVERIFY(orlenvo::testing::SaveScreenshot(&prompt, "exit"));
 }
 

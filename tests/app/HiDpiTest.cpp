@@ -6,10 +6,11 @@
 #include "app/windows/Unt_Main.h"
 #include "articles/windows/ImageInfo.h"
 #include "articles/windows/Untabt.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 #include "ui/Pictures.h"
 
-#include <QBuffer>
 #include <QLabel>
 #include <QTest>
 
@@ -25,11 +26,7 @@ QByteArray Jpeg(QSize size)
     for (int x = 0; x < size.width(); x += 2)
         for (int y = 0; y < size.height(); ++y)
             image.setPixel(x, y, qRgb(0, 0, 0));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 95);
-    return bytes;
+    return orlenvo::testing::Encoded(image, "JPEG", 95);
 }
 
 // A pixmap made for ratio 2: twice the device pixels of its logical size.
@@ -89,8 +86,7 @@ private slots:
         offline.maker.server = QUrl();
         Program program(offline);
         TFrmmain &w = program.mainWindow();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(orlenvo::testing::ShowOnScreen(&w));
         QCOMPARE(w.size(), QSize(800, 600));
         QCOMPARE(w.menu()->height(), 22);
         QCOMPARE(w.bannerStrip()->height(), 81);

@@ -7,7 +7,9 @@
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "core/Text.h"
+#include "tests/app/BannerTestSupport.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,26 +26,9 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
+using namespace orlenvo::testing;
 
 namespace {
-
-class RecordingDispatcher final : public Dispatcher {
-public:
-    std::vector<CommandAction> seen;
-    void Run(const CommandAction &action) override { seen.push_back(action); }
-};
-
-class RecordingLinks final : public Links {
-public:
-    QList<QUrl> opened;
-    void Open(const QUrl &url) override { opened.append(url); }
-};
-
-class MemoryStartPage final : public StartPageStore {
-public:
-    QString ReadStartPage() override { return {}; }
-    void WriteStartPage(const QString &) override {}
-};
 
 // No server (the banner fetches nothing), links recorded, start page in memory.
 ServiceEnvironment Offline()
@@ -109,8 +94,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(d, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Orlenvo"));
         QCOMPARE(w.size(), QSize(800, 600));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -177,8 +161,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(d, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         QCOMPARE(w.menu()->RowCount(), 1);
         w.resize(330, 600);
         QTRY_VERIFY(w.menu()->RowCount() > 1);
@@ -197,8 +180,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(d, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         for (const int height : {600, 480, 1000}) {
             w.resize(800, height);
             QTRY_COMPARE(w.height(), height);
@@ -220,8 +202,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(d, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         w.resize(330, 600);
         QTRY_VERIFY(w.menu()->RowCount() > 1);
         const std::vector<QMenu *> &menus = w.menu()->Menus();
@@ -341,8 +322,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(d, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzButton3")), Qt::LeftButton);
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzBitBtn3")), Qt::LeftButton);
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzBitBtn5")), Qt::LeftButton);
@@ -356,8 +336,7 @@ private slots:
     {
         Program program(Offline());
         TFrmmain &w = program.mainWindow();  // the program with every operation bound
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         const auto before = QApplication::topLevelWidgets().size();
         int acted = 0;
         for (QAction *a : AllCommands(w)) {
@@ -467,8 +446,7 @@ private slots:
                 ++runs;
                 c.fail();
             }));
-            owner.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&owner));
+            QVERIFY(ShowOnScreen(&owner));
             for (int i = 0; i < 2; ++i) {
                 testing::SeenBox seen;
                 testing::AnswerNextBox(seen);
@@ -493,8 +471,7 @@ private slots:
             void Run(const CommandAction &) override { throw std::runtime_error("window failed"); }
         } d;
         TFrmmain w(d, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         const std::vector<QAction *> commands = AllCommands(w);
         QLabel *sideLink = w.sidePanel()->findChild<QLabel *>(QStringLiteral("SideLink2"));
         QVERIFY(sideLink);
@@ -519,8 +496,7 @@ private slots:
     {
         RecordingDispatcher d;
         TFrmmain w(d, Offline());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(ShowOnScreen(&w));
         QVERIFY(w.close());
         QVERIFY(d.seen == std::vector<CommandAction>{CommandAction{ActionKind::EndProgram}});
         QVERIFY(QApplication::activeModalWidget() == nullptr);

@@ -15,6 +15,7 @@
 #include "app/windows/Unt_Main.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -501,8 +502,7 @@ private slots:
         QVERIFY(dispatcher);
         int endRequests = 0;
         dispatcher->endProgram = [&endRequests] { ++endRequests; };
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(orlenvo::testing::ShowOnScreen(&w));
 
         std::vector<QAction *> commands;
         for (QMenu *m : w.menu()->Menus())

@@ -9,6 +9,7 @@
 #include "tests/app/BannerTestSupport.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,9 +18,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
-using orlenvo::testing::LoopbackServer;
-using orlenvo::testing::MemoryStartPage;
-using orlenvo::testing::RecordingLinks;
+using namespace orlenvo::testing;
 
 namespace {
 
@@ -152,8 +151,7 @@ void ServiceTest::aboutWindow()
         QVERIFY2(line->x() + line->fontMetrics().horizontalAdvance(line->text()) <= 321, qPrintable(line->text()));
     }
     TAbout program;  // with the maker's own details
-    program.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program));
+    QVERIFY(ShowOnScreen(&program));
     QVERIFY(orlenvo::testing::SaveScreenshot(&program, "about"));
 }
 
@@ -198,8 +196,7 @@ void ServiceTest::customerServiceWindow()
         QVERIFY(sentence->geometry().bottom() < 273);
     }
     QVERIFY(!Label(&service, "Sentence1")->text().isEmpty());
-    service.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&service));
+    QVERIFY(ShowOnScreen(&service));
     QVERIFY(orlenvo::testing::SaveScreenshot(&service, "service"));
 }
 
@@ -241,8 +238,7 @@ void ServiceTest::mainWindowButtonsAndLabelsOpenTheirLinks()
     env.startPage = &startPage;
     Program program(env);
     TFrmmain &w = program.mainWindow();  // the program with every operation bound
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ShowOnScreen(&w));
 
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("RzBitBtn3")), Qt::LeftButton);
     QTest::mouseClick(w.findChild<QLabel *>(QStringLiteral("StatusProduct")), Qt::LeftButton);

@@ -2,6 +2,7 @@
 #include "app/windows/Dispatch.h"
 #include "articles/windows/Untabt.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -122,8 +123,7 @@ private slots:
     void layoutOfTheWindow()
     {
         TFrm_NanNv window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(orlenvo::testing::ShowOnScreen(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("生男生女"));
         QCOMPARE(window.size(), QSize(588, 455));
         QVERIFY(!window.testAttribute(Qt::WA_DeleteOnClose));
@@ -153,8 +153,7 @@ private slots:
         auto *menuButton = new QPushButton(QStringLiteral("菜单"), &main);
         int menuClicks = 0;
         connect(menuButton, &QPushButton::clicked, [&] { ++menuClicks; });
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(orlenvo::testing::ShowOnScreen(&main));
 
         QPointer<QDialog> ref;
         bool checked = false;
@@ -209,8 +208,7 @@ private slots:
         if (dir.isEmpty())
             QSKIP("ORLENVO_SCREENSHOT_DIR not set");
         TFrm_NanNv window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(orlenvo::testing::ShowOnScreen(&window));
         QVERIFY(window.grab().save(dir + QStringLiteral("/chart.png")));
     }
 };

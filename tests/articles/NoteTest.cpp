@@ -2,6 +2,7 @@
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,24 +19,10 @@
 #include <QScrollBar>
 #include <QtTest>
 
-using orlenvo::articles::OpenArticle;
-using orlenvo::articles::TFrmNote;
-using orlenvo::testing::AnswerNextBox;
-using orlenvo::testing::ScratchFolder;
-using orlenvo::testing::SeenBox;
-using orlenvo::testing::WithNextModal;
+using namespace orlenvo::articles;
+using namespace orlenvo::testing;
 
 namespace {
-
-QList<TFrmNote *> OpenWindows()
-{
-    QList<TFrmNote *> windows;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *note = qobject_cast<TFrmNote *>(w); note && note->isVisible())
-            windows << note;
-    }
-    return windows;
-}
 
 QString Run(const QString &program, const QStringList &arguments)
 {
@@ -70,12 +57,10 @@ private:
     // A QorvBirth.dll with the given rows (id, title, body), in a scratch program folder.
     void UseArticles(const std::vector<std::array<std::string, 3>> &rows)
     {
-        m_folder = std::make_unique<ScratchFolder>();
         std::string sql = "CREATE TABLE Noter (Cid TEXT COLLATE NOCASE PRIMARY KEY, Tite TEXT, content TEXT);";
         for (const auto &r : rows)
             sql += "INSERT INTO Noter VALUES ('" + r[0] + "', " + r[1] + ", " + r[2] + ");";
-        m_folder->Sqlite("bin/QorvBirth.dll", sql);
-        orlenvo::OverrideProgramFolder(m_folder->Path("bin").string());
+        m_folder = ProgramFolderWithDatabase("QorvBirth.dll", sql);
     }
 
     std::unique_ptr<ScratchFolder> m_folder;
@@ -83,10 +68,8 @@ private:
 private slots:
     void cleanup()
     {
-        orlenvo::OverrideProgramFolder({});
-        for (QWidget *w : QApplication::topLevelWidgets())
-            delete qobject_cast<TFrmNote *>(w);
-        m_folder.reset();
+        DeleteWindows<TFrmNote>();
+        m_folder.reset();  // and with it the program folder it stood for
     }
 
     void layout()
@@ -152,7 +135,7 @@ private slots:
         // The databases built beside the program.
         OpenArticle("b5", nullptr);
         OpenArticle("b5", nullptr);
-        const QList<TFrmNote *> windows = OpenWindows();
+        const QList<TFrmNote *> windows = OpenWindows<TFrmNote>();
         QCOMPARE(windows.size(), 2);
         QVERIFY(windows[0] != windows[1]);
         for (TFrmNote *w : windows) {
@@ -162,7 +145,7 @@ private slots:
             QCOMPARE(w->Memo()->verticalScrollBar()->value(), 0);
         }
         windows[0]->close();
-        QTRY_COMPARE(OpenWindows().size(), 1);
+        QTRY_COMPARE(OpenWindows<TFrmNote>().size(), 1);
     }
 
     void titleAndBodyAreShownTrimmed_data()
@@ -193,7 +176,7 @@ private slots:
             {"o''k", "'引号'", "'x'"},
         });
         OpenArticle(id.toStdString(), nullptr);
-        const QList<TFrmNote *> windows = OpenWindows();
+        const QList<TFrmNote *> windows = OpenWindows<TFrmNote>();
         QCOMPARE(windows.size(), 1);
         QCOMPARE(windows[0]->windowTitle(), title);
         QCOMPARE(windows[0]->Memo()->toPlainText(), body);
@@ -216,14 +199,14 @@ private slots:
             folder.Sqlite("bin/QorvBirth.dll", file.mid(7).toStdString());
         else if (!file.isNull())
             folder.Write("bin/QorvBirth.dll", file.toStdString());
-        orlenvo::OverrideProgramFolder(folder.Path("bin").string());
+        folder.UseAsProgramFolder();
         const int before = QApplication::topLevelWidgets().size();
         SeenBox seen;
         AnswerNextBox(seen, 300);
         OpenArticle("b5", nullptr);
         QTest::qWait(400);
         QVERIFY(!seen.seen);
-        QCOMPARE(OpenWindows().size(), 0);
+        QCOMPARE(OpenWindows<TFrmNote>().size(), 0);
         QTRY_COMPARE(QApplication::topLevelWidgets().size(), before);
         QCOMPARE(file.isNull(), !std::filesystem::exists(folder.Path("bin/QorvBirth.dll")));
     }
@@ -232,7 +215,7 @@ private slots:
     {
         UseArticles({{"b1", "'长文'", "'" + std::string("开篇第一句。") + "'"}});
         OpenArticle("b1", nullptr);
-        TFrmNote *w = OpenWindows().value(0);
+        TFrmNote *w = OpenWindows<TFrmNote>().value(0);
         QVERIFY(w);
         // Enough lines for several pages, each line numbered.
         QStringList lines;
@@ -272,7 +255,7 @@ private slots:
             QSKIP("a default printer is installed here");
         UseArticles({{"b1", "'t'", "'body'"}});
         OpenArticle("b1", nullptr);
-        TFrmNote *w = OpenWindows().value(0);
+        TFrmNote *w = OpenWindows<TFrmNote>().value(0);
         QVERIFY(w);
         SeenBox seen;
         AnswerNextBox(seen);
@@ -280,7 +263,7 @@ private slots:
         QVERIFY(seen.seen);
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(seen.text, QStringLiteral("There is no default printer currently selected."));
-        QCOMPARE(OpenWindows().size(), 1);
+        QCOMPARE(OpenWindows<TFrmNote>().size(), 1);
     }
 
     void pageSetupAppliesToThisWindowOnly()
@@ -288,8 +271,8 @@ private slots:
         UseArticles({{"b1", "'t'", "'页面设置之后的正文'"}});
         OpenArticle("b1", nullptr);
         OpenArticle("b1", nullptr);
-        TFrmNote *first = OpenWindows().value(0);
-        TFrmNote *second = OpenWindows().value(1);
+        TFrmNote *first = OpenWindows<TFrmNote>().value(0);
+        TFrmNote *second = OpenWindows<TFrmNote>().value(1);
         QVERIFY(first && second);
         auto *setup = first->findChild<QPushButton *>(QStringLiteral("RzBitBtn2"));
 
@@ -333,7 +316,7 @@ private slots:
         if (dir.isEmpty())
             QSKIP("ORLENVO_SCREENSHOT_DIR not set");
         OpenArticle("b5", nullptr);
-        TFrmNote *w = OpenWindows().value(0);
+        TFrmNote *w = OpenWindows<TFrmNote>().value(0);
         QVERIFY(w);
         QVERIFY(w->grab().save(dir + QStringLiteral("/article.png")));
     }
@@ -342,7 +325,7 @@ private slots:
     {
         UseArticles({{"b1", "'t'", "'x'"}});
         OpenArticle("b1", nullptr);
-        QPointer<TFrmNote> w = OpenWindows().value(0);
+        QPointer<TFrmNote> w = OpenWindows<TFrmNote>().value(0);
         QVERIFY(w);
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("RzBitBtn3")), Qt::LeftButton);
         QTRY_VERIFY(w.isNull());

@@ -2,6 +2,7 @@
 #include "app/CommandTable.h"
 #include "articles/windows/UntOnther.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,6 +17,7 @@
 
 using orlenvo::articles::OpenOmenWindow;
 using orlenvo::articles::TFormOnther;
+using namespace orlenvo::testing;
 
 namespace {
 
@@ -85,15 +87,6 @@ QString PageText(TFormOnther &window, int page)
     return pages->widget(page)->findChild<QPlainTextEdit *>()->toPlainText();
 }
 
-QList<TFormOnther *> OpenWindows()
-{
-    QList<TFormOnther *> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *omen = qobject_cast<TFormOnther *>(w); omen && omen->isVisible())
-            windows.append(omen);
-    return windows;
-}
-
 // Runs the command of the menu whose caption is `menu` as the program's menu does.
 void Choose(const char *menu)
 {
@@ -122,9 +115,7 @@ class OmenWindowTest : public QObject {
 private slots:
     void cleanup()
     {
-        for (TFormOnther *w : OpenWindows())
-            w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CloseWindows<TFormOnther>();
     }
 
     void everyCommandOpensItsPage_data()
@@ -139,7 +130,7 @@ private slots:
         QFETCH(int, index);
         const OmenCommand &command = kCommands[index];
         Choose(command.menu);
-        const QList<TFormOnther *> open = OpenWindows();
+        const QList<TFormOnther *> open = OpenWindows<TFormOnther>();
         QCOMPARE(open.size(), 1);
         TFormOnther *window = open.first();
         QCOMPARE(window->windowTitle(), QString::fromUtf8(command.title));
@@ -199,7 +190,7 @@ private slots:
     void eyeTwitchOpensPageFour()
     {
         Choose("眼跳测占卜");
-        TFormOnther *window = OpenWindows().first();
+        TFormOnther *window = OpenWindows<TFormOnther>().first();
         QCOMPARE(window->windowTitle(), QStringLiteral("眼跳测吉凶"));
         QCOMPARE(window->activePage(), 4);
         QVERIFY(ShownMemo(window)->toPlainText().startsWith(QStringLiteral("子时：左有贵人")));
@@ -209,13 +200,13 @@ private slots:
     {
         Choose("耳鸣测占卜");
         Choose("耳鸣测占卜");
-        QList<TFormOnther *> open = OpenWindows();
+        QList<TFormOnther *> open = OpenWindows<TFormOnther>();
         QCOMPARE(open.size(), 2);
         QPointer<TFormOnther> closed = open.first();
         closed->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(closed.isNull());
-        open = OpenWindows();
+        open = OpenWindows<TFormOnther>();
         QCOMPARE(open.size(), 1);
         QCOMPARE(open.first()->windowTitle(), QStringLiteral("耳鸣测吉凶"));
         QCOMPARE(open.first()->activePage(), 6);
@@ -230,8 +221,7 @@ private slots:
         for (int page = 0; page < 7; ++page) {
             auto *window = new TFormOnther;
             window->setActivePage(page);
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QVERIFY(ShowOnScreen(window));
             auto *label = window->findChild<QLabel *>(QStringLiteral("RzLabel1"));
             auto *pages = window->findChild<QTabWidget *>(QStringLiteral("RzPageControl1"));
             QVERIFY(label->isVisible());
@@ -248,8 +238,7 @@ private slots:
     void windowShape()
     {
         TFormOnther window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowOnScreen(&window));
         QCOMPARE(window.size(), QSize(382, 258));
         QVERIFY(window.testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -265,7 +254,7 @@ private slots:
         if (dir.isEmpty())
             QSKIP("ORLENVO_SCREENSHOT_DIR not set");
         Choose("眼跳测占卜");
-        TFormOnther *window = OpenWindows().first();
+        TFormOnther *window = OpenWindows<TFormOnther>().first();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(window->grab().save(dir + QStringLiteral("/omen.png")));
     }

@@ -4,10 +4,11 @@
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/Children.h"
+#include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,9 +21,8 @@
 #include <map>
 
 using orlenvo::ui::FrameButton;
-using orlenvo::articles::OpenPictureArticle;
-using orlenvo::articles::PicturePage;
-using orlenvo::articles::TImageInfoLoad;
+using namespace orlenvo::articles;
+using namespace orlenvo::testing;
 
 namespace {
 
@@ -33,11 +33,7 @@ QByteArray Jpeg(int width, int height, QColor color)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 90);
-    return bytes;
+    return Encoded(image, "JPEG", 90);
 }
 
 QList<PicturePage> Pages(int count)
@@ -69,36 +65,19 @@ int VisiblePage(QWidget *window)
     return pages->currentIndex() + 1;
 }
 
-QList<TImageInfoLoad *> OpenWindows()
-{
-    QList<TImageInfoLoad *> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *article = qobject_cast<TImageInfoLoad *>(w); article && article->isVisible())
-            windows.append(article);
-    return windows;
-}
-
-void CloseAll()
-{
-    for (TImageInfoLoad *w : OpenWindows())
-        w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 }  // namespace
 
 class PictureArticleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { CloseAll(); }
+    void cleanup() { CloseWindows<TImageInfoLoad>(); }
 
     void layoutOfTheWindow()
     {
         TImageInfoLoad window;
         window.setWindowTitle(QStringLiteral("客厅招财布局 [图]"));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(ShowOnScreen(&window));
 
         QCOMPARE(window.size(), QSize(652, 524));
         QCOMPARE(window.pos(), QPoint(229, 126));
@@ -208,8 +187,7 @@ private slots:
         QFETCH(QList<int>, marked);
         auto *window = new TImageInfoLoad;
         window->SetPages(Pages(3));
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(ShowOnScreen(window));
         for (const QString &name : clicks)
             QTest::mouseClick(Button(window, name), Qt::LeftButton);
         QCOMPARE(window->currentPage(), page);
@@ -222,8 +200,7 @@ private slots:
     {
         auto *window = new TImageInfoLoad;
         window->SetPages({});
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(ShowOnScreen(window));
         for (int i = 1; i <= 15; ++i)
             QVERIFY(!Button(window, QStringLiteral("ABtn%1").arg(i))->isEnabled());
         QTest::mouseClick(Button(window, QStringLiteral("RzBitBtn21")), Qt::LeftButton);
@@ -237,8 +214,7 @@ private slots:
     void closeButtonDestroysTheWindow()
     {
         QPointer<TImageInfoLoad> window = new TImageInfoLoad;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(ShowOnScreen(window));
         QTest::mouseClick(Button(window, QStringLiteral("RzBitBtn1")), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());
@@ -258,7 +234,7 @@ private slots:
             ++uses[row.number];
             const QString caption = QString::fromUtf8(row.caption);
             OpenPictureArticle(row.number, caption, nullptr);
-            const QList<TImageInfoLoad *> open = OpenWindows();
+            const QList<TImageInfoLoad *> open = OpenWindows<TImageInfoLoad>();
             QCOMPARE(open.size(), 1);
             TImageInfoLoad *window = open.first();
             QCOMPARE(window->windowTitle(), caption);
@@ -271,7 +247,7 @@ private slots:
                 QCOMPARE(Button(window, QStringLiteral("ABtn%1").arg(i))->isEnabled(), i <= window->pageCount());
             QVERIFY(!window->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
             QVERIFY(!window->findChild<QPlainTextEdit *>(QStringLiteral("RzMemo1"))->toPlainText().isEmpty());
-            CloseAll();
+            CloseWindows<TImageInfoLoad>();
         }
         orlenvo::OverrideProgramFolder({});
         // Twenty-two commands for 1 to 18, 20 and 21, two each for 8 and 16, and
@@ -290,12 +266,12 @@ private slots:
         OpenPictureArticle(8, QStringLiteral("财神摆放指南 [图]"), nullptr);
         OpenPictureArticle(8, QStringLiteral("财神摆放指南 [图]"), nullptr);
         orlenvo::OverrideProgramFolder({});
-        const QList<TImageInfoLoad *> open = OpenWindows();
+        const QList<TImageInfoLoad *> open = OpenWindows<TImageInfoLoad>();
         QCOMPARE(open.size(), 2);
         QTest::mouseClick(Button(open.first(), QStringLiteral("RzBitBtn21")), Qt::LeftButton);
         QCOMPARE(Marked(open.last()), QList<int>{});
         open.first()->close();
-        QCOMPARE(OpenWindows().size(), 1);
+        QCOMPARE(OpenWindows<TImageInfoLoad>().size(), 1);
     }
 
     void missingDatabaseStillOpensAnEmptyWindow()
@@ -304,7 +280,7 @@ private slots:
         orlenvo::OverrideProgramFolder(empty.Path().string() + "/");
         OpenPictureArticle(11, QStringLiteral("客厅招财布局 [图]"), nullptr);
         orlenvo::OverrideProgramFolder({});
-        const QList<TImageInfoLoad *> open = OpenWindows();
+        const QList<TImageInfoLoad *> open = OpenWindows<TImageInfoLoad>();
         QCOMPARE(open.size(), 1);
         QCOMPARE(open.first()->pageCount(), 0);
         QCOMPARE(open.first()->windowTitle(), QStringLiteral("客厅招财布局 [图]"));
@@ -379,11 +355,11 @@ private slots:
             orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR "/");
             OpenPictureArticle(shot.number, QString::fromUtf8(shot.caption), nullptr);
             orlenvo::OverrideProgramFolder({});
-            TImageInfoLoad *window = OpenWindows().first();
+            TImageInfoLoad *window = OpenWindows<TImageInfoLoad>().first();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             QTest::mouseClick(Button(window, QStringLiteral("ABtn%1").arg(shot.page)), Qt::LeftButton);
             QVERIFY(window->grab().save(dir + QLatin1Char('/') + QLatin1String(shot.file)));
-            CloseAll();
+            CloseWindows<TImageInfoLoad>();
         }
     }
 };

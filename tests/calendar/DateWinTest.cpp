@@ -17,7 +17,7 @@
 using namespace orlenvo;
 using orlenvo::calendar::TFRM_Date;
 using orlenvo::ui::UpDown;
-using orlenvo::testing::Child;
+using namespace orlenvo::testing;
 
 namespace {
 

@@ -5,7 +5,9 @@
 #include "core/RegionalSettings.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 #include "tools/dbbuild/DbBuild.h"
 
 #include <QApplication>
@@ -23,9 +25,7 @@
 #include <memory>
 #include <set>
 
-using orlenvo::testing::AnswerNextBox;
-using orlenvo::testing::ScratchFolder;
-using orlenvo::testing::SeenBox;
+using namespace orlenvo::testing;
 using orlenvo::calendar::TFormHuangdao;
 
 namespace {
@@ -42,9 +42,9 @@ std::string Quoted(const std::string &text)
     return "'" + text + "'";
 }
 
-// A QorvFile.dll holding the rows of the given days as the build makes them, plus one hand-made row whose
+// The statements of a QorvFile.dll holding the rows of the given days as the build makes them, plus one hand-made row whose
 // fields carry blanks and line breaks around their texts.
-void WriteSmallTable(const ScratchFolder &folder, std::initializer_list<orlenvo::CalendarDate> days)
+std::string SmallTable(std::initializer_list<orlenvo::CalendarDate> days)
 {
     std::string sql = "BEGIN; CREATE TABLE huangdao (gn TEXT NOT NULL PRIMARY KEY, nn TEXT, suici TEXT, tszf TEXT,"
                       " wuhang TEXT, cong TEXT, pzbj TEXT, jsyq TEXT, yi TEXT, xsyq TEXT, ji TEXT);";
@@ -57,7 +57,7 @@ void WriteSmallTable(const ScratchFolder &folder, std::initializer_list<orlenvo:
     sql += "INSERT INTO huangdao VALUES ('2012-06-01', ' 测试日 ' || char(13,10), char(9) || '岁' || char(13,10),"
            " ' 胎', '五 ', ' 冲 ', '彭', '吉', '宜', '凶', '  忌 ' || char(10));";
     sql += "COMMIT;";
-    folder.Sqlite("bin/QorvFile.dll", sql);
+    return sql;
 }
 
 }  // namespace
@@ -66,17 +66,9 @@ class HuangdaoTest : public QObject {
     Q_OBJECT
 
 private:
-    static QComboBox *List(QWidget *w, const char *name) { return w->findChild<QComboBox *>(QString::fromLatin1(name)); }
-    static QLabel *Label(QWidget *w, const char *name) { return w->findChild<QLabel *>(QString::fromLatin1(name)); }
-    static QPlainTextEdit *Memo(QWidget *w, const char *name)
-    {
-        return w->findChild<QPlainTextEdit *>(QString::fromLatin1(name));
-    }
-    static QPushButton *Button(QWidget *w, const char *name)
-    {
-        return w->findChild<QPushButton *>(QString::fromLatin1(name));
-    }
     static QStringList Lines(QPlainTextEdit *memo) { return memo->toPlainText().split(QLatin1Char('\n')); }
+    // The lines Memo1 shows for the chosen day.
+    static QStringList DayLines(QWidget *w) { return Lines(Child<QPlainTextEdit>(w, "Memo1")); }
 
     // Types the three parts (empty ones are left alone) and presses "测算".
     static void Choose(QWidget *w, const QString &year, const QString &month, const QString &day)
@@ -84,11 +76,11 @@ private:
         const struct { const char *name; const QString &text; } parts[] = {
             {"SYear", year}, {"SMonth", month}, {"Sday", day}};
         for (const auto &p : parts) {
-            QComboBox *list = List(w, p.name);
+            QComboBox *list = Child<QComboBox>(w, p.name);
             list->lineEdit()->clear();
             QTest::keyClicks(list->lineEdit(), p.text);
         }
-        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
     }
 
     TFormHuangdao *Open()
@@ -98,12 +90,15 @@ private:
         return window;
     }
 
-    void UseSmallTable()
+    // The window over a small table: 5 January and 29 February 2008, 1 October 1949,
+    // 31 December 2050 and the hand-made row.
+    TFormHuangdao *OpenOverSmallTable()
     {
-        m_folder = std::make_unique<ScratchFolder>();
-        WriteSmallTable(*m_folder, {orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
-                                    orlenvo::EncodeDate(1949, 10, 1), orlenvo::EncodeDate(2050, 12, 31)});
-        orlenvo::OverrideProgramFolder(m_folder->Path("bin").string());
+        m_folder = ProgramFolderWithDatabase("QorvFile.dll",
+                                             SmallTable({orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
+                                                         orlenvo::EncodeDate(1949, 10, 1),
+                                                         orlenvo::EncodeDate(2050, 12, 31)}));
+        return Open();
     }
 
     std::unique_ptr<ScratchFolder> m_folder;
@@ -117,16 +112,11 @@ private slots:
 
     void cleanup()
     {
-        orlenvo::OverrideProgramFolder({});
         orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
         // Windows only: their drop-down popups are top-level widgets that go with them.
-        QList<QPointer<TFormHuangdao>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *window = qobject_cast<TFormHuangdao *>(w))
-                windows << window;
-        for (const QPointer<TFormHuangdao> &window : windows)
-            delete window.data();
+        DeleteWindows<TFormHuangdao>();
         m_folder.reset();
+        orlenvo::OverrideProgramFolder({});
     }
 
     void layout()
@@ -140,7 +130,7 @@ private slots:
         const struct { const char *name; int first; int count; const char *firstText; const char *lastText; } lists[] = {
             {"SYear", 2008, 12, "2008", "2019"}, {"SMonth", 1, 12, "01", "12"}, {"Sday", 1, 31, "01", "31"}};
         for (const auto &l : lists) {
-            QComboBox *list = List(&w, l.name);
+            QComboBox *list = Child<QComboBox>(&w, l.name);
             QVERIFY2(list, l.name);
             QVERIFY(list->isEditable());
             QCOMPARE(list->count(), l.count);
@@ -148,25 +138,25 @@ private slots:
             QCOMPARE(list->itemText(l.count - 1), QString::fromLatin1(l.lastText));
             QCOMPARE(list->currentText(), QString());
         }
-        QCOMPARE(List(&w, "SMonth")->itemText(8), QStringLiteral("09"));
+        QCOMPARE(Child<QComboBox>(&w, "SMonth")->itemText(8), QStringLiteral("09"));
         const struct { const char *name; const char *text; } captions[] = {
             {"Label2", "选择黄历："}, {"Label3", "年"}, {"Label4", "月"}, {"Label5", "日"},
             {"Label6", "当日统览："}, {"Label1", ""}};
         for (const auto &c : captions) {
-            QVERIFY2(Label(&w, c.name), c.name);
-            QCOMPARE(Label(&w, c.name)->text(), QString::fromUtf8(c.text));
+            QVERIFY2(w.findChild<QLabel *>(QString::fromUtf8(c.name)), c.name);
+            QCOMPARE(Child<QLabel>(&w, c.name)->text(), QString::fromUtf8(c.text));
         }
-        QVERIFY(Label(&w, "Label1")->font().bold());
-        QCOMPARE(Label(&w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(Button(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
-        QCOMPARE(Button(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
+        QVERIFY(Child<QLabel>(&w, "Label1")->font().bold());
+        QCOMPARE(Child<QLabel>(&w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Child<QPushButton>(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
+        QCOMPARE(Child<QPushButton>(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
         QCOMPARE(w.findChild<QGroupBox *>(QStringLiteral("GroupBox1"))->title(), QStringLiteral("测算结果："));
         QCOMPARE(w.findChild<QGroupBox *>(QStringLiteral("GroupBox2"))->title(), QStringLiteral("黄历名词解释："));
-        QCOMPARE(Memo(&w, "Memo1")->toPlainText(), QString());
-        QVERIFY(!Memo(&w, "Memo1")->isReadOnly());
-        QCOMPARE(Memo(&w, "Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(Child<QPlainTextEdit>(&w, "Memo1")->toPlainText(), QString());
+        QVERIFY(!Child<QPlainTextEdit>(&w, "Memo1")->isReadOnly());
+        QCOMPARE(Child<QPlainTextEdit>(&w, "Memo1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
-        QPlainTextEdit *glossary = Memo(&w, "Memo2");
+        QPlainTextEdit *glossary = Child<QPlainTextEdit>(&w, "Memo2");
         QVERIFY(glossary->isReadOnly());
         const QStringList lines = Lines(glossary);
         QCOMPARE(lines.size(), 34);
@@ -189,7 +179,7 @@ private slots:
             }
         TFormHuangdao w;
         int terms = 0;
-        for (const QString &line : Lines(Memo(&w, "Memo2"))) {
+        for (const QString &line : Lines(Child<QPlainTextEdit>(&w, "Memo2"))) {
             const qsizetype colon = line.indexOf(QStringLiteral(" ："));
             if (colon < 0)
                 continue;  // the second line of a long explanation
@@ -204,8 +194,7 @@ private slots:
 
     void promptsForEachMissingPartAndAnInvalidDate()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         const struct { const char *y, *m, *d, *message; } cases[] = {
             {"", "", "", "请选择年!"},       {"2008", "", "", "请选择月!"},
             {"2008", "02", "", "请选择日!"}, {"2008", "02", "30", "请选择有效的日期!"},
@@ -221,18 +210,17 @@ private slots:
             QCOMPARE(seen.title, QStringLiteral("提示"));
             QCOMPARE(seen.icon, QMessageBox::Information);
             QCOMPARE(seen.text, QString::fromUtf8(c.message));
-            QCOMPARE(Label(w, "Label1")->text(), QString());
-            QCOMPARE(Memo(w, "Memo1")->toPlainText(), QString());
+            QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString());
+            QCOMPARE(Child<QPlainTextEdit>(w, "Memo1")->toPlainText(), QString());
         }
     }
 
     void foundDayFillsTheDateLineAndSeventeenLines()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2008-01-05  农历丁亥年冬月廿七 星期六"));
-        const QStringList lines = Lines(Memo(w, "Memo1"));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2008-01-05  农历丁亥年冬月廿七 星期六"));
+        const QStringList lines = DayLines(w);
         QCOMPARE(lines.size(), 17);
         QCOMPARE(lines.at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
         QCOMPARE(lines.at(1), QString());
@@ -252,19 +240,18 @@ private slots:
         // 29 February of a leap year is a date; 1-digit month and day find the same row, and
         // the date line shows the text as joined.
         Choose(w, QStringLiteral("2008"), QStringLiteral("02"), QStringLiteral("29"));
-        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-02-29  农历戊子年")));
+        QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2008-02-29  农历戊子年")));
         Choose(w, QStringLiteral("2008"), QStringLiteral("1"), QStringLiteral("5"));
-        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2008-1-5  农历丁亥年冬月廿七 星期六"));
-        QCOMPARE(Lines(Memo(w, "Memo1")).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2008-1-5  农历丁亥年冬月廿七 星期六"));
+        QCOMPARE(DayLines(w).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
     }
 
     void fieldsAreTrimmed()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral(" 2012 "), QStringLiteral("06"), QStringLiteral("01"));
-        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("2012-06-01  测试日"));
-        const QStringList lines = Lines(Memo(w, "Memo1"));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2012-06-01  测试日"));
+        const QStringList lines = DayLines(w);
         QCOMPARE(lines.size(), 17);
         QCOMPARE(lines.at(0), QStringLiteral("岁次:岁"));
         QCOMPARE(lines.at(16), QStringLiteral("忌:忌"));
@@ -272,22 +259,20 @@ private slots:
 
     void yearTypedOutsideTheListIsFound()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral("1949"), QStringLiteral("10"), QStringLiteral("1"));
-        QCOMPARE(Label(w, "Label1")->text(), QStringLiteral("1949-10-1  农历己丑年八月初十 星期六"));
-        QCOMPARE(Lines(Memo(w, "Memo1")).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("1949-10-1  农历己丑年八月初十 星期六"));
+        QCOMPARE(DayLines(w).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
         Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
-        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2050-12-31  农历庚午年")));
+        QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2050-12-31  农历庚午年")));
     }
 
     void missingDayLeavesTheWindowUnchanged()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        const QString label = Label(w, "Label1")->text();
-        const QString memo = Memo(w, "Memo1")->toPlainText();
+        const QString label = Child<QLabel>(w, "Label1")->text();
+        const QString memo = Child<QPlainTextEdit>(w, "Memo1")->toPlainText();
         QVERIFY(!memo.isEmpty());
         for (const char *year : {"2008", "1800", "08"}) {  // 1 March 2008; a year before the table; 2-digit year
             SeenBox seen;
@@ -295,15 +280,14 @@ private slots:
             Choose(w, QString::fromLatin1(year), QStringLiteral("03"), QStringLiteral("01"));
             QTest::qWait(400);
             QVERIFY2(!seen.seen, year);
-            QCOMPARE(Label(w, "Label1")->text(), label);
-            QCOMPARE(Memo(w, "Memo1")->toPlainText(), memo);
+            QCOMPARE(Child<QLabel>(w, "Label1")->text(), label);
+            QCOMPARE(Child<QPlainTextEdit>(w, "Memo1")->toPlainText(), memo);
         }
     }
 
     void dateCheckReadsTheShortDateFormat()
     {
-        UseSmallTable();
-        TFormHuangdao *w = Open();
+        TFormHuangdao *w = OpenOverSmallTable();
         orlenvo::RegionalSettings().Write(orlenvo::LocaleItem::ShortDate, "dd.MM.yyyy");
         SeenBox seen;
         AnswerNextBox(seen);
@@ -312,14 +296,14 @@ private slots:
         QCOMPARE(seen.text, QStringLiteral("请选择有效的日期!"));
         orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  ")));
+        QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  ")));
     }
 
     void missingDatabaseShowsTheErrorBox()
     {
         m_folder = std::make_unique<ScratchFolder>();
         std::filesystem::create_directories(m_folder->Path("bin"));
-        orlenvo::OverrideProgramFolder(m_folder->Path("bin").string());
+        m_folder->UseAsProgramFolder();
         TFormHuangdao *w = Open();  // opening needs no database
         for (int run = 0; run < 2; ++run) {
             SeenBox seen;
@@ -328,7 +312,7 @@ private slots:
             QTRY_VERIFY(seen.seen);
             QCOMPARE(seen.icon, QMessageBox::Critical);
             QVERIFY(!seen.text.isEmpty());
-            QCOMPARE(Label(w, "Label1")->text(), QString());
+            QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString());
             QVERIFY(w->isVisible());
         }
         QVERIFY(!std::filesystem::exists(m_folder->Path("bin/QorvFile.dll")));  // never created
@@ -344,7 +328,7 @@ private slots:
         QVERIFY(first->isWindow());
         QVERIFY(!first->isModal());
         QPointer<TFormHuangdao> guard(first);
-        QTest::mouseClick(Button(first, "RzBitBtn2"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(first, "RzBitBtn2"), Qt::LeftButton);
         QTRY_VERIFY(guard.isNull());
         QVERIFY(second->isVisible());
     }
@@ -357,17 +341,17 @@ private slots:
         orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR);
         TFormHuangdao *w = Open();
         Choose(w, QStringLiteral("1901"), QStringLiteral("01"), QStringLiteral("01"));
-        QCOMPARE(Label(w, "Label1")->text(), QString::fromStdString("1901-01-01  " +
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString::fromStdString("1901-01-01  " +
                  orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(1901, 1, 1)).nn));
         Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
         const orlenvo::AlmanacEntry last = orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(2050, 12, 31), MonthTable());
-        const QStringList lines = Lines(Memo(w, "Memo1"));
+        const QStringList lines = DayLines(w);
         QCOMPARE(lines.at(10), QString::fromStdString("吉神宜趋:" + last.jsyq));
         QCOMPARE(lines.at(12), QString::fromStdString("宜:" + last.yi));
         QCOMPARE(lines.at(14), QString::fromStdString("凶神宜忌:" + last.xsyq));
         QCOMPARE(lines.at(16), QString::fromStdString("忌:" + last.ji));
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QCOMPARE(Lines(Memo(w, "Memo1")).at(4), QStringLiteral("五行:覆灯火 定执位"));
+        QCOMPARE(DayLines(w).at(4), QStringLiteral("五行:覆灯火 定执位"));
     }
 
     // The window after looking up 5 January 2008 in the built database; saved as a PNG when
@@ -376,11 +360,11 @@ private slots:
     {
         orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR);
         TFormHuangdao *w = Open();
-        List(w, "SYear")->setCurrentIndex(0);
-        List(w, "SMonth")->setCurrentIndex(0);
-        List(w, "Sday")->setCurrentIndex(4);
-        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
-        QVERIFY(Label(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  农历丁亥年冬月廿七")));
+        Child<QComboBox>(w, "SYear")->setCurrentIndex(0);
+        Child<QComboBox>(w, "SMonth")->setCurrentIndex(0);
+        Child<QComboBox>(w, "Sday")->setCurrentIndex(4);
+        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
+        QVERIFY(Child<QLabel>(w, "Label1")->text().startsWith(QStringLiteral("2008-01-05  农历丁亥年冬月廿七")));
         const QImage image = w->grab().toImage();
         QCOMPARE(image.size(), w->size());
         const QByteArray out = qgetenv("ORLENVO_SCREENSHOT");

@@ -3,7 +3,10 @@
 #include "data/Query.h"
 #include "numerology/windows/Unt_sjcs.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/numerology/ResultRows.h"
+#include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,14 +18,12 @@
 #include <QtTest>
 
 using orlenvo::numerology::TFrm_SJcs;
-using orlenvo::testing::AnswerNextBox;
-using orlenvo::testing::ScratchFolder;
-using orlenvo::testing::SeenBox;
+using namespace orlenvo::testing;
 
 namespace {
 
-// A dream.dll whose every row names its key, with blanks and line breaks around each value.
-void WriteNamedReadings(const ScratchFolder &folder)
+// The statements of a dream.dll whose every row names its key, with blanks and line breaks around each value.
+std::string NamedReadings()
 {
     std::string sql = "BEGIN; CREATE TABLE shouji (num TEXT COLLATE NOCASE PRIMARY KEY, title TEXT, jx TEXT, content TEXT);";
     for (int key = 0; key < 80; ++key) {
@@ -33,7 +34,7 @@ void WriteNamedReadings(const ScratchFolder &folder)
                k + "' || char(13,10) || '第二行' || char(13,10));";
     }
     sql += "COMMIT;";
-    folder.Sqlite("bin/dream.dll", sql);
+    return sql;
 }
 
 }  // namespace
@@ -48,22 +49,19 @@ private:
         window->show();
         return window;
     }
-    static QLabel *Row(QWidget *w, const char *name) { return w->findChild<QLabel *>(QString::fromLatin1(name)); }
-    static QLineEdit *Entry(QWidget *w) { return w->findChild<QLineEdit *>(QStringLiteral("edtmun")); }
-    static QPushButton *Button(QWidget *w, const char *name)
+    // The window over the scratch readings, showing the reading of 13812345678 (typed, then Enter).
+    TFrm_SJcs *OpenWithReading()
     {
-        return w->findChild<QPushButton *>(QString::fromLatin1(name));
+        UseNamedReadings();
+        TFrm_SJcs *window = Open();
+        QTest::keyClicks(Entry(window), QStringLiteral("13812345678"));
+        QTest::keyClick(Entry(window), Qt::Key_Return);
+        return window;
     }
-    static QStringList Rows(QWidget *w)
-    {
-        return {Row(w, "RzLabel11")->text(), Row(w, "RzLabel10")->text(), Row(w, "RzLabel9")->text(),
-                Row(w, "RzLabel8")->text()};
-    }
+    static QLineEdit *Entry(QWidget *w) { return Child<QLineEdit>(w, "edtmun"); }
     void UseNamedReadings()
     {
-        m_folder = std::make_unique<ScratchFolder>();
-        WriteNamedReadings(*m_folder);
-        orlenvo::OverrideProgramFolder(m_folder->Path("bin").string());
+        m_folder = ProgramFolderWithDatabase("dream.dll", NamedReadings());
     }
 
     std::unique_ptr<ScratchFolder> m_folder;
@@ -71,10 +69,8 @@ private:
 private slots:
     void cleanup()
     {
-        orlenvo::OverrideProgramFolder({});
-        for (QWidget *w : QApplication::topLevelWidgets())
-            delete qobject_cast<TFrm_SJcs *>(w);
-        m_folder.reset();
+        DeleteWindows<TFrm_SJcs>();
+        m_folder.reset();  // and with it the program folder it stood for
     }
 
     void layout()
@@ -93,24 +89,24 @@ private slots:
             {"RzLabel11", ""}, {"RzLabel10", ""}, {"RzLabel9", ""}, {"RzLabel8", ""},
         };
         for (const auto &c : captions) {
-            QVERIFY2(Row(&w, c.name), c.name);
-            QCOMPARE(Row(&w, c.name)->text(), QString::fromUtf8(c.text));
+            QVERIFY2(w.findChild<QLabel *>(QString::fromUtf8(c.name)), c.name);
+            QCOMPARE(Child<QLabel>(&w, c.name)->text(), QString::fromUtf8(c.text));
         }
-        QVERIFY(Row(&w, "RzLabel3")->text().startsWith(QStringLiteral("注：有些人会问，手机号码为什么")));
-        QVERIFY(Row(&w, "RzLabel3")->text().endsWith(QStringLiteral("也代表您与所有人的沟通桥梁！")));
-        QCOMPARE(Button(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
-        QCOMPARE(Button(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
+        QVERIFY(Child<QLabel>(&w, "RzLabel3")->text().startsWith(QStringLiteral("注：有些人会问，手机号码为什么")));
+        QVERIFY(Child<QLabel>(&w, "RzLabel3")->text().endsWith(QStringLiteral("也代表您与所有人的沟通桥梁！")));
+        QCOMPARE(Child<QPushButton>(&w, "RzBitBtn1")->text(), QStringLiteral("测算"));
+        QCOMPARE(Child<QPushButton>(&w, "RzBitBtn2")->text(), QStringLiteral("关闭"));
         QCOMPARE(w.findChild<QGroupBox *>(QStringLiteral("RzGroupBox1"))->title(), QStringLiteral("测算结果"));
         QCOMPARE(Entry(&w)->text(), QString());
         QCOMPARE(Entry(&w)->maxLength(), 11);
-        QCOMPARE(Row(&w, "RzLabel11")->width(), 202);
-        QCOMPARE(Row(&w, "RzLabel10")->width(), 290);
-        QCOMPARE(Row(&w, "RzLabel9")->width(), 98);
-        QCOMPARE(Row(&w, "RzLabel9")->font().pointSize(), 8);
-        QCOMPARE(Row(&w, "RzLabel9")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(Row(&w, "RzLabel8")->size(), QSize(337, 83));
-        QVERIFY(Row(&w, "RzLabel8")->wordWrap());
-        QCOMPARE(Row(&w, "RzLabel3")->size(), QSize(384, 36));
+        QCOMPARE(Child<QLabel>(&w, "RzLabel11")->width(), 202);
+        QCOMPARE(Child<QLabel>(&w, "RzLabel10")->width(), 290);
+        QCOMPARE(Child<QLabel>(&w, "RzLabel9")->width(), 98);
+        QCOMPARE(Child<QLabel>(&w, "RzLabel9")->font().pointSize(), 8);
+        QCOMPARE(Child<QLabel>(&w, "RzLabel9")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Child<QLabel>(&w, "RzLabel8")->size(), QSize(337, 83));
+        QVERIFY(Child<QLabel>(&w, "RzLabel8")->wordWrap());
+        QCOMPARE(Child<QLabel>(&w, "RzLabel3")->size(), QSize(384, 36));
     }
 
     void keyFilterAdmitsDigitsAndElevenCharacters()
@@ -153,7 +149,7 @@ private slots:
         QTest::keyClicks(Entry(w), number);
         QTest::keyClick(Entry(w), Qt::Key_Return);
         // Every value trimmed; inner line breaks of the description stay.
-        QCOMPARE(Rows(w), (QStringList{number, QStringLiteral("标题") + key, QStringLiteral("吉"),
+        QCOMPARE(ResultRows(w), (QStringList{number, QStringLiteral("标题") + key, QStringLiteral("吉"),
                                        QStringLiteral("说明") + key + QStringLiteral("\r\n第二行")}));
     }
 
@@ -168,29 +164,27 @@ private slots:
 
         TFrm_SJcs *w = Open();
         QTest::keyClicks(Entry(w), QStringLiteral("13900000037"));
-        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
-        QCOMPARE(Rows(w), (QStringList{QStringLiteral("13900000037"), QString::fromStdString(orlenvo::Trim(q.Field(0))),
-                                       QString::fromStdString(orlenvo::Trim(q.Field(1))),
-                                       QString::fromStdString(orlenvo::Trim(q.Field(2)))}));
-        QVERIFY(!Rows(w).at(1).isEmpty());
+        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
+        QCOMPARE(ResultRows(w),
+                 (QStringList{QStringLiteral("13900000037"), QString::fromStdString(orlenvo::Trim(q.Field(0))),
+                              QString::fromStdString(orlenvo::Trim(q.Field(1))),
+                              QString::fromStdString(orlenvo::Trim(q.Field(2)))}));
+        QVERIFY(!ResultRows(w).at(1).isEmpty());
     }
 
     void emptyEntryAsksForTheNumber()
     {
-        UseNamedReadings();
-        TFrm_SJcs *w = Open();
-        QTest::keyClicks(Entry(w), QStringLiteral("13812345678"));
-        QTest::keyClick(Entry(w), Qt::Key_Return);
-        const QStringList shown = Rows(w);
+        TFrm_SJcs *w = OpenWithReading();
+        const QStringList shown = ResultRows(w);
         Entry(w)->setText(QStringLiteral("   "));
         SeenBox seen;
         AnswerNextBox(seen);
-        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
         QVERIFY(seen.seen);
         QCOMPARE(seen.title, QStringLiteral("提示"));
         QCOMPARE(seen.text, QStringLiteral("请输入11位手机号码！"));
         QCOMPARE(seen.icon, QMessageBox::Information);
-        QCOMPARE(Rows(w), shown);
+        QCOMPARE(ResultRows(w), shown);
     }
 
     void noKeyDigitsEndInTheConversionError_data()
@@ -206,32 +200,26 @@ private slots:
     {
         QFETCH(QString, entry);
         QFETCH(QString, message);
-        UseNamedReadings();
-        TFrm_SJcs *w = Open();
-        QTest::keyClicks(Entry(w), QStringLiteral("13812345678"));
-        QTest::keyClick(Entry(w), Qt::Key_Return);
-        const QStringList shown = Rows(w);
+        TFrm_SJcs *w = OpenWithReading();
+        const QStringList shown = ResultRows(w);
         Entry(w)->clear();
         QApplication::clipboard()->setText(entry);
         Entry(w)->paste();
         SeenBox seen;
         AnswerNextBox(seen);
-        QTest::mouseClick(Button(w, "RzBitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
         QVERIFY(seen.seen);
         QCOMPARE(seen.text, message);
         QCOMPARE(seen.icon, QMessageBox::Critical);
-        QCOMPARE(Rows(w), shown);
+        QCOMPARE(ResultRows(w), shown);
     }
 
     void keyWithoutRowShowsOnlyTheNumber()
     {
-        UseNamedReadings();
-        TFrm_SJcs *w = Open();
-        QTest::keyClicks(Entry(w), QStringLiteral("13812345678"));
-        QTest::keyClick(Entry(w), Qt::Key_Return);
+        TFrm_SJcs *w = OpenWithReading();
         Entry(w)->setText(QStringLiteral("13800000033"));
         QTest::keyClick(Entry(w), Qt::Key_Return);
-        QCOMPARE(Rows(w), (QStringList{QStringLiteral("13800000033"), QString(), QString(), QString()}));
+        QCOMPARE(ResultRows(w), (QStringList{QStringLiteral("13800000033"), QString(), QString(), QString()}));
     }
 
     void unreadableDatabaseEndsTheRunSilently_data()
@@ -245,23 +233,20 @@ private slots:
     void unreadableDatabaseEndsTheRunSilently()
     {
         QFETCH(QByteArray, file);
-        UseNamedReadings();
-        TFrm_SJcs *w = Open();
-        QTest::keyClicks(Entry(w), QStringLiteral("13812345678"));
-        QTest::keyClick(Entry(w), Qt::Key_Return);
-        const QStringList shown = Rows(w);
+        TFrm_SJcs *w = OpenWithReading();
+        const QStringList shown = ResultRows(w);
 
         ScratchFolder other;
         if (!file.isNull())
             other.Write("bin/dream.dll", file.toStdString());
-        orlenvo::OverrideProgramFolder(other.Path("bin").string());
+        other.UseAsProgramFolder();
         Entry(w)->setText(QStringLiteral("13800000001"));
         SeenBox seen;
         AnswerNextBox(seen, 300);
         QTest::keyClick(Entry(w), Qt::Key_Return);
         QTest::qWait(400);
         QVERIFY(!seen.seen);
-        QCOMPARE(Rows(w), shown);
+        QCOMPARE(ResultRows(w), shown);
         QCOMPARE(file.isNull(), !std::filesystem::exists(other.Path("bin/dream.dll")));
     }
 
@@ -269,10 +254,10 @@ private slots:
     {
         UseNamedReadings();
         auto *w = new TFrm_SJcs;
-        QCOMPARE(Row(w, "RzLabel10")->text(), QString());
+        QCOMPARE(Child<QLabel>(w, "RzLabel10")->text(), QString());
         Entry(w)->setText(QStringLiteral("13812345645"));
         w->show();
-        QCOMPARE(Row(w, "RzLabel10")->text(), QStringLiteral("标题45"));
+        QCOMPARE(Child<QLabel>(w, "RzLabel10")->text(), QStringLiteral("标题45"));
         // An empty field: showing does nothing, and no message appears.
         auto *fresh = new TFrm_SJcs;
         SeenBox seen;
@@ -291,14 +276,14 @@ private slots:
         TFrm_SJcs *w = Open();
         QTest::keyClicks(Entry(w), QStringLiteral("13812345678"));
         QTest::keyClick(Entry(w), Qt::Key_Return);
-        QVERIFY(!Row(w, "RzLabel10")->text().isEmpty());
+        QVERIFY(!Child<QLabel>(w, "RzLabel10")->text().isEmpty());
         QVERIFY(w->grab().save(dir + QStringLiteral("/mobile.png")));
     }
 
     void closeReleasesTheWindow()
     {
         QPointer<TFrm_SJcs> w = Open();
-        QTest::mouseClick(Button(w, "RzBitBtn2"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn2"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
         QTRY_VERIFY(w.isNull());
     }

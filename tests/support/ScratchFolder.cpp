@@ -1,5 +1,7 @@
 #include "tests/support/ScratchFolder.h"
 
+#include "data/KnowledgeDb.h"
+
 #include <sqlite3.h>
 #include <stdlib.h>
 
@@ -22,8 +24,17 @@ ScratchFolder::ScratchFolder()
 
 ScratchFolder::~ScratchFolder()
 {
+    // Unless another folder has been made the program's since.
+    if (m_programFolder && ProgramFolder().starts_with(m_root.string()))
+        OverrideProgramFolder({});
     std::error_code ignored;
     fs::remove_all(m_root, ignored);
+}
+
+void ScratchFolder::UseAsProgramFolder(const std::string &relative)
+{
+    OverrideProgramFolder(Path(relative).string());
+    m_programFolder = true;
 }
 
 fs::path ScratchFolder::Path(const std::string &relative) const
@@ -72,6 +83,14 @@ std::vector<std::string> ScratchFolder::List(const std::string &relative) const
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::unique_ptr<ScratchFolder> ProgramFolderWithDatabase(const std::string &file, const std::string &statements)
+{
+    auto folder = std::make_unique<ScratchFolder>();
+    folder->Sqlite("bin/" + file, statements);
+    folder->UseAsProgramFolder();
+    return folder;
 }
 
 }  // namespace orlenvo::testing

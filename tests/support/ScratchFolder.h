@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,16 @@ public:
     void Sqlite(const std::string &relative, const std::string &statements) const;
     // The names in a folder, sorted.
     std::vector<std::string> List(const std::string &relative) const;
+    // Makes a subfolder the program's folder until this folder goes (or another is made it).
+    void UseAsProgramFolder(const std::string &relative = "bin");
 
 private:
     std::filesystem::path m_root;
+    bool m_programFolder = false;
 };
+
+// A scratch folder standing as the program's folder "bin", which holds one SQLite file (named
+// `file`, such as "QorvBirth.dll") made by `statements`.
+std::unique_ptr<ScratchFolder> ProgramFolderWithDatabase(const std::string &file, const std::string &statements);
 
 }  // namespace orlenvo::testing

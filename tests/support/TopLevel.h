@@ -1,0 +1,53 @@
+// The top-level windows of one class, for window tests that open and close them.
+#pragma once
+
+#include <QApplication>
+#include <QList>
+#include <QPointer>
+#include <QTest>
+#include <QWidget>
+
+namespace orlenvo::testing {
+
+// Shows the window and waits until the window system has put it on the screen; false when it
+// does not get there in time.
+inline bool ShowOnScreen(QWidget *window)
+{
+    window->show();
+    return QTest::qWaitForWindowExposed(window);
+}
+
+// The visible top-level windows of class T, in the application's order.
+template <typename T>
+QList<T *> OpenWindows()
+{
+    QList<T *> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<T *>(w); window && window->isVisible())
+            windows.append(window);
+    return windows;
+}
+
+// Closes the visible windows of class T and lets those that delete themselves on closing go.
+template <typename T>
+void CloseWindows()
+{
+    for (T *window : OpenWindows<T>())
+        window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Deletes every top-level window of class T, shown or not. A window takes its own pop-ups
+// (top-level widgets too) with it, so the list is watched while deleting.
+template <typename T>
+void DeleteWindows()
+{
+    QList<QPointer<T>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<T *>(w))
+            windows.append(window);
+    for (const QPointer<T> &window : windows)
+        delete window.data();
+}
+
+}  // namespace orlenvo::testing
