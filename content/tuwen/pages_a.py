@@ -1,4 +1,5 @@
-"""Picture articles 1 to 7 (authoring aid; see make_pages.py)."""
+"""Pictures of picture articles 1 to 7: each page's drawing and caption, the source of
+<num>/<page>.svg (see make_pages.py; the page texts are the <num>/<page>.txt files)."""
 
 from draw import (
     BLUE, GREEN, GREY, INK, LEAF, PINK, RED, WALL, WOOD, WOOD_EDGE, arrow, badge, bamboo, bed, cabinet,

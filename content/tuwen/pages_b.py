@@ -1,4 +1,5 @@
-"""Picture articles 8 to 14 (authoring aid; see make_pages.py)."""
+"""Pictures of picture articles 8 to 14: each page's drawing and caption, the source of
+<num>/<page>.svg (see make_pages.py; the page texts are the <num>/<page>.txt files)."""
 
 import math
 

@@ -1,4 +1,5 @@
-"""Picture articles 15 to 21 (authoring aid; see make_pages.py)."""
+"""Pictures of picture articles 15 to 21: each page's drawing and caption, the source of
+<num>/<page>.svg (see make_pages.py; the page texts are the <num>/<page>.txt files)."""
 
 from draw import (
     BLUE, DIRS8, FRAME, GOLD, GREEN, GREY, INK, PAPER, RED, WALL, WOOD, WOOD_EDGE, amethyst, arrow,

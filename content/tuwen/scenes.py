@@ -1,4 +1,4 @@
-"""Composite scenes shared by several picture-article pages (authoring aid; see make_pages.py)."""
+"""Composite scenes shared by several picture-article pages (see make_pages.py)."""
 
 import math
 
