@@ -32,6 +32,9 @@ constexpr double kLastDay = 2958465.0;
 //   byte 3         regular month followed by a leap month of the same number this year, or 0
 // Corrected against astronomical new moons: 1989 (sixth month 30 days, seventh 29:
 // 18A4DD00 -> 18A55D00) and 2013 (fourth month 29 days, fifth 30: 14AD5500 -> 14AB5500).
+// With these corrections every day of 1901-2050 has the lunar month and day that the npm
+// package lunar-javascript 1.7.7 (6tail, MIT) gives; .ci/run compares the two day by day
+// (tools/gen_almanac_table --compare-calendar).
 // clang-format off
 constexpr std::uint32_t kLunarYearTable[150] = {
     0x0B52BA00, 0x16A95D00, 0x83A93705, 0x0E749B00, 0x1AB65500,  // 1901-1905

@@ -15,12 +15,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-// The pictures are rendered at build time and compiled into a resource of the static library.
-static void InitChartPictures()
-{
-    Q_INIT_RESOURCE(chart_pictures);
-}
-
 namespace orlenvo::articles {
 
 namespace {
@@ -52,7 +46,6 @@ const char *const kNote =
 
 QImage ChartPicture(int index)
 {
-    InitChartPictures();
     if (index < 0 || index >= static_cast<int>(std::size(kPages)))
         return {};
     QFile file(QString::fromLatin1(kPages[index].resource));

@@ -1,4 +1,4 @@
-"""Drawing helpers for the picture-article pages (authoring aid; see make_pages.py).
+"""Drawing helpers for the picture-article pages (see make_pages.py).
 
 Every helper returns an SVG fragment as text. The pages are 600 x 290 pixels: a drawing area
 above a caption band of 30 pixels.

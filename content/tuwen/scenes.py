@@ -1,6 +1,11 @@
-"""Composite scenes shared by several picture-article pages (authoring aid; see make_pages.py)."""
+"""Composite scenes shared by several picture-article pages (see make_pages.py)."""
 
-from draw import *
+import math
+
+from draw import (
+    FLOOR, FRAME, GOLD, INK, WALL, check, circle, compass_ring, cross, door, ellipse, floor, group,
+    line, path, poly, rect, sofa, table, text, tv, walls, window,
+)
 
 
 def plan(x, y, w, h):

@@ -1,5 +1,7 @@
 // Calendar labels: lunar names and festivals, Gregorian festivals, solar terms, zodiac
 // animals and constellations.
+// The expected lunar dates and solar-term days are those of the npm package lunar-javascript
+// 1.7.7 (6tail/lunar-javascript, MIT), the reference the tables are checked against.
 #include "calendar/CalendarLabels.h"
 
 #include <gtest/gtest.h>

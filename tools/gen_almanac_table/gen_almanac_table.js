@@ -8,6 +8,8 @@
 //   node tools/gen_almanac_table/gen_almanac_table.js --check       # exits 1 when they differ
 //   node tools/gen_almanac_table/gen_almanac_table.js --days        # per-day lists on stdout
 //   node tools/gen_almanac_table/gen_almanac_table.js --compare-db build/bin/QorvFile.dll
+//   build/tools/calendar_days/calendar_days > days.txt
+//   node tools/gen_almanac_table/gen_almanac_table.js --compare-calendar days.txt
 //
 // The walk runs over every day from 1901-01-01 to 2050-12-31 through the public Solar/Lunar API:
 // the month branch of the library's default month reckoning (the month changes on the day of
@@ -15,6 +17,8 @@
 // give the same four lists on every day it occurs; the walk stops at the first day that does not.
 // --compare-db reads the built huangdao table (with the sqlite3 shell) and compares each day's
 // four lists, and the pillars of its 岁次, with what the library says of that day.
+// --compare-calendar reads the core's lunar date code and solar term of every day (the output of
+// calendar_days) and compares them with the library's lunar month and day and getJieQi.
 'use strict';
 
 const childProcess = require('child_process');
@@ -181,6 +185,60 @@ const EARLIER_JIE_DAYS = new Map([
     ['1927-09-08', '白露 1927-09-09 00:05:25'],
 ]);
 
+// Solar terms that the program's table puts one day before the library does, for the same reason.
+const EARLIER_TERM_DAYS = new Map([
+    ...EARLIER_JIE_DAYS,
+    ['1928-06-21', '夏至 1928-06-22 00:06:23'],
+]);
+
+function compareCalendar(file) {
+    if (!fs.existsSync(file))
+        fail(`${file}: no such file`);
+    const core = new Map(fs.readFileSync(file, 'utf8').split('\n').filter((line) => line).map((line) => {
+        const [date, code, term] = line.split('\t');
+        return [date, { code: Number(code), term: term || '' }];
+    }));
+    const tally = { days: 0, dates: 0, terms: 0 };
+    const problems = [];
+    const earlier = [];
+    let pendingTerm = null;
+    eachDay((date, lunar) => {
+        ++tally.days;
+        const month = lunar.getMonth();
+        const code = Math.sign(month) * (Math.abs(month) * 100 + lunar.getDay());
+        const term = lunar.getJieQi();
+        const mine = core.get(date);
+        core.delete(date);
+        if (!mine) {
+            problems.push(`${date}: missing from ${file}`);
+            return;
+        }
+        if (mine.code === code)
+            ++tally.dates;
+        else
+            problems.push(`${date}: lunar date code ${mine.code}, library ${code}`);
+        if (mine.term === term)
+            ++tally.terms;
+        else if (EARLIER_TERM_DAYS.has(date) && mine.term && !term)
+            pendingTerm = { date, term: mine.term };
+        else if (pendingTerm && !mine.term && term === pendingTerm.term) {
+            earlier.push(`${pendingTerm.date} ${term} (library ${EARLIER_TERM_DAYS.get(pendingTerm.date)})`);
+            pendingTerm = null;
+        } else
+            problems.push(`${date}: solar term "${mine.term}", library "${term}"`);
+    });
+    const out = (line) => process.stdout.write(`${line}\n`);
+    out(`days 1901-01-01..2050-12-31: ${tally.days}; lines outside the span: ${core.size}`);
+    out(`the lunar month and day agree with the library: ${tally.dates} days`);
+    out(`the solar term (or none) agrees with the library: ${tally.terms} days`);
+    for (const line of earlier)
+        out(`  term a day earlier: ${line}`);
+    for (const line of problems.slice(0, 20))
+        out(`  differs: ${line}`);
+    if (core.size || problems.length || pendingTerm || earlier.length !== EARLIER_TERM_DAYS.size)
+        fail(`the calendar does not agree with ${PACKAGE}`);
+}
+
 function compareDb(file) {
     if (!fs.existsSync(file))
         fail(`${file}: no such database`);
@@ -248,5 +306,7 @@ else if (args.length === 1 && args[0] === '--days')
     days();
 else if (args.length === 2 && args[0] === '--compare-db')
     compareDb(args[1]);
+else if (args.length === 2 && args[0] === '--compare-calendar')
+    compareCalendar(args[1]);
 else
-    fail('usage: gen_almanac_table.js [--check | --days | --compare-db QorvFile.dll]');
+    fail('usage: gen_almanac_table.js [--check | --days | --compare-db QorvFile.dll | --compare-calendar FILE]');
