@@ -21,9 +21,11 @@ target_compile_definitions(orlenvo_qt_settings INTERFACE
   QT_NO_CONTEXTLESS_CONNECT QT_USE_QSTRINGBUILDER)
 
 # Compiling the Qt headers is most of a fresh build: each Qt target of the tree either builds the
-# precompiled header of its kind or reuses it. The kinds are "ui" (the window library and the
-# programs over it) and "test" (QtTest on top). ORLENVO_PCH=OFF turns it off, for example to
-# check that every file includes what it uses.
+# precompiled header of its kind or reuses it. Kind "ui" serves the window library and the
+# programs over it. Kind "test" adds QtTest, whose headers read the QT_TESTCASE_BUILDDIR and
+# QT_TESTCASE_SOURCEDIR that Qt6::Test defines per folder, so the window tests share one header
+# per test folder. ORLENVO_PCH=OFF turns it off, for example to check that every file includes
+# what it uses.
 option(ORLENVO_PCH "Precompile the Qt headers" ON)
 
 set(ORLENVO_QT_PCH_HEADERS
@@ -31,21 +33,24 @@ set(ORLENVO_QT_PCH_HEADERS
   <QLabel> <QLineEdit> <QPainter> <QPixmap> <QPlainTextEdit> <QPointer> <QPushButton> <QScreen>
   <QString> <QStringList> <QTimer> <QUrl> <QVBoxLayout> <QWidget>)
 
-# orlenvo_use_qt_pch(<target> ui|test): <target> builds the kind's header the first time it is
-# named and reuses it after that.
+# orlenvo_use_qt_pch(<target> ui|test): the first target of a kind (per folder for "test") builds
+# its header, the later ones reuse it.
 function(orlenvo_use_qt_pch target kind)
   if(NOT ORLENVO_PCH)
     return()
   endif()
-  get_property(owner GLOBAL PROPERTY ORLENVO_QT_PCH_${kind})
-  if(owner)
-    target_precompile_headers(${target} REUSE_FROM ${owner})
-    return()
-  endif()
   set(headers ${ORLENVO_QT_PCH_HEADERS})
+  set(key ${kind})
   if(kind STREQUAL "test")
     list(APPEND headers <QtTest>)
+    string(MAKE_C_IDENTIFIER "${CMAKE_CURRENT_SOURCE_DIR}" folder)
+    set(key ${kind}_${folder})
   endif()
-  target_precompile_headers(${target} PRIVATE ${headers})
-  set_property(GLOBAL PROPERTY ORLENVO_QT_PCH_${kind} ${target})
+  get_property(owner GLOBAL PROPERTY ORLENVO_QT_PCH_${key})
+  if(owner)
+    target_precompile_headers(${target} REUSE_FROM ${owner})
+  else()
+    target_precompile_headers(${target} PRIVATE ${headers})
+    set_property(GLOBAL PROPERTY ORLENVO_QT_PCH_${key} ${target})
+  endif()
 endfunction()
