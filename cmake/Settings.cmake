@@ -20,12 +20,12 @@ target_compile_definitions(orlenvo_qt_settings INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY
   QT_NO_CONTEXTLESS_CONNECT QT_USE_QSTRINGBUILDER)
 
-# Compiling the Qt headers is most of a fresh build: each Qt target of the tree either builds the
-# precompiled header of its kind or reuses it. Kind "ui" serves the window library and the
-# programs over it. Kind "test" adds QtTest, whose headers read the QT_TESTCASE_BUILDDIR and
-# QT_TESTCASE_SOURCEDIR that Qt6::Test defines per folder, so the window tests share one header
-# per test folder. ORLENVO_PCH=OFF turns it off, for example to check that every file includes
-# what it uses.
+# Compiling the Qt headers is most of a fresh build. The window library precompiles the Qt
+# headers used most and every other Qt target over it reuses that one header: a target may add
+# definitions of its own (the tests' paths, Qt6::Test's per-folder QT_TESTCASE_*), but not lack
+# one of the library's, or GCC ignores the header (-Winvalid-pch). QtTest stays out of it since
+# its headers read those per-folder definitions. ORLENVO_PCH=OFF turns it off, for example to
+# check that every file includes what it uses.
 option(ORLENVO_PCH "Precompile the Qt headers" ON)
 
 set(ORLENVO_QT_PCH_HEADERS
@@ -33,24 +33,14 @@ set(ORLENVO_QT_PCH_HEADERS
   <QLabel> <QLineEdit> <QPainter> <QPixmap> <QPlainTextEdit> <QPointer> <QPushButton> <QScreen>
   <QString> <QStringList> <QTimer> <QUrl> <QVBoxLayout> <QWidget>)
 
-# orlenvo_use_qt_pch(<target> ui|test): the first target of a kind (per folder for "test") builds
-# its header, the later ones reuse it.
-function(orlenvo_use_qt_pch target kind)
+# orlenvo_use_qt_pch(<target>): orlenvo_ui builds the header, every other target reuses it.
+function(orlenvo_use_qt_pch target)
   if(NOT ORLENVO_PCH)
     return()
   endif()
-  set(headers ${ORLENVO_QT_PCH_HEADERS})
-  set(key ${kind})
-  if(kind STREQUAL "test")
-    list(APPEND headers <QtTest>)
-    string(MAKE_C_IDENTIFIER "${CMAKE_CURRENT_SOURCE_DIR}" folder)
-    set(key ${kind}_${folder})
-  endif()
-  get_property(owner GLOBAL PROPERTY ORLENVO_QT_PCH_${key})
-  if(owner)
-    target_precompile_headers(${target} REUSE_FROM ${owner})
+  if(target STREQUAL "orlenvo_ui")
+    target_precompile_headers(orlenvo_ui PRIVATE ${ORLENVO_QT_PCH_HEADERS})
   else()
-    target_precompile_headers(${target} PRIVATE ${headers})
-    set_property(GLOBAL PROPERTY ORLENVO_QT_PCH_${key} ${target})
+    target_precompile_headers(${target} REUSE_FROM orlenvo_ui)
   endif()
 endfunction()
