@@ -146,7 +146,7 @@ int Bare(int argc, char **argv, bool withMenu)
 void CloseModalsWhenShown()
 {
     auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [] {
+    QObject::connect(timer, &QTimer::timeout, timer, [] {
         if (QWidget *modal = QApplication::activeModalWidget()) {
             modal->grab();
             modal->close();

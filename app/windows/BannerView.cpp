@@ -51,9 +51,10 @@ BannerEngineSource BannerEngineSource::Program()
     BannerEngineSource source;
     const QString dir = QCoreApplication::applicationDirPath();
     // Beside the program in the build, in engine/ beside the installed program.
-    for (const QString &candidate : {dir + QLatin1Char('/') + QLatin1String(kEngineModule),
-                                     dir + QStringLiteral("/engine/") + QLatin1String(kEngineModule),
-                                     dir + QStringLiteral("/../lib/orlenvo/") + QLatin1String(kEngineModule)}) {
+    const QLatin1String module(kEngineModule);
+    for (const QString &candidate : {QString(dir + QLatin1Char('/') + module),
+                                     QString(dir + QStringLiteral("/engine/") + module),
+                                     QString(dir + QStringLiteral("/../lib/orlenvo/") + module)}) {
         if (QFileInfo::exists(candidate)) {
             source.module = candidate;
             break;

@@ -20,7 +20,7 @@ public:
     static constexpr int kRowHeight = 22;
 
     // Builds every menu of the command table; `chosen` receives the action of a chosen command.
-    WrappingMenuBar(std::function<void(const CommandAction &)> chosen, QWidget *parent = nullptr);
+    explicit WrappingMenuBar(std::function<void(const CommandAction &)> chosen, QWidget *parent = nullptr);
     ~WrappingMenuBar() override;
 
     const std::vector<QMenu *> &Menus() const { return menus_; }

@@ -13,7 +13,7 @@ class TAbout final : public QDialog {
     Q_OBJECT
 public:
     explicit TAbout(QWidget *parent = nullptr);
-    TAbout(const MakerInfo &maker, QWidget *parent = nullptr);
+    explicit TAbout(const MakerInfo &maker, QWidget *parent = nullptr);
 
 private:
     QLabel *Image1;

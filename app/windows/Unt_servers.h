@@ -11,7 +11,7 @@ class TFrm_servers final : public QDialog {
     Q_OBJECT
 public:
     explicit TFrm_servers(QWidget *parent = nullptr);
-    TFrm_servers(const MakerInfo &maker, QWidget *parent = nullptr);
+    explicit TFrm_servers(const MakerInfo &maker, QWidget *parent = nullptr);
 };
 
 }  // namespace orlenvo::app

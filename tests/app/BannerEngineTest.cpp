@@ -238,7 +238,7 @@ void BannerEngineTest::hostilePagesLeaveTheProgramAnswering()
 
     int ticks = 0;
     QTimer ticker;
-    connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    connect(&ticker, &QTimer::timeout, &ticker, [&] { ++ticks; });
     ticker.start(50);
     QElapsedTimer clock;
     clock.start();

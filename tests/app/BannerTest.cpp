@@ -478,7 +478,7 @@ void BannerTest::pictureViewFailsOnAnythingElse()
     // The program answers events while the page arrives.
     int ticks = 0;
     QTimer ticker;
-    connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    connect(&ticker, &QTimer::timeout, &ticker, [&] { ++ticks; });
     ticker.start(50);
     QVERIFY(shown.wait(kFetchTimeoutMs + 2000));
     QCOMPARE(browser->Showing(), BannerBrowser::Shows::Nothing);

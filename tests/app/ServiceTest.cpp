@@ -180,10 +180,13 @@ void ServiceTest::customerServiceWindow()
     };
     int lastY = -1;
     for (int i = 0; i < 4; ++i) {
-        const QByteArray n = QByteArray::number(i + 1);
-        QLabel *heading = Label(&service, "Heading" + n);
-        QLabel *sentence = Label(&service, "Sentence" + n);
-        QVERIFY(heading && sentence && Label(&service, "Image" + n));
+        const auto named = [&](const char *prefix) {
+            const QByteArray name = QByteArray(prefix) + QByteArray::number(i + 1);
+            return Label(&service, name.constData());
+        };
+        QLabel *heading = named("Heading");
+        QLabel *sentence = named("Sentence");
+        QVERIFY(heading && sentence && named("Image"));
         QCOMPARE(heading->text(), headings[i]);
         QVERIFY(heading->font().bold());
         QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(0, 0, 128));

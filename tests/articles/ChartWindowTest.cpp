@@ -152,7 +152,7 @@ private slots:
         QWidget main;
         auto *menuButton = new QPushButton(QStringLiteral("菜单"), &main);
         int menuClicks = 0;
-        connect(menuButton, &QPushButton::clicked, [&] { ++menuClicks; });
+        connect(menuButton, &QPushButton::clicked, menuButton, [&] { ++menuClicks; });
         QVERIFY(orlenvo::testing::ShowOnScreen(&main));
 
         QPointer<QDialog> ref;

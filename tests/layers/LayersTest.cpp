@@ -60,6 +60,38 @@ TEST(LayerRules, ReportFileAndLine)
     EXPECT_EQ(found[0].line, 3);
 }
 
+struct ConnectCase {
+    const char *text;
+    bool contextless;
+};
+
+class ConnectionRule : public testing::TestWithParam<ConnectCase> {};
+
+TEST_P(ConnectionRule, NeedsAContextObject)
+{
+    const ConnectCase &c = GetParam();
+    EXPECT_EQ(orlenvo::layers::CheckConnections("tests/app/X.cpp", c.text).size(), c.contextless ? 1u : 0u) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Connections, ConnectionRule, testing::Values(
+    ConnectCase{"connect(&timer, &QTimer::timeout, [&] { ++ticks; });", true},
+    ConnectCase{"QObject::connect(b, &QPushButton::clicked,\n    [this](bool on) { Run(on, 1); });", true},
+    ConnectCase{"connect(&timer, &QTimer::timeout, &timer, [&] { ++ticks; });", false},
+    ConnectCase{"connect(b, &QPushButton::clicked, this, ui::Guard(this, &W::Click));", false},
+    // commas inside calls, lambdas, templates of the context argument and in literals
+    ConnectCase{"connect(b, &B::s, Pick(a, c), [x, y] { f(x, y); });", false},
+    ConnectCase{"connect(b, &B::s, [] { Say(\"a, b\", ','); });", true},
+    ConnectCase{"disconnect(b, &B::s, this);", false},
+    ConnectCase{"socket->connectToHost(host, port, mode);", false},
+    ConnectCase{"// A slot for connect() that runs fn.", false}));
+
+TEST(ConnectionRule, ReportsTheLineOfTheCall)
+{
+    const auto found = orlenvo::layers::CheckConnections("bench/B.cpp", "int a;\n\n  connect(t, &T::s,\n [] {});\n");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].line, 3);
+}
+
 TEST(SourceTree, KeepsItsLayers)
 {
     for (const auto &v : CheckTree(ORLENVO_SOURCE_DIR))
