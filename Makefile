@@ -34,6 +34,7 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE bench
 
 bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target benches
 	@cd $(BUILD) && ctest -L bench --output-on-failure -V
 
 screenshots: build
