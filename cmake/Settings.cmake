@@ -44,3 +44,11 @@ function(orlenvo_use_qt_pch target)
     target_precompile_headers(${target} REUSE_FROM orlenvo_ui)
   endif()
 endfunction()
+
+# LLVM's linker where it is installed: linking the window tests with their debug information
+# takes a quarter of the time of the default linker.
+include(CheckLinkerFlag)
+check_linker_flag(CXX -fuse-ld=lld ORLENVO_HAVE_LLD)
+if(ORLENVO_HAVE_LLD)
+  add_link_options(-fuse-ld=lld)
+endif()

@@ -1,8 +1,8 @@
 #include "tests/layers/Layers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 namespace orlenvo::layers {
@@ -90,14 +90,66 @@ void CheckFolder(const std::filesystem::path &root, const std::string &name, boo
     }
 }
 
+bool IsWordChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+bool AllWordChars(const std::string &text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsWordChar);
+}
+
+// The name an #include line names, with its opening delimiter ('<' or '"'); no delimiter when
+// the line is no include.
+struct Include {
+    char delimiter = 0;
+    std::string name;
+};
+
+Include ParseInclude(const std::string &line)
+{
+    std::size_t i = line.find_first_not_of(" \t");
+    if (i == std::string::npos || line[i] != '#')
+        return {};
+    i = line.find_first_not_of(" \t", i + 1);
+    if (i == std::string::npos || line.compare(i, 7, "include") != 0)
+        return {};
+    i = line.find_first_not_of(" \t", i + 7);
+    if (i == std::string::npos || (line[i] != '<' && line[i] != '"'))
+        return {};
+    const std::size_t end = line.find(line[i] == '<' ? '>' : '"', i + 1);
+    if (end == std::string::npos)
+        return {};
+    return {line[i], line.substr(i + 1, end - i - 1)};
+}
+
+// <QWidget>, <QtCore/QDate>, <QtWidgets>, <qglobal.h>.
+bool IsQtHeader(const std::string &name)
+{
+    std::string base = name;
+    if (const std::size_t slash = name.find('/'); slash != std::string::npos) {
+        if (name.rfind("Qt", 0) != 0 || !AllWordChars(name.substr(0, slash)))
+            return false;
+        base = name.substr(slash + 1);
+    }
+    if (base.size() > 1 && base[0] == 'Q')
+        return AllWordChars(base);
+    return base.size() > 3 && base[0] == 'q' && base.ends_with(".h") && AllWordChars(base.substr(0, base.size() - 2));
+}
+
 }  // namespace
 
 std::vector<Violation> CheckConnections(const std::string &relativePath, const std::string &text)
 {
-    static const std::regex call(R"((^|[^\w])connect\s*\()");
     std::vector<Violation> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), call); it != std::sregex_iterator(); ++it) {
-        const std::size_t open = static_cast<std::size_t>(it->position(0) + it->length(0) - 1);
+    const std::string name = "connect";
+    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + name.size())) {
+        if (at > 0 && IsWordChar(text[at - 1]))
+            continue;
+        const std::size_t open = text.find_first_not_of(" \t\n", at + name.size());
+        if (open == std::string::npos || text[open] != '(')
+            continue;
         if (ArgumentCount(text, open) == 3) {
             const auto before = text.begin() + static_cast<std::ptrdiff_t>(open);
             const int line = 1 + static_cast<int>(std::count(text.begin(), before, '\n'));
@@ -109,9 +161,6 @@ std::vector<Violation> CheckConnections(const std::string &relativePath, const s
 
 std::vector<Violation> CheckFile(const std::string &relativePath, const std::string &text)
 {
-    static const std::regex qtInclude(R"(^\s*#\s*include\s*<(Qt\w*/)?(Q\w+|q\w+\.h)>)");
-    static const std::regex localInclude(R"re(^\s*#\s*include\s*"([^"]+)")re");
-
     const std::vector<std::string> parts = Components(relativePath);
     if (parts.empty())
         return {};
@@ -125,15 +174,15 @@ std::vector<Violation> CheckFile(const std::string &relativePath, const std::str
     int number = 0;
     for (std::string line; std::getline(lines, line);) {
         ++number;
-        std::smatch match;
-        if (std::regex_search(line, match, qtInclude)) {
+        const Include parsed = ParseInclude(line);
+        if (parsed.delimiter == '<' && IsQtHeader(parsed.name)) {
             if (!qtAllowed)
                 found.push_back({relativePath, number, "Qt header outside windows/ and ui/"});
             continue;
         }
-        if (!std::regex_search(line, match, localInclude))
+        if (parsed.delimiter != '"')
             continue;
-        const std::string include = match[1];
+        const std::string &include = parsed.name;
         const std::string included = WindowsSubsystem(include);
         if (!qtAllowed && (included.size() > 0 || include.rfind("ui/", 0) == 0))
             found.push_back({relativePath, number, "Qt-free file includes the Qt layer: " + include});
