@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace orlenvo {
@@ -76,46 +75,17 @@ constexpr FoetusRun kFoetusRuns[] = {
 // on 甲子 days.
 constexpr int kCycleOfDayZero = 8;
 
-int Mod(int value, int divisor)
-{
-    const int r = value % divisor;
-    return r < 0 ? r + divisor : r;
-}
-
 // Checked before any conversion to an integer: NaN fails every comparison, so the test is
 // written to hold only for dates inside the span.
 void CheckInRange(CalendarDate date)
 {
-    if (!(date >= FirstAlmanacDate() && date < LastAlmanacDate() + 1))
+    if (!(date >= kFirstTableDate && date < kLastTableDate + 1))
         throw std::out_of_range("date outside the almanac's span 1901-2050");
 }
 
-}  // namespace
-
-CalendarDate FirstAlmanacDate()
+// The pillars of a day inside the span, from its Gregorian year, month and day.
+Pillars PillarsOn(CalendarDate date, int year, int month, int day)
 {
-    return EncodeDate(kFirstTableYear, 1, 1);
-}
-
-CalendarDate LastAlmanacDate()
-{
-    return EncodeDate(kLastTableYear, 12, 31);
-}
-
-int DayCycleOf(CalendarDate date)
-{
-    if (!std::isfinite(date))
-        throw std::out_of_range("not a date");
-    // In floating point, so that any day count, however far out, has its place in the cycle.
-    const double cycle = std::fmod(std::floor(date) + kCycleOfDayZero, 60.0);
-    return Mod(static_cast<int>(cycle), 60);
-}
-
-Pillars PillarsOf(CalendarDate date)
-{
-    CheckInRange(date);
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
     const bool pastJie = day >= SolarTermDay(year, month, 0);
     // Gregorian month m holds the 节 that opens the month of branch m mod 12 (立春 in
     // February opens 寅); before it the previous branch holds.
@@ -126,33 +96,108 @@ Pillars PillarsOf(CalendarDate date)
     Pillars p;
     p.year = YearCycleOf(pillarYear);
     // 五虎遁: the 寅 month of a 甲 or 己 year is 丙寅, of 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅, 戊癸 甲寅.
-    const int monthIndex = Mod(monthBranch - 2, 12);
-    const int monthStem = Mod(StemOfCycle(p.year) % 5 * 2 + 2 + monthIndex, 10);
+    const int monthIndex = CyclePosition(monthBranch - 2, 12);
+    const int monthStem = CyclePosition(StemOfCycle(p.year) % 5 * 2 + 2 + monthIndex, 10);
     p.month = CycleOf(monthStem, monthBranch);
     p.day = DayCycleOf(date);
     return p;
 }
 
+// A day inside the span, its Gregorian year, month and day decoded once.
+struct DecodedDay {
+    AlmanacDay almanac;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+DecodedDay DecodedDayOf(CalendarDate date)
+{
+    CheckInRange(date);
+    DecodedDay out;
+    DecodeDate(date, out.year, out.month, out.day);
+    AlmanacDay &almanac = out.almanac;
+    almanac.date = std::floor(date);
+    almanac.pillars = PillarsOn(almanac.date, out.year, out.month, out.day);
+    almanac.officer = OfficerOf(BranchOfCycle(almanac.pillars.month), BranchOfCycle(almanac.pillars.day));
+    almanac.lunar = LunarDateOf(almanac.date);
+    return out;
+}
+
+// The computed columns of a day's row.
+AlmanacEntry ComputedEntryOf(const DecodedDay &decoded)
+{
+    const AlmanacDay &day = decoded.almanac;
+    AlmanacEntry e;
+    char iso[16];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", decoded.year, decoded.month, decoded.day);
+    e.gn = iso;
+
+    // 农历 + lunar year 干支 + month and day names + weekday. A leap month reads "闰四月".
+    std::string monthName = LunarMonthName(day.lunar);
+    if (day.lunar.leap)
+        monthName += "月";
+    e.nn = "农历" + CycleName(YearCycleOf(day.lunar.year)) + "年" + monthName + LunarDayName(day.lunar) +
+           " " + WeekdayName(DayOfWeek(day.date));
+
+    e.suici = CycleName(day.pillars.year) + "年 " + CycleName(day.pillars.month) + "月 " +
+              CycleName(day.pillars.day) + "日";
+    e.tszf = FoetusSpiritText(day.pillars.day);
+    e.wuhang = std::string(NayinOf(day.pillars.day)) + " " + OfficerName(day.officer) + "执位";
+    e.cong = ClashText(day.pillars.day);
+    e.pzbj = PengzuText(day.pillars.day);
+    return e;
+}
+
+}  // namespace
+
+CalendarDate FirstAlmanacDate()
+{
+    return kFirstTableDate;
+}
+
+CalendarDate LastAlmanacDate()
+{
+    return kLastTableDate;
+}
+
+int DayCycleOf(CalendarDate date)
+{
+    if (!std::isfinite(date))
+        throw std::out_of_range("not a date");
+    // In floating point, so that any day count, however far out, has its place in the cycle.
+    const double cycle = std::fmod(std::floor(date) + kCycleOfDayZero, 60.0);
+    return CyclePosition(static_cast<int>(cycle), 60);
+}
+
+Pillars PillarsOf(CalendarDate date)
+{
+    CheckInRange(date);
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    return PillarsOn(date, year, month, day);
+}
+
 int OfficerOf(int monthBranch, int dayBranch)
 {
-    return Mod(dayBranch - monthBranch, 12);
+    return CyclePosition(dayBranch - monthBranch, 12);
 }
 
 const char *OfficerName(int officer)
 {
-    return kOfficerNames[Mod(officer, 12)];
+    return kOfficerNames[CyclePosition(officer, 12)];
 }
 
 const char *NayinOf(int cycle)
 {
-    return kNayin[Mod(cycle, 60) / 2];
+    return kNayin[CyclePosition(cycle, 60) / 2];
 }
 
 std::string ClashText(int dayCycle)
 {
     // The clashing day: branch opposite, stem four on (甲子 clashes 戊午).
-    const int branch = Mod(BranchOfCycle(dayCycle) + 6, 12);
-    const int stem = Mod(StemOfCycle(dayCycle) + 4, 10);
+    const int branch = CyclePosition(BranchOfCycle(dayCycle) + 6, 12);
+    const int stem = CyclePosition(StemOfCycle(dayCycle) + 4, 10);
     return std::string("冲") + BranchAnimal(branch) + "(" + StemName(stem) +
            BranchName(branch) + ")煞" + kShaDirection[BranchOfCycle(dayCycle) % 4];
 }
@@ -180,63 +225,26 @@ std::string FoetusSpiritText(int dayCycle)
 
     const char *where = kFoetusRuns[0].where;
     for (const FoetusRun &run : kFoetusRuns)
-        if (Mod(dayCycle, 60) >= run.firstCycle)
+        if (CyclePosition(dayCycle, 60) >= run.firstCycle)
             where = run.where;
     return place + " " + where;
 }
 
 AlmanacDay AlmanacDayOf(CalendarDate date)
 {
-    CheckInRange(date);
-    AlmanacDay out;
-    out.date = std::floor(date);
-    out.pillars = PillarsOf(out.date);
-    out.officer = OfficerOf(BranchOfCycle(out.pillars.month), BranchOfCycle(out.pillars.day));
-    return out;
+    return DecodedDayOf(date).almanac;
 }
-
-namespace {
-
-// The computed columns of a day's row.
-AlmanacEntry ComputedEntryOf(const AlmanacDay &day)
-{
-    int year = 0, month = 0, dayOfMonth = 0;
-    DecodeDate(day.date, year, month, dayOfMonth);
-
-    AlmanacEntry e;
-    char iso[16];
-    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", year, month, dayOfMonth);
-    e.gn = iso;
-
-    // 农历 + lunar year 干支 + month and day names + weekday. A leap month reads "闰四月".
-    std::string monthName = LunarMonthName(day.date);
-    if (LunarDateCodeOf(day.date) < 0)
-        monthName += "月";
-    const int lunarYearCycle = YearCycleOf(LunarYearOf(day.date));
-    e.nn = "农历" + CycleName(lunarYearCycle) + "年" + monthName + LunarDayName(day.date) + " " +
-           WeekdayName(DayOfWeek(day.date));
-
-    e.suici = CycleName(day.pillars.year) + "年 " + CycleName(day.pillars.month) + "月 " +
-              CycleName(day.pillars.day) + "日";
-    e.tszf = FoetusSpiritText(day.pillars.day);
-    e.wuhang = std::string(NayinOf(day.pillars.day)) + " " + OfficerName(day.officer) + "执位";
-    e.cong = ClashText(day.pillars.day);
-    e.pzbj = PengzuText(day.pillars.day);
-    return e;
-}
-
-}  // namespace
 
 AlmanacEntry AlmanacEntryOf(CalendarDate date)
 {
-    return ComputedEntryOf(AlmanacDayOf(date));
+    return ComputedEntryOf(DecodedDayOf(date));
 }
 
 AlmanacEntry AlmanacEntryOf(CalendarDate date, const AlmanacMonthTable &table)
 {
-    const AlmanacDay day = AlmanacDayOf(date);
+    const DecodedDay day = DecodedDayOf(date);
     AlmanacEntry e = ComputedEntryOf(day);
-    const AlmanacLists &lists = table.Of(BranchOfCycle(day.pillars.month), day.pillars.day);
+    const AlmanacLists &lists = table.Of(BranchOfCycle(day.almanac.pillars.month), day.almanac.pillars.day);
     e.jsyq = lists.goodSpirits.text;
     e.yi = lists.suits.text;
     e.xsyq = lists.badSpirits.text;

@@ -47,6 +47,7 @@ struct AlmanacDay {
     CalendarDate date = 0;
     Pillars pillars;
     int officer = 0;
+    LunarDate lunar;
 };
 // Throws std::out_of_range outside the almanac's span.
 AlmanacDay AlmanacDayOf(CalendarDate date);

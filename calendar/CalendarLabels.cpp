@@ -5,7 +5,6 @@
 #include "calendar/Sexagenary.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace orlenvo {
 
@@ -251,41 +250,26 @@ bool InTables(int year)
     return year >= kFirstTableYear && year <= kLastTableYear;
 }
 
-}  // namespace
-
-std::string LunarMonthName(CalendarDate date)
+// The lunar festival of a day, whose lunar date is `lunar`; the day after is looked up only
+// for 除夕.
+std::string LunarFestivalOf(CalendarDate date, const LunarDate &lunar)
 {
-    const int month = LunarDateCodeOf(date) / 100;
-    if (month > 0)
-        return std::string(kMonthNumerals[month]) + "月";
-    if (month < 0)
-        return std::string("闰") + kMonthNumerals[-month];
-    return {};
-}
-
-std::string LunarDayName(CalendarDate date)
-{
-    return kLunarDayNames[std::abs(LunarDateCodeOf(date)) % 100];
-}
-
-std::string LunarFestival(CalendarDate date)
-{
-    const int code = LunarDateCodeOf(date);
-    if (code == 0)
+    if (lunar.month == 0)
         return {};
-    for (const LunarFestivalRow &row : kLunarFestivals) {
-        if (code == row.month * 100 + row.day)
-            return row.text;
+    if (!lunar.leap) {
+        for (const LunarFestivalRow &row : kLunarFestivals) {
+            if (lunar.month == row.month && lunar.day == row.day)
+                return row.text;
+        }
     }
-    if (LunarDateCodeOf(date + 1.0) == 101)
+    const LunarDate next = LunarDateOf(date + 1.0);
+    if (next.month == 1 && next.day == 1 && !next.leap)
         return "除夕";
     return {};
 }
 
-std::string GregorianFestival(CalendarDate date)
+std::string GregorianFestivalOn(CalendarDate date, int month, int day)
 {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
     for (const GregorianFestivalRow &row : kGregorianFestivals) {
         if (row.month != month)
             continue;
@@ -296,10 +280,8 @@ std::string GregorianFestival(CalendarDate date)
     return {};
 }
 
-std::string SolarTerm(CalendarDate date)
+std::string SolarTermOn(int year, int month, int day)
 {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
     if (day == SolarTermDay(year, month, 0))
         return kSolarTermNames[2 * month - 1];
     if (day == SolarTermDay(year, month, 1))
@@ -307,14 +289,62 @@ std::string SolarTerm(CalendarDate date)
     return {};
 }
 
-std::string ZodiacAnimalOf(CalendarDate date)
+}  // namespace
+
+std::string LunarMonthName(const LunarDate &lunar)
+{
+    if (lunar.month == 0)
+        return {};
+    if (lunar.leap)
+        return std::string("闰") + kMonthNumerals[lunar.month];
+    return std::string(kMonthNumerals[lunar.month]) + "月";
+}
+
+std::string LunarMonthName(CalendarDate date)
+{
+    return LunarMonthName(LunarDateOf(date));
+}
+
+std::string LunarDayName(const LunarDate &lunar)
+{
+    return kLunarDayNames[lunar.day];
+}
+
+std::string LunarDayName(CalendarDate date)
+{
+    return LunarDayName(LunarDateOf(date));
+}
+
+std::string LunarFestival(CalendarDate date)
+{
+    return LunarFestivalOf(date, LunarDateOf(date));
+}
+
+std::string GregorianFestival(CalendarDate date)
 {
     int year = 0, month = 0, day = 0;
     DecodeDate(date, year, month, day);
-    if (!InTables(year))
+    return GregorianFestivalOn(date, month, day);
+}
+
+std::string SolarTerm(CalendarDate date)
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    return SolarTermOn(year, month, day);
+}
+
+std::string ZodiacAnimalOf(const LunarDate &lunar)
+{
+    if (lunar.month == 0)
         return {};
-    const int branch = BranchOfCycle(YearCycleOf(LunarYearOf(date)));
+    const int branch = BranchOfCycle(YearCycleOf(lunar.year));
     return std::string(BranchName(branch)) + BranchAnimal(branch);
+}
+
+std::string ZodiacAnimalOf(CalendarDate date)
+{
+    return ZodiacAnimalOf(LunarDateOf(date));
 }
 
 const char *WeekdayName(int dayOfWeek)
@@ -326,16 +356,18 @@ DayCell DayCellLabel(CalendarDate date)
 {
     // Lunar festival over solar term over Gregorian festival over the month's name on its
     // first day over the day's name.
-    if (std::string festival = LunarFestival(date); !festival.empty())
+    const LunarDate lunar = LunarDateOf(date);
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    if (std::string festival = LunarFestivalOf(date, lunar); !festival.empty())
         return {std::move(festival), DayCellKind::LunarFestival};
-    if (std::string term = SolarTerm(date); !term.empty())
+    if (std::string term = SolarTermOn(year, month, day); !term.empty())
         return {std::move(term), DayCellKind::SolarTerm};
-    if (std::string festival = GregorianFestival(date); !festival.empty())
+    if (std::string festival = GregorianFestivalOn(date, month, day); !festival.empty())
         return {std::move(festival), DayCellKind::GregorianFestival};
-    std::string day = LunarDayName(date);
-    if (day == "初一")
-        return {LunarMonthName(date), DayCellKind::MonthName};
-    return {std::move(day), DayCellKind::LunarDay};
+    if (lunar.day == 1)
+        return {LunarMonthName(lunar), DayCellKind::MonthName};
+    return {LunarDayName(lunar), DayCellKind::LunarDay};
 }
 
 std::string ConstellationOf(CalendarDate date)

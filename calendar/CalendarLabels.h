@@ -11,9 +11,11 @@ namespace orlenvo {
 // "正月" ... "腊月"; a leap month is "闰" and its numeral ("闰四", "闰冬").
 // Empty outside 1901-2050.
 std::string LunarMonthName(CalendarDate date);
+std::string LunarMonthName(const LunarDate &lunar);
 
 // "初一" ... "三十". Empty outside 1901-2050.
 std::string LunarDayName(CalendarDate date);
+std::string LunarDayName(const LunarDate &lunar);
 
 // "春节", "元宵节", "端午节", "七夕节", "中秋节", "重阳节", "腊八节" or "除夕" (last day of the
 // lunar year); empty on other days and outside 1901-2050.
@@ -28,6 +30,7 @@ std::string SolarTerm(CalendarDate date);
 // Earthly branch and animal of the lunar year the date belongs to ("子鼠" ... "亥猪"); the
 // year changes at the lunar new year. Empty outside 1901-2050.
 std::string ZodiacAnimalOf(CalendarDate date);
+std::string ZodiacAnimalOf(const LunarDate &lunar);
 
 // "星期日" ... "星期六" for DayOfWeek 1 ... 7; "" for another number.
 const char *WeekdayName(int dayOfWeek);

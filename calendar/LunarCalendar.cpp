@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
 #include <stdexcept>
 #include <string>
@@ -80,53 +79,58 @@ sys_days ToSysDays(CalendarDate date)
     return sys_days{days{static_cast<int>(whole) - kUnixEpochDay}};
 }
 
-CalendarDate FromSysDays(sys_days day)
+constexpr CalendarDate FromSysDays(sys_days day)
 {
     return static_cast<CalendarDate>(day.time_since_epoch().count() + kUnixEpochDay);
 }
+
+static_assert(FromSysDays(sys_days{std::chrono::year{kFirstTableYear} / 1 / 1}) == kFirstTableDate);
+static_assert(FromSysDays(sys_days{std::chrono::year{kLastTableYear} / 12 / 31}) == kLastTableDate);
 
 int MonthDays(std::uint32_t record, int index)
 {
     return (record >> (8 + 15 - index)) & 1U ? 30 : 29;
 }
 
-int Code(int month, int day)
+int DaysInYear(int year)
 {
-    return month > 0 ? month * 100 + day : month * 100 - day;
+    return std::chrono::year{year}.is_leap() ? 366 : 365;
 }
 
-// Lunar date code of the day `offset` days after 1 January of `year` (1901-2050).
-int CodeInYear(int year, int offset)
+// Lunar date of the day `offset` days after 1 January of `year` (1901-2050).
+LunarDate InYear(int year, int offset)
 {
     const std::uint32_t record = kLunarYearTable[year - kFirstTableYear];
     const int firstDay = static_cast<int>((record >> 24) & 0x7FU);
-    const int leap = static_cast<int>(record & 0xFFU);
+    const int leapAfter = static_cast<int>(record & 0xFFU);
     int month = (record & 0x80000000U) ? 12 : 11;
 
     int end = MonthDays(record, 0) - firstDay;  // offset of the first month's last day
     if (offset <= end) {
         // The month holding 1 January is a leap month when 31 December before it is in one;
         // that day is never in the first month of its own year, so this recurses once.
-        if (year > kFirstTableYear) {
-            const int previous = year - 1;
-            if (CodeInYear(previous, (std::chrono::year{previous}.is_leap() ? 366 : 365) - 1) < 0)
-                month = -month;
-        }
-        return Code(month, firstDay + offset);
+        const bool leap = year > kFirstTableYear && InYear(year - 1, DaysInYear(year - 1) - 1).leap;
+        return {year - 1, month, firstDay + offset, leap};
     }
+    // The eleventh and twelfth months before the first month belong to the lunar year begun
+    // in the Gregorian year before.
+    int lunarYear = year - 1;
+    bool leap = false;
     for (int i = 1; i < 16; ++i) {
-        if (month == leap)
-            month = -leap;
-        else if (month < 0)
-            month = -month + 1;
-        else
+        if (!leap && month == leapAfter) {
+            leap = true;
+        } else {
+            leap = false;
             month = month == 12 ? 1 : month + 1;
+            if (month == 1)
+                lunarYear = year;
+        }
         const int length = MonthDays(record, i);
         if (offset <= end + length || i == 15)
-            return Code(month, offset - end);
+            return {lunarYear, month, offset - end, leap};
         end += length;
     }
-    return 0;  // not reached: sixteen lunar months outlast a year
+    return {};  // not reached: sixteen lunar months outlast a year
 }
 
 }  // namespace
@@ -191,26 +195,35 @@ CalendarDate ClampedDate(int year, int month, int day)
     return EncodeDate(year, month, day < 1 ? 1 : (day > length ? length : day));
 }
 
-int LunarDateCodeOf(CalendarDate date)
+LunarDate LunarDateOf(CalendarDate date)
 {
     const sys_days day = ToSysDays(date);
     const year_month_day ymd{day};
     const int year = static_cast<int>(ymd.year());
     if (year < kFirstTableYear || year > kLastTableYear)
-        return 0;
-    const int offset =
-        static_cast<int>((day - sys_days{ymd.year() / std::chrono::January / 1}).count());
-    return CodeInYear(year, offset);
+        return {};
+    return InYear(year, static_cast<int>((day - sys_days{ymd.year() / std::chrono::January / 1}).count()));
+}
+
+int LunarDateCodeOf(const LunarDate &lunar)
+{
+    const int code = lunar.month * 100 + lunar.day;
+    return lunar.leap ? -code : code;
+}
+
+int LunarDateCodeOf(CalendarDate date)
+{
+    return LunarDateCodeOf(LunarDateOf(date));
 }
 
 int LunarYearOf(CalendarDate date)
 {
+    const LunarDate lunar = LunarDateOf(date);
+    if (lunar.month != 0)
+        return lunar.year;
     int year = 0, month = 0, day = 0;
     DecodeDate(date, year, month, day);
-    // January to March days of the eleventh or twelfth lunar month (leap or not) still
-    // belong to the lunar year begun in the previous Gregorian year.
-    const int lunarMonth = std::abs(LunarDateCodeOf(date)) / 100;
-    return (month <= 3 && lunarMonth >= 11) ? year - 1 : year;
+    return year;
 }
 
 }  // namespace orlenvo

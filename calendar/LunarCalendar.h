@@ -39,13 +39,32 @@ inline constexpr int kLastDateYear = 9999;
 // when the carried year lies outside kFirstDateYear-kLastDateYear.
 CalendarDate ClampedDate(int year, int month, int day);
 
-// The lunar date code of date: lunar month x 100 + lunar day (101 = first day of the first
-// month), negated for a day of a leap month (-411 = day 11 of the leap fourth month),
-// 0 for a date whose Gregorian year lies outside 1901-2050.
+// 1 January 1901 and 31 December 2050, the first and last day of the tables.
+inline constexpr CalendarDate kFirstTableDate = 367.0;
+inline constexpr CalendarDate kLastTableDate = 55153.0;
+
+// A day of the lunar calendar, worked out once from a date and passed on as one value.
+struct LunarDate {
+    int year = 0;       // Gregorian year in which this lunar year began (at the lunar new year)
+    int month = 0;      // 1 = 正月 ... 12 = 腊月; 0 for a date outside 1901-2050
+    int day = 0;        // 1-30
+    bool leap = false;  // a day of the leap month that follows the regular month `month`
+
+    friend bool operator==(const LunarDate &, const LunarDate &) = default;
+};
+
+// The lunar date of date; LunarDate{} (month 0) for a date whose Gregorian year lies outside
+// 1901-2050.
+LunarDate LunarDateOf(CalendarDate date);
+
+// The lunar date code, the external form of a lunar date: lunar month x 100 + lunar day
+// (101 = first day of the first month), negated for a day of a leap month (-411 = day 11 of
+// the leap fourth month), 0 for a date whose Gregorian year lies outside 1901-2050.
 int LunarDateCodeOf(CalendarDate date);
+int LunarDateCodeOf(const LunarDate &lunar);
 
 // The Gregorian year in which the lunar year holding date began: the year changes at the
-// lunar new year. Meaningful for 1901-2050.
+// lunar new year. Meaningful for 1901-2050; outside, the Gregorian year of date.
 int LunarYearOf(CalendarDate date);
 
 }  // namespace orlenvo

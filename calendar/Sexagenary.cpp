@@ -14,22 +14,16 @@ constexpr const char *kBranchAnimals[12] = {
 };
 // clang-format on
 
-int Mod(int value, int divisor)
-{
-    const int r = value % divisor;
-    return r < 0 ? r + divisor : r;
-}
-
 }  // namespace
 
 int StemOfCycle(int cycle)
 {
-    return Mod(cycle, 10);
+    return CyclePosition(cycle, 10);
 }
 
 int BranchOfCycle(int cycle)
 {
-    return Mod(cycle, 12);
+    return CyclePosition(cycle, 12);
 }
 
 int CycleOf(int stem, int branch)
@@ -37,22 +31,22 @@ int CycleOf(int stem, int branch)
     if (stem < 0 || stem > 9 || branch < 0 || branch > 11 || (stem - branch) % 2 != 0)
         return -1;
     // The cycle number n has n mod 10 = stem and n mod 12 = branch.
-    return Mod(6 * stem - 5 * branch, 60);
+    return CyclePosition(6 * stem - 5 * branch, 60);
 }
 
 const char *StemName(int stem)
 {
-    return kStemNames[Mod(stem, 10)];
+    return kStemNames[CyclePosition(stem, 10)];
 }
 
 const char *BranchName(int branch)
 {
-    return kBranchNames[Mod(branch, 12)];
+    return kBranchNames[CyclePosition(branch, 12)];
 }
 
 const char *BranchAnimal(int branch)
 {
-    return kBranchAnimals[Mod(branch, 12)];
+    return kBranchAnimals[CyclePosition(branch, 12)];
 }
 
 std::string CycleName(int cycle)
@@ -62,7 +56,7 @@ std::string CycleName(int cycle)
 
 int YearCycleOf(int year)
 {
-    return Mod(year - 4, 60);
+    return CyclePosition(year - 4, 60);
 }
 
 }  // namespace orlenvo

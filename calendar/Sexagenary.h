@@ -6,6 +6,14 @@
 
 namespace orlenvo {
 
+// The place of a count in a cycle of `length` (> 0): 0 ... length - 1, also for a negative
+// count (CyclePosition(-1, 12) is 11).
+constexpr int CyclePosition(int count, int length)
+{
+    const int r = count % length;
+    return r < 0 ? r + length : r;
+}
+
 // The sexagenary cycle: 0 = 甲子, 1 = 乙丑 ... 59 = 癸亥.
 // Stems 0 = 甲 ... 9 = 癸, branches 0 = 子 ... 11 = 亥.
 int StemOfCycle(int cycle);

@@ -219,11 +219,15 @@ TEST(LunarDateCodeTest, WholeRangeIsAWellFormedLunarCalendar)
     std::vector<int> newYearsPerYear(150, 0);
     CalendarDate previousNewYear = 0;
     int previous = LunarDateCodeOf(first);
+    int lunarYear = LunarYearOf(first);
     int daysChecked = 1;
     for (CalendarDate date = first + 1; date <= last; date += 1.0, ++daysChecked) {
         const int code = LunarDateCodeOf(date);
         const Ymd g = Decoded(date);
         ASSERT_NE(code, 0) << g.year << '-' << g.month << '-' << g.day;
+        // The lunar year turns on the first day of the first month and on no other day.
+        lunarYear += code == 101 ? 1 : 0;
+        ASSERT_EQ(LunarYearOf(date), lunarYear) << g.year << '-' << g.month << '-' << g.day;
         const int day = std::abs(code) % 100;
         const int month = code / 100;
         const int previousDay = std::abs(previous) % 100;
@@ -262,6 +266,33 @@ TEST(LunarDateCodeTest, WholeRangeIsAWellFormedLunarCalendar)
     EXPECT_EQ(daysChecked, 54787);
     for (int y = 0; y < 150; ++y)
         EXPECT_EQ(newYearsPerYear[y], 1) << "year " << 1901 + y;
+}
+
+// The lunar date value and its external form, the code, on the days of the cases above.
+TEST(LunarDateTest, ValueAndCodeAgree)
+{
+    struct Row {
+        CalendarDate date;
+        LunarDate expected;
+        int code;
+    };
+    const Row rows[] = {
+        {kFirstTableDate, {1900, 11, 11, false}, 1111},
+        {EncodeDate(1901, 2, 19), {1901, 1, 1, false}, 101},
+        {EncodeDate(2001, 5, 23), {2001, 4, 1, true}, -401},
+        {EncodeDate(2034, 1, 1), {2033, 11, 11, true}, -1111},
+        {EncodeDate(2034, 1, 20), {2033, 12, 1, false}, 1201},
+        {kLastTableDate, {2050, 11, 18, false}, 1118},
+        {kLastTableDate + 1, {}, 0},
+        {kFirstTableDate - 1, {}, 0},
+    };
+    for (const Row &r : rows) {
+        const Ymd g = Decoded(r.date);
+        EXPECT_EQ(LunarDateOf(r.date), r.expected) << g.year << '-' << g.month << '-' << g.day;
+        EXPECT_EQ(LunarDateCodeOf(r.expected), r.code) << g.year << '-' << g.month << '-' << g.day;
+    }
+    EXPECT_TRUE(IsDay(kFirstTableDate, kFirstTableYear, 1, 1));
+    EXPECT_TRUE(IsDay(kLastTableDate, kLastTableYear, 12, 31));
 }
 
 }  // namespace
