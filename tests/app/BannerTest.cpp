@@ -213,7 +213,7 @@ void BannerTest::badDisplayTimeRaisesNoBox()
     server.Serve(kList, "1>x>http://h/bad\r\n1>1>http://h/good\r\n1>1>http://h/2\r\n");
     server.Serve(kFlag, "01");
     orlenvo::testing::SeenBox seen;
-    orlenvo::testing::AnswerNextBox(seen, 2500);
+    orlenvo::testing::WatchForBox(seen, 2500);
     Rig rig(server);
     // Ticks arrive through the application's event handling, as in the program.
     QTRY_VERIFY_WITH_TIMEOUT(rig.view.navigations.contains(QStringLiteral("http://h/good")), 4000);

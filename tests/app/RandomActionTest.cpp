@@ -12,7 +12,13 @@
 #include "app/windows/MenuBar.h"
 #include "app/windows/StartPage.h"
 #include "app/windows/Program.h"
+#include "app/windows/Uabout.h"
 #include "app/windows/Unt_Main.h"
+#include "app/windows/Unt_servers.h"
+#include "articles/windows/ImageInfo.h"
+#include "articles/windows/UntNote.h"
+#include "articles/windows/UntOnther.h"
+#include "calendar/windows/huangdao.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
@@ -555,12 +561,19 @@ private slots:
         QCOMPARE(driver.Performed(), actions);
         if (actions >= driver.Kinds()) {
             // The first actions choose one command of each kind: every window was reached.
-            for (const char *window : {"TFrmQQhm", "TFrm_onther", "TFrmWangming", "TFrm_SJcs", "TFrm_NanNv",
-                                       "TFRM_Date", "TFormHuangdao", "TFrmNote", "TImageInfoLoad", "TFormOnther",
-                                       "TAbout", "TFrm_servers"}) {
+            // The modal windows the command table names, and the classes of the other windows.
+            using orlenvo::testing::WindowName;
+            std::vector<std::string> windows = {
+                WindowName<calendar::TFormHuangdao>(), WindowName<articles::TFrmNote>(),
+                WindowName<articles::TImageInfoLoad>(), WindowName<articles::TFormOnther>(),
+                WindowName<TAbout>(), WindowName<TFrm_servers>()};
+            for (const CommandRow &row : CommandTable())
+                if (row.kind == ActionKind::ModalWindow)
+                    windows.emplace_back(row.text);
+            for (const std::string &window : windows) {
                 const bool seen = std::any_of(driver.WindowClassesSeen().begin(), driver.WindowClassesSeen().end(),
-                                              [&](const QString &c) { return c.endsWith(QLatin1String(window)); });
-                QVERIFY2(seen, window);
+                                              [&](const QString &c) { return c.endsWith(QLatin1String("::") + QString::fromStdString(window)); });
+                QVERIFY2(seen, window.c_str());
             }
         }
         QVERIFY2(driver.MaxGapMs() <= kAnswerMs, qPrintable(QStringLiteral("the event loop waited %1 ms (seed %2)")

@@ -207,8 +207,9 @@ void ServiceTest::serviceWindowsOpenThroughTheModalPattern()
 {
     QWidget owner;
     AppDispatcher d(&owner);
-    const std::pair<ActionKind, const char *> windows[] = {{ActionKind::About, "TAbout"},
-                                                           {ActionKind::CustomerService, "TFrm_servers"}};
+    const std::pair<ActionKind, std::string> windows[] = {
+        {ActionKind::About, orlenvo::testing::WindowName<TAbout>()},
+        {ActionKind::CustomerService, orlenvo::testing::WindowName<TFrm_servers>()}};
     for (const auto &[kind, className] : windows) {
         QString seenTitle;
         orlenvo::testing::WithNextModal([&](QWidget *modal) {
@@ -217,7 +218,7 @@ void ServiceTest::serviceWindowsOpenThroughTheModalPattern()
         });
         d.Run(CommandAction{kind});
         QPointer<QDialog> first = d.ModalWindow(className);
-        QVERIFY2(first, className);
+        QVERIFY2(first, className.c_str());
         QVERIFY(!first->isVisible());  // only hidden when closed
         QVERIFY(!seenTitle.isEmpty());
 
@@ -226,8 +227,8 @@ void ServiceTest::serviceWindowsOpenThroughTheModalPattern()
         QVERIFY(first.isNull());  // the next use destroys it
         QVERIFY(d.ModalWindow(className));
     }
-    QCOMPARE(d.ModalWindow("TAbout")->windowTitle(), QStringLiteral("关于系统"));
-    QCOMPARE(d.ModalWindow("TFrm_servers")->windowTitle(), QStringLiteral("客户服务"));
+    QCOMPARE(d.ModalWindow(windows[0].second)->windowTitle(), QStringLiteral("关于系统"));
+    QCOMPARE(d.ModalWindow(windows[1].second)->windowTitle(), QStringLiteral("客户服务"));
 }
 
 void ServiceTest::mainWindowButtonsAndLabelsOpenTheirLinks()
@@ -252,7 +253,7 @@ void ServiceTest::mainWindowButtonsAndLabelsOpenTheirLinks()
     for (QLabel *label : w.sidePanel()->findChildren<QLabel *>()) {
         if (!label->objectName().startsWith(QStringLiteral("SideLink")))
             continue;
-        orlenvo::testing::WithNextModal([](QWidget *modal) { modal->close(); }, 500);
+        orlenvo::testing::WithModalIfAny([](QWidget *modal) { modal->close(); }, 500);
         QTest::mouseClick(label, Qt::LeftButton);
         QTest::qWait(600);
     }

@@ -202,7 +202,7 @@ private slots:
         folder.UseAsProgramFolder();
         const int before = QApplication::topLevelWidgets().size();
         SeenBox seen;
-        AnswerNextBox(seen, 300);
+        WatchForBox(seen, 300);
         OpenArticle("b5", nullptr);
         QTest::qWait(400);
         QVERIFY(!seen.seen);

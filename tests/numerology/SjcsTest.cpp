@@ -242,7 +242,7 @@ private slots:
         other.UseAsProgramFolder();
         Entry(w)->setText(QStringLiteral("13800000001"));
         SeenBox seen;
-        AnswerNextBox(seen, 300);
+        WatchForBox(seen, 300);
         QTest::keyClick(Entry(w), Qt::Key_Return);
         QTest::qWait(400);
         QVERIFY(!seen.seen);
@@ -261,7 +261,7 @@ private slots:
         // An empty field: showing does nothing, and no message appears.
         auto *fresh = new TFrm_SJcs;
         SeenBox seen;
-        AnswerNextBox(seen, 300);
+        WatchForBox(seen, 300);
         fresh->show();
         QTest::qWait(400);
         QVERIFY(!seen.seen);

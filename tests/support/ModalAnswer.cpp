@@ -5,37 +5,101 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <memory>
+#include <vector>
 
 namespace orlenvo::testing {
 
+// One wait for a modal widget.
+struct ModalWatch {
+    std::function<void(QWidget *)> answer;
+    QElapsedTimer clock;
+    int timeoutMs = 0;
+    bool awaited = false;   // the test fails when nothing comes
+    bool answered = false;
+    bool reported = false;  // its failure is recorded
+    bool stopped = false;   // timed out, or its SeenBox is gone
+    QByteArray testFunction;
+    std::source_location where;
+};
+
 namespace {
 
-void Poll(std::shared_ptr<QElapsedTimer> clock, int timeoutMs, std::function<void(QWidget *)> fn)
+// Awaited watches that may still fail, for ReportMissingModals.
+std::vector<std::shared_ptr<ModalWatch>> &Awaited()
 {
+    static std::vector<std::shared_ptr<ModalWatch>> watches;
+    return watches;
+}
+
+QByteArray CurrentTestFunction()
+{
+    const char *name = QTest::currentTestFunction();
+    return name ? QByteArray(name) : QByteArray();
+}
+
+QByteArray MissingMessage(const ModalWatch &watch)
+{
+    return "the modal box waited for in " + watch.testFunction + " never appeared";
+}
+
+// Fails the test function that waited, while it still runs; later the program's end reports it.
+void Missing(const std::shared_ptr<ModalWatch> &watch)
+{
+    if (!watch->awaited || watch->answered || watch->reported)
+        return;
+    if (!watch->testFunction.isEmpty() && watch->testFunction == CurrentTestFunction()) {
+        watch->reported = true;
+        QTest::qFail(MissingMessage(*watch).constData(), watch->where.file_name(),
+                     static_cast<int>(watch->where.line()));
+    }
+}
+
+void Poll(const std::shared_ptr<ModalWatch> &watch)
+{
+    if (watch->answered || watch->reported || watch->stopped)
+        return;
     QWidget *modal = QApplication::activeModalWidget();
     if (modal && modal->isVisible()) {
-        fn(modal);
+        watch->answered = true;
+        watch->answer(modal);
         return;
     }
-    if (clock->elapsed() > timeoutMs)
+    if (watch->clock.elapsed() > watch->timeoutMs) {
+        watch->stopped = true;
+        Missing(watch);
         return;
-    QTimer::singleShot(10, [clock, timeoutMs, fn] { Poll(clock, timeoutMs, fn); });
+    }
+    QTimer::singleShot(10, [watch] { Poll(watch); });
 }
 
-}  // namespace
-
-void WithNextModal(std::function<void(QWidget *)> fn, int timeoutMs)
+std::shared_ptr<ModalWatch> Watch(std::function<void(QWidget *)> answer, int timeoutMs, bool awaited,
+                                  std::source_location where)
 {
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QTimer::singleShot(0, [clock, timeoutMs, fn] { Poll(clock, timeoutMs, fn); });
+    auto watch = std::make_shared<ModalWatch>();
+    watch->answer = std::move(answer);
+    watch->timeoutMs = timeoutMs;
+    watch->awaited = awaited;
+    watch->testFunction = CurrentTestFunction();
+    watch->where = where;
+    watch->clock.start();
+    if (awaited)
+        Awaited().push_back(watch);
+    QTimer::singleShot(0, [watch] { Poll(watch); });
+    return watch;
 }
 
-void AnswerNextBox(SeenBox &seen, int timeoutMs)
+void Answer(SeenBox &seen, int timeoutMs, bool awaited, std::source_location where)
 {
-    seen = SeenBox{};
-    WithNextModal(
+    if (seen.watch) {  // armed again: the earlier box must have come
+        Missing(seen.watch);
+        seen.watch->stopped = true;
+    }
+    seen.seen = false;
+    seen.title.clear();
+    seen.text.clear();
+    seen.icon = QMessageBox::NoIcon;
+    seen.buttons = 0;
+    seen.watch = Watch(
         [&seen](QWidget *w) {
             auto *box = qobject_cast<QMessageBox *>(w);
             if (!box) {
@@ -52,7 +116,52 @@ void AnswerNextBox(SeenBox &seen, int timeoutMs)
             else
                 box->accept();
         },
-        timeoutMs);
+        timeoutMs, awaited, where);
+}
+
+}  // namespace
+
+SeenBox::~SeenBox()
+{
+    if (!watch)
+        return;
+    Missing(watch);
+    // The answer writes into this object: it must not run once the object is gone.
+    watch->stopped = true;
+}
+
+void AnswerNextBox(SeenBox &seen, int timeoutMs, std::source_location where)
+{
+    Answer(seen, timeoutMs, true, where);
+}
+
+void WatchForBox(SeenBox &seen, int timeoutMs)
+{
+    Answer(seen, timeoutMs, false, std::source_location::current());
+}
+
+void WithNextModal(std::function<void(QWidget *)> fn, int timeoutMs, std::source_location where)
+{
+    Watch(std::move(fn), timeoutMs, true, where);
+}
+
+void WithModalIfAny(std::function<void(QWidget *)> fn, int timeoutMs)
+{
+    Watch(std::move(fn), timeoutMs, false, std::source_location::current());
+}
+
+int ReportMissingModals()
+{
+    int missing = 0;
+    for (const std::shared_ptr<ModalWatch> &watch : Awaited()) {
+        if (watch->answered || watch->reported)
+            continue;
+        ++missing;
+        qCritical("%s:%u: %s", watch->where.file_name(), static_cast<unsigned>(watch->where.line()),
+                  MissingMessage(*watch).constData());
+    }
+    Awaited().clear();
+    return missing;
 }
 
 }  // namespace orlenvo::testing

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <string>
+
 namespace orlenvo::testing {
 
 // Shows the window and waits until the window system has put it on the screen; false when it
@@ -15,6 +17,15 @@ inline bool ShowOnScreen(QWidget *window)
 {
     window->show();
     return QTest::qWaitForWindowExposed(window);
+}
+
+// The name of window class T without its namespace ("TAbout"), as the dispatcher and the
+// command table name the windows they open.
+template <typename T>
+std::string WindowName()
+{
+    const std::string full = T::staticMetaObject.className();
+    return full.substr(full.rfind(':') + 1);
 }
 
 // The visible top-level windows of class T, in the application's order.
