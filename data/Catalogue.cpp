@@ -25,9 +25,24 @@ std::string MobileReadingStatement(std::string_view key)
     return "select title,jx,content from shouji where num = " + QuoteText(key);
 }
 
+std::string MobileTableSchema()
+{
+    return "CREATE TABLE shouji (num TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, title TEXT, jx TEXT, content TEXT)";
+}
+
 std::string AlmanacStatement(std::string_view date)
 {
     return "Select top 1 * from huangdao where gn = #" + std::string(date) + "#";
+}
+
+std::string AlmanacTableSchema()
+{
+    const std::string date(kAlmanacColumns[0].name);
+    std::string sql = "CREATE TABLE huangdao (" + date + " TEXT NOT NULL PRIMARY KEY CHECK (" + date +
+                      " GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]')";
+    for (std::size_t i = 1; i < kAlmanacColumns.size(); ++i)
+        sql += ", " + std::string(kAlmanacColumns[i].name) + " TEXT";
+    return sql + ")";
 }
 
 std::string PicturePageStatement(int number, int page)
@@ -36,9 +51,20 @@ std::string PicturePageStatement(int number, int page)
            std::to_string(page);
 }
 
+std::string PictureTableSchema()
+{
+    return "CREATE TABLE tuwen (num INTEGER NOT NULL, page INTEGER NOT NULL, picture BLOB, text TEXT,"
+           " PRIMARY KEY (num, page))";
+}
+
 std::string ArticleStatement(std::string_view id)
 {
     return "select Tite,content from Noter where Cid = " + QuoteText(id);
+}
+
+std::string ArticleTableSchema()
+{
+    return "CREATE TABLE Noter (Cid TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, Tite TEXT, content TEXT)";
 }
 
 std::string MobileNumberKey(std::string_view entry)

@@ -9,17 +9,26 @@
 
 namespace orlenvo {
 
+// Each table's statement and the CREATE TABLE statement with which the database builder
+// makes it.
+
 // "select title,jx,content from shouji where num = " + QuoteText(key).
 std::string MobileReadingStatement(std::string_view key);
+std::string MobileTableSchema();
 
 // "Select top 1 * from huangdao where gn = #" + date + "#" (date as year-month-day, e.g. 2008-01-05).
 std::string AlmanacStatement(std::string_view date);
+// The columns of AlmanacColumns(): the date first, a primary key written as an ISO date, then
+// a text column for each of the others.
+std::string AlmanacTableSchema();
 
 // "select Tite,content from Noter where Cid = " + QuoteText(id).
 std::string ArticleStatement(std::string_view id);
+std::string ArticleTableSchema();
 
 // "select picture,text from tuwen where num = " + number + " and page = " + page.
 std::string PicturePageStatement(int number, int page);
+std::string PictureTableSchema();
 
 // The lookup key of a mobile number: the characters from the eighth on, as an integer v,
 // written as v mod 80 (truncating, so a negative v gives a negative key). Throws ConvertError

@@ -23,30 +23,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// clang-format off
 constexpr std::array<std::string_view, 4> kLuckClasses = {"吉", "凶", "吉带凶", "凶带吉"};
 
-constexpr std::string_view kShoujiSchema =
-    "CREATE TABLE shouji (num TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, title TEXT, jx TEXT, content TEXT)";
-constexpr std::string_view kNoterSchema =
-    "CREATE TABLE Noter (Cid TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, Tite TEXT, content TEXT)";
-constexpr std::string_view kTuwenSchema =
-    "CREATE TABLE tuwen (num INTEGER NOT NULL, page INTEGER NOT NULL, picture BLOB, text TEXT,"
-    " PRIMARY KEY (num, page))";
-// clang-format on
-
-// The almanac table's schema and insert statement, from its catalogue: the date column first,
-// a primary key written as an ISO date, then a text column for each of the others.
-std::string HuangdaoSchema()
-{
-    const auto columns = AlmanacColumns();
-    std::string sql = "CREATE TABLE huangdao (" + std::string(columns[0].name) + " TEXT NOT NULL PRIMARY KEY CHECK (" +
-                      std::string(columns[0].name) + " GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]')";
-    for (const AlmanacColumn &column : columns.subspan(1))
-        sql += ", " + std::string(column.name) + " TEXT";
-    return sql + ")";
-}
-
+// The almanac table's insert statement, from its catalogue.
 std::string HuangdaoInsert()
 {
     std::string names, marks;
@@ -449,14 +428,14 @@ void BuildDatabases(const fs::path &content, const fs::path &pictures, const fs:
 
     fs::create_directories(output);
     WriteDatabase(output / std::string(kDreamFile), [&](Writer &w) {
-        w.Exec(kShoujiSchema);
+        w.Exec(MobileTableSchema());
         for (const auto &r : readings)
             w.Insert("INSERT INTO shouji (num, title, jx, content) VALUES (?, ?, ?, ?)",
                      {r.num, r.title, r.jx, r.content});
     });
     WriteDatabase(output / std::string(kQorvFile), [&](Writer &w) {
-        w.Exec(HuangdaoSchema());
-        w.Exec(kTuwenSchema);
+        w.Exec(AlmanacTableSchema());
+        w.Exec(PictureTableSchema());
         const std::string insert = HuangdaoInsert();
         for (const auto &d : days) {
             std::vector<Writer::Value> values;
@@ -469,7 +448,7 @@ void BuildDatabases(const fs::path &content, const fs::path &pictures, const fs:
                      {p.num, p.page, p.picture, p.text});
     });
     WriteDatabase(output / std::string(kQorvBirthFile), [&](Writer &w) {
-        w.Exec(kNoterSchema);
+        w.Exec(ArticleTableSchema());
         for (const auto &a : articles)
             w.Insert("INSERT INTO Noter (Cid, Tite, content) VALUES (?, ?, ?)", {a.cid, a.tite, a.content});
     });
