@@ -35,9 +35,9 @@ Item Article(const char *caption, const char *id)
     return CommandRow{0, caption, false, K::Article, id};
 }
 
-Item Picture(const char *caption, int number)
+Item PictureArticle(const char *caption, int number)
 {
-    return CommandRow{0, caption, false, K::Picture, "", number};
+    return CommandRow{0, caption, false, K::PictureArticle, "", number};
 }
 
 Item Omen(const char *caption, const char *title, int page)
@@ -543,8 +543,8 @@ std::vector<Item> MenuTree()
                 "最佳卫浴格局摆设风水",
                 "卫生间家居风水",
             }),
-            Separated(Picture("家居风水十二招[图]", 17)),
-            Picture("6大吉利风水家饰[图]", 21),
+            Separated(PictureArticle("家居风水十二招[图]", 17)),
+            PictureArticle("6大吉利风水家饰[图]", 21),
         }),
         Menu("运用(&Y)", {
             Menu("风水常识", {
@@ -569,7 +569,7 @@ std::vector<Item> MenuTree()
                     "杨公风水的介绍",
                     "论龙点穴",
                     "六十年二十四山吉凶神定局",
-                    Picture("风水理气盘[图]", 19),  // carries 19 as the others carry theirs
+                    PictureArticle("风水理气盘[图]", 19),  // carries 19 as the others carry theirs
                 }),
                 Menu("玄空风水", {
                     "玄空飞星学理",
@@ -636,11 +636,11 @@ std::vector<Item> MenuTree()
                 "风水择日之安葬论用",
             })),
             Menu("风水开运", {
-                Picture("财神摆放指南 [图]", 8),
-                Picture("家居风水开运方法 [图]", 7),
-                Picture("居家好风水的15件宝贝 [图]", 16),
-                Picture("除夕家居风水摆设与新年运 [图]", 13),
-                Picture("家居装饰吉祥物的悬挂方法 [图]", 15),
+                PictureArticle("财神摆放指南 [图]", 8),
+                PictureArticle("家居风水开运方法 [图]", 7),
+                PictureArticle("居家好风水的15件宝贝 [图]", 16),
+                PictureArticle("除夕家居风水摆设与新年运 [图]", 13),
+                PictureArticle("家居装饰吉祥物的悬挂方法 [图]", 15),
                 "如何利用家中床位风水来开运",
                 "开运家居风水新年增财添运气",
                 "开店做生意应注意的财运风水",
@@ -648,10 +648,10 @@ std::vector<Item> MenuTree()
                 "办公室开运风水布置法",
             }),
             Menu("风水招财", {
-                Picture("客厅招财布局 [图]", 11),
-                Picture("如何选择吉祥物增财旺运[图]", 18),
+                PictureArticle("客厅招财布局 [图]", 11),
+                PictureArticle("如何选择吉祥物增财旺运[图]", 18),
                 "居家风水布置方式增加财运",
-                Picture("居家风水15件宝添财运 [图]", 16),
+                PictureArticle("居家风水15件宝添财运 [图]", 16),
                 "化解不招财的客厅格局",
                 "家居风水生财旺位的五宜六忌",
                 "饮水机摆放位置正确有助财运",
@@ -659,7 +659,7 @@ std::vector<Item> MenuTree()
                 "财位布局与催财方法",
                 "风水鱼养法",
                 "家居室内财位的5大禁忌",
-                Picture("家中放置哪些吉祥物能招财 [图]", 20),
+                PictureArticle("家中放置哪些吉祥物能招财 [图]", 20),
                 "让家财跑光的6种不当风水",
                 "借用家居中玄关纳财",
                 "十大漏财风水会让你越过越穷",
@@ -684,7 +684,7 @@ std::vector<Item> MenuTree()
                 "厨房门对房门的化解方法",
             }),
             Menu("风水布局", {
-                Picture("财神摆放指南 [图]", 8),
+                PictureArticle("财神摆放指南 [图]", 8),
                 "风水布置能增强桃花运",
                 "风水八宝巧置风水布局",
                 "八大要点解读办公风水布局",
@@ -703,11 +703,11 @@ std::vector<Item> MenuTree()
             }),
             Menu("风水吉凶", {
                 Article("家居风水注意几个方位", "c3"),
-                Picture("随意改房对风水影响 [图]", 9),
-                Picture("装修颜色与风水吉凶 [图]", 10),
+                PictureArticle("随意改房对风水影响 [图]", 9),
+                PictureArticle("装修颜色与风水吉凶 [图]", 10),
                 Article("六大贫贱家居风水", "c4"),
-                Picture("九种最常见风水煞气及解救方法 [图]", 12),
-                Picture("6种类型的住宅学会驱邪避凶 [图]", 14),
+                PictureArticle("九种最常见风水煞气及解救方法 [图]", 12),
+                PictureArticle("6种类型的住宅学会驱邪避凶 [图]", 14),
                 Article("改变运势的装修技巧", "c5"),
                 Article("通用12种风水方式", "c6"),
                 Article("鼠年家居风水新讲究", "c8"),
@@ -715,15 +715,15 @@ std::vector<Item> MenuTree()
             }),
             Separated(Menu("爱情风水", {
                 "风水桃花",
-                Picture("旺夫家居风水设计 [图]", 1),
-                Picture("家居风水与姻缘 [图]", 2),
-                Picture("桃花盛开制胜秘笈 [图]", 3),
-                Picture("家居风水与桃花运 [图]", 4),
-                Picture("风水秘籍钓 \"金龟婿\" [图]", 5),
+                PictureArticle("旺夫家居风水设计 [图]", 1),
+                PictureArticle("家居风水与姻缘 [图]", 2),
+                PictureArticle("桃花盛开制胜秘笈 [图]", 3),
+                PictureArticle("家居风水与桃花运 [图]", 4),
+                PictureArticle("风水秘籍钓 \"金龟婿\" [图]", 5),
                 "有旺夫运的家居风水",
                 "6大布置让你开出金桃花",
                 "单身女性的家居风水布局",
-                Picture("十二星座卧室桃花运大揭密 [图]", 6),
+                PictureArticle("十二星座卧室桃花运大揭密 [图]", 6),
                 "十二星座的单身房间设计",
                 "婚房的九大风水禁忌",
                 "婚房二十四妙招改善居家风水",
@@ -842,7 +842,7 @@ std::span<const CommandRow> CommandTable()
 CommandAction ActionOf(const CommandRow &row)
 {
     CommandAction action{row.kind, row.text, row.number};
-    if (row.kind == ActionKind::Picture)
+    if (row.kind == ActionKind::PictureArticle)
         action.text = row.caption;
     return action;
 }

@@ -12,7 +12,7 @@ enum class ActionKind {
     None,             // a command that performs no action
     EndProgram,
     Article,          // text = article id
-    Picture,          // number = picture-article number; the caption is the window title
+    PictureArticle,   // number = picture-article number; the caption is the window title
     Omen,             // text = window title, number = page index
     ModalWindow,      // text = window class
     AlmanacWindow,
@@ -47,7 +47,7 @@ struct CommandAction {
 // The rows in menu order, depth-first.
 std::span<const CommandRow> CommandTable();
 
-// The action of a command row; a Picture action carries the row's caption as its title.
+// The action of a command row; a PictureArticle action carries the row's caption as its title.
 CommandAction ActionOf(const CommandRow &row);
 
 // The caption without its access-key marker ("系统(&X)" -> "系统(X)"; "&&" -> "&").

@@ -178,7 +178,7 @@ int WholeProgram(int argc, char **argv)
         const std::string cls = row.kind == ActionKind::ModalWindow ? row.text : std::string();
         switch (row.kind) {
         case ActionKind::Article:
-        case ActionKind::Picture:
+        case ActionKind::PictureArticle:
         case ActionKind::Omen:
         case ActionKind::ModalWindow:
         case ActionKind::AlmanacWindow:

@@ -5,9 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${BUILD:-build}"
-cmake --build "$BUILD" --target sjcs_window_test note_window_test knowledge_databases >/dev/null
+cmake --build "$BUILD" --target sjcs_window_test article_window_test knowledge_databases >/dev/null
 mkdir -p docs/screenshots
 export QT_QPA_PLATFORM=offscreen ORLENVO_SCREENSHOT_DIR="$PWD/docs/screenshots"
 "$BUILD/bin/sjcs_window_test" screenshot >/dev/null
-"$BUILD/bin/note_window_test" screenshot >/dev/null
+"$BUILD/bin/article_window_test" screenshot >/dev/null
 echo "wrote docs/screenshots/mobile.png docs/screenshots/article.png"

@@ -44,7 +44,7 @@ bool AppDispatcher::Resolves(const CommandAction &action) const
         return false;
     case ActionKind::Article:
         return static_cast<bool>(openArticle);
-    case ActionKind::Picture:
+    case ActionKind::PictureArticle:
         return static_cast<bool>(openPictureArticle);
     case ActionKind::Omen:
         return static_cast<bool>(openOmenWindow);
@@ -90,7 +90,7 @@ void AppDispatcher::Run(const CommandAction &action)
     case ActionKind::Article:
         CallIfSet(openArticle, action.text, mainWindow_);
         break;
-    case ActionKind::Picture:
+    case ActionKind::PictureArticle:
         CallIfSet(openPictureArticle, action.number, QString::fromStdString(action.text), mainWindow_);
         break;
     case ActionKind::Omen:

@@ -161,7 +161,7 @@ TEST(CommandTable, ActionsCarryTheirArguments)
 {
     using K = ActionKind;
     using Expected = std::pair<std::string, CommandAction>;
-    auto pic = [](const char *caption, int n) { return Expected{caption, {K::Picture, caption, n}}; };
+    auto pic = [](const char *caption, int n) { return Expected{caption, {K::PictureArticle, caption, n}}; };
     auto art = [](const char *caption, const char *id) { return Expected{caption, {K::Article, id}}; };
     // The 66 acting commands of the lists in menu order, and "风水理气盘[图]", which carries
     // picture article 19 like the other picture commands carry theirs. Picture article 8 stands

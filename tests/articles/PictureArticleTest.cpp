@@ -228,7 +228,7 @@ private slots:
         std::map<int, int> uses;
         int commands = 0;
         for (const orlenvo::CommandRow &row : orlenvo::CommandTable()) {
-            if (row.kind != orlenvo::ActionKind::Picture)
+            if (row.kind != orlenvo::ActionKind::PictureArticle)
                 continue;
             ++commands;
             ++uses[row.number];

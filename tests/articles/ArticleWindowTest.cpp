@@ -50,7 +50,7 @@ QString PrintToPdf(const TFrmNote &window, const QString &file)
 
 }  // namespace
 
-class NoteTest : public QObject {
+class ArticleWindowTest : public QObject {
     Q_OBJECT
 
 private:
@@ -346,5 +346,5 @@ private slots:
     }
 };
 
-ORLENVO_QTEST_MAIN(NoteTest)
-#include "NoteTest.moc"
+ORLENVO_QTEST_MAIN(ArticleWindowTest)
+#include "ArticleWindowTest.moc"
