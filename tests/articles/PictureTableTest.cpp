@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -21,9 +22,18 @@ using orlenvo::articles::ReadPicturePages;
 
 namespace {
 
-// The picture area of a page: the window's client less the button panel and the text area.
-constexpr int kPictureWidth = 652;
-constexpr int kPictureHeight = 524 - 56 - 166;
+// The picture area of a page, as the picture-article window lays it out.
+QSize PictureArea()
+{
+    static const QSize area = [] {
+        orlenvo::articles::TImageInfoLoad window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return QSize();
+        return window.findChild<QLabel *>(QStringLiteral("Image1"))->size();
+    }();
+    return area;
+}
 
 QString Source(int number, int page, const char *extension)
 {
@@ -91,8 +101,12 @@ private slots:
             QVERIFY(page.picture.startsWith("\xFF\xD8\xFF"));
             QImage image;
             QVERIFY2(image.loadFromData(page.picture, "JPEG"), qPrintable(QStringLiteral("page %1").arg(i + 1)));
-            QVERIFY(image.width() <= kPictureWidth && image.height() <= kPictureHeight);
-            QVERIFY(image.width() >= kPictureWidth * 3 / 4);
+            // Shown whole, and across most of the window's width.
+            const QSize area = PictureArea();
+            QVERIFY2(image.width() <= area.width() && image.height() <= area.height(),
+                     qPrintable(QStringLiteral("page %1: %2x%3 in %4x%5").arg(i + 1).arg(image.width())
+                                    .arg(image.height()).arg(area.width()).arg(area.height())));
+            QVERIFY(image.width() >= area.width() * 3 / 4);
             // A rendered drawing, not a blank: the picture holds many different colours.
             QSet<QRgb> colours;
             for (int y = 0; y < image.height(); y += 4)
