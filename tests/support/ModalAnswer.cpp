@@ -19,7 +19,8 @@ struct ModalWatch {
     bool reported = false;  // its failure is recorded
     bool stopped = false;   // timed out, or its SeenBox is gone
     QByteArray testFunction;
-    std::source_location where;
+    const char *file = "";  // where the test waits
+    int line = 0;
 };
 
 namespace {
@@ -49,8 +50,7 @@ void Missing(const std::shared_ptr<ModalWatch> &watch)
         return;
     if (!watch->testFunction.isEmpty() && watch->testFunction == CurrentTestFunction()) {
         watch->reported = true;
-        QTest::qFail(MissingMessage(*watch).constData(), watch->where.file_name(),
-                     static_cast<int>(watch->where.line()));
+        QTest::qFail(MissingMessage(*watch).constData(), watch->file, watch->line);
     }
 }
 
@@ -73,14 +73,15 @@ void Poll(const std::shared_ptr<ModalWatch> &watch)
 }
 
 std::shared_ptr<ModalWatch> Watch(std::function<void(QWidget *)> answer, int timeoutMs, bool awaited,
-                                  std::source_location where)
+                                  const char *file, int line)
 {
     auto watch = std::make_shared<ModalWatch>();
     watch->answer = std::move(answer);
     watch->timeoutMs = timeoutMs;
     watch->awaited = awaited;
     watch->testFunction = CurrentTestFunction();
-    watch->where = where;
+    watch->file = file;
+    watch->line = line;
     watch->clock.start();
     if (awaited)
         Awaited().push_back(watch);
@@ -88,7 +89,7 @@ std::shared_ptr<ModalWatch> Watch(std::function<void(QWidget *)> answer, int tim
     return watch;
 }
 
-void Answer(SeenBox &seen, int timeoutMs, bool awaited, std::source_location where)
+void Answer(SeenBox &seen, int timeoutMs, bool awaited, const char *file, int line)
 {
     if (seen.watch) {  // armed again: the earlier box must have come
         Missing(seen.watch);
@@ -116,7 +117,7 @@ void Answer(SeenBox &seen, int timeoutMs, bool awaited, std::source_location whe
             else
                 box->accept();
         },
-        timeoutMs, awaited, where);
+        timeoutMs, awaited, file, line);
 }
 
 }  // namespace
@@ -130,24 +131,24 @@ SeenBox::~SeenBox()
     watch->stopped = true;
 }
 
-void AnswerNextBox(SeenBox &seen, int timeoutMs, std::source_location where)
+void AnswerNextBox(SeenBox &seen, int timeoutMs, const char *file, int line)
 {
-    Answer(seen, timeoutMs, true, where);
+    Answer(seen, timeoutMs, true, file, line);
 }
 
 void WatchForBox(SeenBox &seen, int timeoutMs)
 {
-    Answer(seen, timeoutMs, false, std::source_location::current());
+    Answer(seen, timeoutMs, false, __FILE__, __LINE__);
 }
 
-void WithNextModal(std::function<void(QWidget *)> fn, int timeoutMs, std::source_location where)
+void WithNextModal(std::function<void(QWidget *)> fn, int timeoutMs, const char *file, int line)
 {
-    Watch(std::move(fn), timeoutMs, true, where);
+    Watch(std::move(fn), timeoutMs, true, file, line);
 }
 
 void WithModalIfAny(std::function<void(QWidget *)> fn, int timeoutMs)
 {
-    Watch(std::move(fn), timeoutMs, false, std::source_location::current());
+    Watch(std::move(fn), timeoutMs, false, __FILE__, __LINE__);
 }
 
 int ReportMissingModals()
@@ -157,8 +158,7 @@ int ReportMissingModals()
         if (watch->answered || watch->reported)
             continue;
         ++missing;
-        qCritical("%s:%u: %s", watch->where.file_name(), static_cast<unsigned>(watch->where.line()),
-                  MissingMessage(*watch).constData());
+        qCritical("%s:%d: %s", watch->file, watch->line, MissingMessage(*watch).constData());
     }
     Awaited().clear();
     return missing;

@@ -12,7 +12,6 @@
 
 #include <functional>
 #include <memory>
-#include <source_location>
 
 namespace orlenvo::testing {
 
@@ -38,8 +37,8 @@ struct SeenBox {
 // Polls for the next modal message box (up to timeoutMs), records it and presses its
 // default button. Call before the action that opens the box. The test fails when no box
 // comes: at the timeout, or when `seen` goes out of scope first.
-void AnswerNextBox(SeenBox &seen, int timeoutMs = 5000,
-                   std::source_location where = std::source_location::current());
+void AnswerNextBox(SeenBox &seen, int timeoutMs = 5000, const char *file = __builtin_FILE(),
+                   int line = __builtin_LINE());
 
 // As AnswerNextBox, for a box that may come or not (seen.seen tells).
 void WatchForBox(SeenBox &seen, int timeoutMs);
@@ -47,8 +46,8 @@ void WatchForBox(SeenBox &seen, int timeoutMs);
 // Calls fn with the active modal widget once one appears (up to timeoutMs). The test fails
 // when none appears: at the timeout if the test function that asked still runs, else at the
 // end of the test program (ORLENVO_QTEST_MAIN).
-void WithNextModal(std::function<void(QWidget *)> fn, int timeoutMs = 5000,
-                   std::source_location where = std::source_location::current());
+void WithNextModal(std::function<void(QWidget *)> fn, int timeoutMs = 5000, const char *file = __builtin_FILE(),
+                   int line = __builtin_LINE());
 
 // As WithNextModal, for a modal widget that may come or not.
 void WithModalIfAny(std::function<void(QWidget *)> fn, int timeoutMs);
