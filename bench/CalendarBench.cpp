@@ -1,5 +1,8 @@
-// The lunar date code of every day 1901-2050, and one fill of the calendar window.
+// The lunar date code, day-cell label and almanac row of every day 1901-2050, and one fill of
+// the calendar window.
 #include "calendar/windows/DateWin.h"
+#include "calendar/Almanac.h"
+#include "calendar/CalendarLabels.h"
 #include "calendar/LunarCalendar.h"
 
 #include <QApplication>
@@ -10,16 +13,16 @@ namespace {
 
 using namespace orlenvo;
 
-void LunarDateCodeOfEveryDay(benchmark::State &state)
+// Runs `of` on every day 1901-2050 once per iteration; counts seconds per day.
+template <typename Of>
+void EveryDay(benchmark::State &state, Of of)
 {
     const CalendarDate first = EncodeDate(1901, 1, 1);
     const CalendarDate last = EncodeDate(2050, 12, 31);
     const auto dayCount = static_cast<std::int64_t>(last - first) + 1;
     for (auto _ : state) {
-        int sum = 0;
         for (CalendarDate date = first; date <= last; date += 1.0)
-            sum += LunarDateCodeOf(date);
-        benchmark::DoNotOptimize(sum);
+            benchmark::DoNotOptimize(of(date));
     }
     state.SetItemsProcessed(state.iterations() * dayCount);
     // Seconds per day, printed by the library in its time unit.
@@ -27,7 +30,25 @@ void LunarDateCodeOfEveryDay(benchmark::State &state)
         static_cast<double>(dayCount),
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
+
+void LunarDateCodeOfEveryDay(benchmark::State &state)
+{
+    EveryDay(state, [](CalendarDate date) { return LunarDateCodeOf(date); });
+}
 BENCHMARK(LunarDateCodeOfEveryDay)->Unit(benchmark::kMicrosecond);
+
+// The label of every day cell, and the computed almanac row of every day.
+void DayCellLabelOfEveryDay(benchmark::State &state)
+{
+    EveryDay(state, [](CalendarDate date) { return DayCellLabel(date).text.size(); });
+}
+BENCHMARK(DayCellLabelOfEveryDay)->Unit(benchmark::kMicrosecond);
+
+void AlmanacEntryOfEveryDay(benchmark::State &state)
+{
+    EveryDay(state, [](CalendarDate date) { return AlmanacEntryOf(date).nn.size(); });
+}
+BENCHMARK(AlmanacEntryOfEveryDay)->Unit(benchmark::kMicrosecond);
 
 void FillMonth(benchmark::State &state)
 {
