@@ -12,6 +12,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -290,7 +291,7 @@ void TFRM_Date::FillMonth(CalendarDate date)
         number->show();
         lunar->show();
     }
-    FillDayExtras(year, month);
+    FillDayExtras(year, month, chosenDay);
 }
 
 void TFRM_Date::DayCellMouseDown(QLabel *cell)
@@ -305,7 +306,7 @@ void TFRM_Date::DayCellClick(QLabel *cell)
 {
     CurrentDay = static_cast<std::uint16_t>(cell->property("tag").toInt());
     SelectedDate = EncodeDate(CurrentYear, CurrentMonth, CurrentDay);
-    ChosenDayChanged();
+    ChosenDayChanged(CurrentDay);
 }
 
 void TFRM_Date::UpDown1Click()
@@ -477,8 +478,10 @@ void TFRM_Date::BuildDayExtras()
             }));
 }
 
-void TFRM_Date::FillDayExtras(int year, int month)
+void TFRM_Date::FillDayExtras(int year, int month, int chosenDay)
 {
+    ShownYear = year;
+    ShownMonth = month;
     for (int i = 0; i < kCellCount; ++i) {
         HolidayMarks[i]->hide();
         GoodDayMarks[i]->hide();
@@ -512,28 +515,28 @@ void TFRM_Date::FillDayExtras(int year, int month)
             mark->raise();
         }
     }
-    ChosenDayChanged();
+    ChosenDayChanged(chosenDay);
 }
 
 int TFRM_Date::CellOfDay(int day) const
 {
-    const int length = MonthLength(CurrentYear, CurrentMonth);
-    if (day < 1 || day > length)
+    if (ShownMonth < 1 || day < 1 || day > MonthLength(ShownYear, ShownMonth))
         return -1;
-    return day + DayOfWeek(EncodeDate(CurrentYear, CurrentMonth, 1)) - 2;
+    return day + DayOfWeek(EncodeDate(ShownYear, ShownMonth, 1)) - 2;
 }
 
 // The grid and its focus mark follow the chosen day: the day under the highlight.
-void TFRM_Date::ChosenDayChanged()
+void TFRM_Date::ChosenDayChanged(int day)
 {
-    const int cell = CellOfDay(std::min<int>(CurrentDay, MonthLength(CurrentYear, CurrentMonth)));
+    const int cell = CellOfDay(day);
     if (cell < 0 || DayNumberCells[cell]->isHidden())
         return;
+    ChosenDay = day;
     const QString name = CellDetails[cell].split(QLatin1Char('\n')).join(QStringLiteral("，"));
     DayGrid->setAccessibleName(name);
     FocusMark->move(DayNumberCells[cell]->x() - 1, DayNumberCells[cell]->y() + 1);
     FocusMark->raise();
-    FocusMark->setVisible(DayGrid->hasFocus());
+    FocusMark->setVisible(DayGrid->hasFocus() && GridFocusByKeyboard);
     if (DayGrid->hasFocus()) {
         QAccessibleEvent changed(DayGrid, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
@@ -544,10 +547,16 @@ bool TFRM_Date::DayExtrasEvent(QObject *watched, QEvent *event)
 {
     if (watched == DayGrid) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            ChosenDayChanged();
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                GridFocusByKeyboard = event->type() == QEvent::FocusIn &&
+                                      (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                       reason == Qt::ShortcutFocusReason);
+            ChosenDayChanged(ChosenDay);
             return false;
         }
         if (event->type() == QEvent::KeyPress) {
+            GridFocusByKeyboard = true;
             bool handled = false;
             ui::Guarded([&] { handled = GridKeyPress(static_cast<QKeyEvent *>(event)); });
             return handled;
@@ -612,11 +621,14 @@ bool TFRM_Date::GridKeyPress(const QKeyEvent *key)
 // As a click on the day `days` away would, crossing into the neighbouring month by filling it.
 void TFRM_Date::MoveChosenDay(int days)
 {
-    const CalendarDate from = ClampedDate(CurrentYear, CurrentMonth, CurrentDay);
-    const CalendarDate to = std::clamp(from + days, EncodeDate(kFirstTableYear, 1, 1), EncodeDate(kLastTableYear, 12, 31));
+    if (ShownMonth < 1)
+        return;
+    const CalendarDate from = EncodeDate(ShownYear, ShownMonth, ChosenDay);
+    const CalendarDate to =
+        std::clamp(from + days, EncodeDate(kFirstTableYear, 1, 1), EncodeDate(kLastTableYear, 12, 31));
     int year = 0, month = 0, day = 0;
     DecodeDate(to, year, month, day);
-    if (year == CurrentYear && month == CurrentMonth) {
+    if (year == ShownYear && month == ShownMonth && year == CurrentYear && month == CurrentMonth) {
         QLabel *cell = DayNumberCells[CellOfDay(day)];
         DayCellMouseDown(cell);
         DayCellClick(cell);
@@ -659,7 +671,8 @@ void TFRM_Date::GoodDaysChosen()
     const QAction *animal = AnimalChoices->checkedAction();
     GoodDays.activity = activity != nullptr ? ui::ToUtf8(activity->text()) : std::string();
     GoodDays.animal = animal != nullptr ? animal->data().toInt() : -1;
-    FillMonth(ClampedDate(CurrentYear, CurrentMonth, CurrentDay));
+    if (ShownMonth >= 1)
+        FillMonth(EncodeDate(ShownYear, ShownMonth, ChosenDay));
 }
 
 }  // namespace orlenvo::calendar

@@ -84,16 +84,19 @@ private:
     // of the holidays, the good-day marks of the right-click menu, double-click or Enter to the
     // day's almanac, and the grid's keyboard focus.
     void BuildDayExtras();
-    void FillDayExtras(int year, int month);
-    void ChosenDayChanged();
+    void FillDayExtras(int year, int month, int chosenDay);
+    void ChosenDayChanged(int day);
     bool DayExtrasEvent(QObject *watched, QEvent *event);
     bool GridKeyPress(const QKeyEvent *key);
     void MoveChosenDay(int days);
     void OpenAlmanacOfChosenDay();
     void ShowGridMenu(const QPoint &globalPos);
     void GoodDaysChosen();
-    int CellOfDay(int day) const;  // 0-based, or -1
+    int CellOfDay(int day) const;  // 0-based cell of a day of the shown month, or -1
 
+    int ShownYear = 0;   // the month of the last fill and its chosen day, the one under the highlight
+    int ShownMonth = 0;
+    int ChosenDay = 0;
     GoodDayQuery GoodDays;
     std::array<QString, kCellCount> CellDetails;
     std::array<QLabel *, kCellCount> HolidayMarks{};
@@ -104,6 +107,7 @@ private:
     QActionGroup *ActivityChoices = nullptr;
     QActionGroup *AnimalChoices = nullptr;
     bool GridMenuOpen = false;
+    bool GridFocusByKeyboard = false;  // the focus mark shows only once the keyboard gave or used the focus
 };
 
 }  // namespace orlenvo::calendar

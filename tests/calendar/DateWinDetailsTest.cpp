@@ -3,6 +3,7 @@
 // core (calendar/DayDetails.h), whose own tests name their sources.
 #include "calendar/windows/DateWin.h"
 
+#include "app/windows/Dispatch.h"
 #include "calendar/BuiltInTables.h"
 #include "calendar/CalendarLabels.h"
 #include "calendar/windows/huangdao.h"
@@ -213,6 +214,33 @@ private slots:
         CheckAlmanacShows(EncodeDate(2008, 8, 7), "2008-08-07");
     }
 
+    // In the program, the calendar opens modally from its command and the almanac comes from the
+    // operation of "黄道吉日": the dispatcher holds it as its almanac window.
+    void almanacThroughTheProgramsOperation()
+    {
+        QWidget owner;
+        app::AppDispatcher d(&owner);
+        app::RegisterProgramOperations(d);
+        bool pressed = false;
+        QTimer::singleShot(0, &owner, [&] {
+            auto *calendar = qobject_cast<TFRM_Date *>(d.ModalWindow("TFRM_Date"));
+            QVERIFY(calendar && calendar->isVisible());
+            ShowMonthOf(*calendar, 1949, 10);
+            auto *grid = Child<QWidget>(calendar, "DayGrid");
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_Right);  // one day on, within October 1949
+            QTest::keyClick(grid, Qt::Key_Enter);
+            pressed = true;
+        });
+        d.Run({ActionKind::ModalWindow, "TFRM_Date", 0});
+        QVERIFY(pressed);
+        QVERIFY(d.ModalWindow("TFRM_Date")->isHidden());
+        m_almanac = qobject_cast<TFormHuangdao *>(d.AlmanacWindow());
+        QVERIFY(m_almanac);
+        QVERIFY(m_almanac->isVisible());
+        QVERIFY(Child<QLabel>(m_almanac.data(), "Label1")->text().startsWith(QStringLiteral("1949-10-")));
+    }
+
     // Arrows move the chosen day like clicks, across months; Enter opens its almanac.
     void keyboardOnTheGrid()
     {
@@ -223,8 +251,9 @@ private slots:
         QVERIFY(grid->hasFocus());
         auto *focusMark = Child<QFrame>(w.get(), "FocusMark");
         auto *highlight = Child<QFrame>(w.get(), "Shape2");
-        QVERIFY(focusMark->isVisible());
+        QVERIFY(!focusMark->isVisible());  // a click gives the focus; the keyboard shows it
         QTest::keyClick(grid, Qt::Key_Right);
+        QVERIFY(focusMark->isVisible());
         QCOMPARE(highlight->pos(), CellOf(*w, 4).first->pos() + QPoint(-1, 1));
         QCOMPARE(focusMark->pos(), highlight->pos());
         QTest::keyClick(grid, Qt::Key_Up);  // 4 August - 7 days: 28 July
@@ -238,7 +267,8 @@ private slots:
         QCOMPARE(Child<QLabel>(w.get(), "Label17")->text(), QStringLiteral("8"));
         grid->clearFocus();
         QVERIFY(!focusMark->isVisible());
-        grid->setFocus();
+        grid->setFocus(Qt::TabFocusReason);
+        QVERIFY(focusMark->isVisible());
         QTest::keyClick(grid, Qt::Key_Return);
         QVERIFY(w->isHidden());
         CheckAlmanacShows(EncodeDate(2008, 8, 3), "2008-08-03");
