@@ -2,6 +2,7 @@
 #include "calendar/Holidays.h"
 
 #include "calendar/BuiltInTables.h"
+#include "calendar/TableLines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,19 +14,6 @@ namespace {
 
 constexpr std::string_view kLastYearLine = "# last year: ";
 
-int Number(std::string_view text)
-{
-    if (text.empty() || text.size() > 4)
-        return -1;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 auto Key(const HolidayDay &d)
 {
     return std::tie(d.year, d.month, d.day);
@@ -36,28 +24,23 @@ auto Key(const HolidayDay &d)
 HolidayTable ParseHolidayTable(std::string_view text)
 {
     HolidayTable table;
-    int lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++lineNumber;
+    ForEachLine(text, [&](int lineNumber, std::string_view line) {
         const std::string where = "holiday table, line " + std::to_string(lineNumber) + ": ";
         if (line.starts_with(kLastYearLine)) {
-            table.lastYear = Number(line.substr(kLastYearLine.size()));
+            table.lastYear = FieldNumber(line.substr(kLastYearLine.size()));
             if (table.lastYear < kFirstTableYear)
                 throw HolidayTableError(where + "the last year is not a year");
-            continue;
+            return;
         }
         if (line.empty() || line.front() == '#')
-            continue;
+            return;
         const std::size_t tab1 = line.find('\t');
         const std::size_t tab2 = line.find('\t', tab1 + 1);
         HolidayDay d;
         if (tab1 == 10 && tab2 != std::string_view::npos && line[4] == '-' && line[7] == '-') {
-            d.year = Number(line.substr(0, 4));
-            d.month = Number(line.substr(5, 2));
-            d.day = Number(line.substr(8, 2));
+            d.year = FieldNumber(line.substr(0, 4));
+            d.month = FieldNumber(line.substr(5, 2));
+            d.day = FieldNumber(line.substr(8, 2));
         }
         const std::string_view mark = tab2 == std::string_view::npos ? std::string_view() : line.substr(11, tab2 - 11);
         d.status.kind = mark == "休" ? HolidayKind::Rest : mark == "班" ? HolidayKind::Workday : HolidayKind::None;
@@ -71,7 +54,7 @@ HolidayTable ParseHolidayTable(std::string_view text)
         if (d.status.kind == HolidayKind::Workday && weekday != 1 && weekday != 7)
             throw HolidayTableError(where + "a make-up workday on a weekday");
         table.days.push_back(std::move(d));
-    }
+    });
     if (table.days.empty() || table.lastYear < table.days.back().year)
         throw HolidayTableError("holiday table: no days, or days after its \"last year\"");
     return table;

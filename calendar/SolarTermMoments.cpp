@@ -3,6 +3,7 @@
 
 #include "calendar/BuiltInTables.h"
 #include "calendar/CalendarLabels.h"
+#include "calendar/TableLines.h"
 
 #include <cstdio>
 
@@ -12,18 +13,6 @@ namespace {
 
 constexpr int kTermsPerYear = 24;
 constexpr int kYears = kLastTableYear - kFirstTableYear + 1;
-
-// The digits of text[from, from + count) as a number, or -1.
-int Digits(std::string_view text, std::size_t from, std::size_t count)
-{
-    int value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-        if (i >= text.size() || text[i] < '0' || text[i] > '9')
-            return -1;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}
 
 const std::vector<TermMoment> &Moments()
 {
@@ -37,36 +26,32 @@ std::vector<TermMoment> ParseSolarTermMoments(std::string_view text)
 {
     std::vector<TermMoment> moments;
     moments.reserve(kYears * kTermsPerYear);
-    int lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++lineNumber;
+    ForEachLine(text, [&](int lineNumber, std::string_view line) {
         if (line.empty() || line.front() == '#')
-            continue;
+            return;
         const int index = static_cast<int>(moments.size());
         TermMoment m;
         m.term = index % kTermsPerYear + 1;
-        m.year = Digits(line, 0, 4);
-        m.month = Digits(line, 5, 2);
-        m.day = Digits(line, 8, 2);
-        m.hour = Digits(line, 11, 2);
-        m.minute = Digits(line, 14, 2);
-        m.second = Digits(line, 17, 2);
-        const bool shaped = line.size() > 20 && line.substr(4, 1) == "-" && line.substr(7, 1) == "-" &&
-                            line.substr(10, 1) == " " && line.substr(13, 1) == ":" && line.substr(16, 1) == ":" &&
-                            line[19] == '\t';
+        const bool shaped = line.size() > 20 && line[4] == '-' && line[7] == '-' && line[10] == ' ' &&
+                            line[13] == ':' && line[16] == ':' && line[19] == '\t';
+        if (shaped) {
+            m.year = FieldNumber(line.substr(0, 4));
+            m.month = FieldNumber(line.substr(5, 2));
+            m.day = FieldNumber(line.substr(8, 2));
+            m.hour = FieldNumber(line.substr(11, 2));
+            m.minute = FieldNumber(line.substr(14, 2));
+            m.second = FieldNumber(line.substr(17, 2));
+        }
         const std::string where = "solar-term table, line " + std::to_string(lineNumber) + ": ";
-        if (!shaped || m.month < 1 || m.month > 12 || m.day < 1 || m.day > MonthLength(m.year, m.month) ||
-            m.hour > 23 || m.minute > 59 || m.second > 59)
+        if (!shaped || m.year < 0 || m.month < 1 || m.month > 12 || m.day < 1 || m.day > MonthLength(m.year, m.month) ||
+            m.hour < 0 || m.hour > 23 || m.minute < 0 || m.minute > 59 || m.second < 0 || m.second > 59)
             throw SolarTermTableError(where + "expected \"YYYY-MM-DD HH:MM:SS<tab>name\"");
         if (index >= kYears * kTermsPerYear || m.year != kFirstTableYear + index / kTermsPerYear ||
             line.substr(20) != SolarTermName(m.term))
             throw SolarTermTableError(where + "expected " + SolarTermName(m.term) + " of " +
                                       std::to_string(kFirstTableYear + index / kTermsPerYear));
         moments.push_back(m);
-    }
+    });
     if (moments.size() != static_cast<std::size_t>(kYears * kTermsPerYear))
         throw SolarTermTableError("solar-term table: " + std::to_string(moments.size()) + " rows instead of " +
                                   std::to_string(kYears * kTermsPerYear));

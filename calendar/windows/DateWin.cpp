@@ -596,26 +596,17 @@ bool TFRM_Date::DayExtrasEvent(QObject *watched, QEvent *event)
 
 bool TFRM_Date::GridKeyPress(const QKeyEvent *key)
 {
-    switch (key->key()) {
-    case Qt::Key_Left:
-        MoveChosenDay(-1);
-        return true;
-    case Qt::Key_Right:
-        MoveChosenDay(1);
-        return true;
-    case Qt::Key_Up:
-        MoveChosenDay(-7);
-        return true;
-    case Qt::Key_Down:
-        MoveChosenDay(7);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        OpenAlmanacOfChosenDay();
-        return true;
-    default:
+    // Arrows step a day or a week.
+    constexpr std::pair<int, int> kSteps[] = {{Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -7}, {Qt::Key_Down, 7}};
+    for (const auto &[arrow, days] : kSteps)
+        if (key->key() == arrow) {
+            MoveChosenDay(days);
+            return true;
+        }
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return false;
-    }
+    OpenAlmanacOfChosenDay();
+    return true;
 }
 
 // As a click on the day `days` away would, crossing into the neighbouring month by filling it.

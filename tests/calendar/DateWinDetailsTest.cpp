@@ -139,6 +139,7 @@ private slots:
         auto w = OpenCalendar();
         ShowMonthOf(*w, 2008, 8);
         const auto [number, lunar] = CellOf(*w, 7);
+        QTest::mouseClick(number, Qt::LeftButton);
         QCOMPARE(lunar->text(), QStringLiteral("七夕节"));
         const QString expected = Details(EncodeDate(2008, 8, 7));
         QVERIFY(expected.contains(QStringLiteral("七夕节")));
@@ -301,6 +302,7 @@ private slots:
             }
         };
         ShowMonthOf(*w, 2008, 10);
+        QTest::mouseClick(CellOf(*w, 1).first, Qt::LeftButton);
         for (const char *activity : kGoodDayActivities)
             QVERIFY2(action(QString::fromUtf8(activity)), activity);
         action(QStringLiteral("嫁娶"))->trigger();
