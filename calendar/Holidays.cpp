@@ -37,12 +37,13 @@ HolidayTable ParseHolidayTable(std::string_view text)
         const std::size_t tab1 = line.find('\t');
         const std::size_t tab2 = line.find('\t', tab1 + 1);
         HolidayDay d;
+        std::string_view mark;
         if (tab1 == 10 && tab2 != std::string_view::npos && line[4] == '-' && line[7] == '-') {
             d.year = FieldNumber(line.substr(0, 4));
             d.month = FieldNumber(line.substr(5, 2));
             d.day = FieldNumber(line.substr(8, 2));
+            mark = line.substr(11, tab2 - 11);
         }
-        const std::string_view mark = tab2 == std::string_view::npos ? std::string_view() : line.substr(11, tab2 - 11);
         d.status.kind = mark == "休" ? HolidayKind::Rest : mark == "班" ? HolidayKind::Workday : HolidayKind::None;
         if (d.year < kFirstTableYear || d.month < 1 || d.month > 12 || d.day < 1 ||
             d.day > MonthLength(d.year, d.month) || d.status.kind == HolidayKind::None || tab2 + 1 >= line.size())

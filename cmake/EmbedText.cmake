@@ -1,17 +1,19 @@
-# Writes a C++ source that holds a UTF-8 text file as a string literal, behind a function
+# Writes a C++ source that holds a file's bytes (UTF-8 text) behind a function
 #   std::string_view <FUNCTION>();   in namespace orlenvo
+# as an array of byte values: string literals this long go beyond what compilers must accept.
 # Run as: cmake -DINPUT=<file> -DOUTPUT=<file.cpp> -DFUNCTION=<name> -P EmbedText.cmake
 foreach(var INPUT OUTPUT FUNCTION)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "EmbedText.cmake: ${var} is not set")
   endif()
 endforeach()
-file(READ "${INPUT}" text)
-set(delimiter "orlenvo_text")
-string(FIND "${text}" ")${delimiter}\"" clash)
-if(NOT clash EQUAL -1)
-  message(FATAL_ERROR "${INPUT} holds the raw-string delimiter )${delimiter}\"")
-endif()
+file(READ "${INPUT}" hex HEX)
+string(LENGTH "${hex}" digits)
+math(EXPR size "${digits} / 2")
+# 32 bytes to a line.
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+string(REPEAT "0x[0-9a-f][0-9a-f]," 32 line)
+string(REGEX REPLACE "(${line})" "\\1\n        " bytes "${bytes}")
 file(RELATIVE_PATH source "${CMAKE_CURRENT_LIST_DIR}/.." "${INPUT}")
 file(WRITE "${OUTPUT}.tmp" "// Generated at build time by cmake/EmbedText.cmake from ${source}; do not edit.
 #include <string_view>
@@ -20,10 +22,18 @@ namespace orlenvo {
 
 std::string_view ${FUNCTION}();
 
+namespace {
+
+// clang-format off
+constexpr unsigned char kText[${size} + 1] = {
+        ${bytes}0x00};
+// clang-format on
+
+}  // namespace
+
 std::string_view ${FUNCTION}()
 {
-    static constexpr char kText[] = R\"${delimiter}(${text})${delimiter}\";
-    return {kText, sizeof kText - 1};
+    return {reinterpret_cast<const char *>(kText), ${size}};
 }
 
 }  // namespace orlenvo
