@@ -510,7 +510,6 @@ void TFRM_Date::FillDayExtras(int year, int month, int chosenDay)
             mark->setText(QString::fromUtf8(HolidayMark(details.holiday.kind)));
             ui::SetBackgroundColour(mark, details.holiday.kind == HolidayKind::Rest ? kRestMarkColour
                                                                                      : kWorkdayMarkColour);
-            mark->setToolTip(text);
             mark->show();
             mark->raise();
         }
