@@ -4,7 +4,7 @@
 #include "calendar/BuiltInTables.h"
 #include "calendar/CalendarLabels.h"
 
-#include <algorithm>
+#include <string_view>
 
 namespace orlenvo {
 

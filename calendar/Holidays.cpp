@@ -5,7 +5,6 @@
 #include "calendar/TableLines.h"
 
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 
 namespace orlenvo {

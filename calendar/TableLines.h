@@ -1,6 +1,7 @@
 // Reading the line-based text tables of content/almanac.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace orlenvo {

@@ -27,6 +27,7 @@
 #include <QToolTip>
 
 #include <memory>
+#include <utility>
 
 using namespace orlenvo;
 using orlenvo::calendar::TFormHuangdao;
