@@ -1,8 +1,10 @@
-// The lunar date code, day-cell label and almanac row of every day 1901-2050, and one fill of
-// the calendar window.
+// The lunar date code, day-cell label and almanac row of every day 1901-2050, one fill of the
+// calendar window, and what a fill computes per month: the cells' texts alone (as before the day
+// details) beside the cells' texts with every day's details, tooltip lines and good-day test.
 #include "calendar/windows/DateWin.h"
 #include "calendar/Almanac.h"
 #include "calendar/CalendarLabels.h"
+#include "calendar/DayDetails.h"
 #include "calendar/LunarCalendar.h"
 
 #include <QApplication>
@@ -59,6 +61,41 @@ void FillMonth(benchmark::State &state)
         window.FillMonth(dates[i++ & 1]);
 }
 BENCHMARK(FillMonth)->Unit(benchmark::kMicrosecond);
+
+// The 31 days of August 2008 and of January 2000.
+template <typename Day>
+void EachDayOfTwoMonths(benchmark::State &state, Day day)
+{
+    const CalendarDate firsts[2] = {EncodeDate(2008, 8, 1), EncodeDate(2000, 1, 1)};
+    int i = 0;
+    for (auto _ : state) {
+        const CalendarDate first = firsts[i++ & 1];
+        for (int d = 0; d < 31; ++d)
+            day(first + d);
+    }
+}
+
+void MonthCellTexts(benchmark::State &state)
+{
+    EachDayOfTwoMonths(state, [](CalendarDate date) {
+        benchmark::DoNotOptimize(DayCellLabel(date));
+        benchmark::DoNotOptimize(ConstellationOf(date));
+    });
+}
+BENCHMARK(MonthCellTexts)->Unit(benchmark::kMicrosecond);
+
+void MonthCellTextsWithDetailsAndMarks(benchmark::State &state)
+{
+    const GoodDayQuery marriage{"嫁娶", 0};
+    EachDayOfTwoMonths(state, [&](CalendarDate date) {
+        benchmark::DoNotOptimize(DayCellLabel(date));
+        benchmark::DoNotOptimize(ConstellationOf(date));
+        const DayDetails details = DayDetailsOf(date);
+        benchmark::DoNotOptimize(DayDetailLines(details));
+        benchmark::DoNotOptimize(IsGoodDay(details, marriage));
+    });
+}
+BENCHMARK(MonthCellTextsWithDetailsAndMarks)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -31,7 +31,15 @@ void RegisterProgramOperations(AppDispatcher &dispatcher)
     dispatcher.RegisterModalWindow("TFrmWangming", Make<numerology::TFrmWangming>());
     dispatcher.RegisterModalWindow("TFrm_SJcs", Make<numerology::TFrm_SJcs>());
     dispatcher.RegisterModalWindow("TFrm_NanNv", Make<articles::TFrm_NanNv>());
-    dispatcher.RegisterModalWindow("TFRM_Date", Make<calendar::TFRM_Date>());
+    // A day of the calendar opens its almanac through the command "黄道吉日".
+    dispatcher.RegisterModalWindow("TFRM_Date", [&dispatcher](QWidget *parent) -> QDialog * {
+        auto *calendar = new calendar::TFRM_Date(parent);
+        calendar->openAlmanacWindow = [&dispatcher] {
+            dispatcher.Run(CommandAction{ActionKind::AlmanacWindow, {}, 0});
+            return dispatcher.AlmanacWindow();
+        };
+        return calendar;
+    });
     dispatcher.createAlmanacWindow = [](QWidget *parent) -> QWidget * { return calendar::OpenAlmanacWindow(parent); };
     dispatcher.openArticle = articles::OpenArticle;
     dispatcher.openPictureArticle = articles::OpenPictureArticle;

@@ -2,14 +2,21 @@
 #include "calendar/windows/DateWin.h"
 
 #include "calendar/CalendarLabels.h"
+#include "calendar/windows/huangdao.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
+#include <QAccessible>
+#include <QActionGroup>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -17,6 +24,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace orlenvo::calendar {
 
@@ -184,6 +192,7 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
 void TFRM_Date::FormCreate()
 {
     BuildGrid();
+    BuildDayExtras();
     SelectedDate = TodayInSpan();
 }
 
@@ -283,6 +292,7 @@ void TFRM_Date::FillMonth(CalendarDate date)
         number->show();
         lunar->show();
     }
+    FillDayExtras(year, month, chosenDay);
 }
 
 void TFRM_Date::DayCellMouseDown(QLabel *cell)
@@ -297,6 +307,7 @@ void TFRM_Date::DayCellClick(QLabel *cell)
 {
     CurrentDay = static_cast<std::uint16_t>(cell->property("tag").toInt());
     SelectedDate = EncodeDate(CurrentYear, CurrentMonth, CurrentDay);
+    ChosenDayChanged(CurrentDay);
 }
 
 void TFRM_Date::UpDown1Click()
@@ -331,6 +342,8 @@ void TFRM_Date::StaticText1Click()
 
 bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
 {
+    if (DayExtrasEvent(watched, event))
+        return true;
     auto *label = qobject_cast<QLabel *>(watched);
     if (label == nullptr)
         return QDialog::eventFilter(watched, event);
@@ -374,8 +387,283 @@ void TFRM_Date::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     // The calendar is a glance window: it closes as soon as another window takes over.
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && !GridMenuOpen)
         close();
+}
+
+// Day details, holiday marks, good-day marks, the almanac of a day and the keyboard on the grid.
+
+namespace {
+
+constexpr QColor kRestMarkColour{0xE0, 0x30, 0x1E};     // 休: white on red
+constexpr QColor kWorkdayMarkColour{0x4A, 0x4A, 0x4A};  // 班: white on dark grey
+constexpr QColor kGoodDayColour{0xD4, 0x23, 0x7A};      // the frame of a marked good day
+
+QString DetailText(const std::vector<std::string> &lines)
+{
+    QStringList text;
+    for (const std::string &line : lines)
+        text << QString::fromStdString(line);
+    return text.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void TFRM_Date::BuildDayExtras()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        QLabel *number = DayNumberCells[i];
+        // A frame around the cell, over the highlight and beneath the texts; the texts keep clear of it.
+        auto *frame = new QFrame(this);
+        frame->setObjectName(QStringLiteral("GoodDayMark%1").arg(i + 1));
+        frame->setGeometry(number->x() - 3, number->y() - 1, 42, 33);
+        frame->setStyleSheet(QStringLiteral("QFrame { border: 2px solid %1; background: transparent; }")
+                                 .arg(kGoodDayColour.name()));
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame->stackUnder(DayNumberCells[0]);
+        frame->hide();
+        GoodDayMarks[i] = frame;
+        // 休 or 班 in the day number's top right corner, right of the widest number.
+        auto *mark = ui::MakeLabel(this, QStringLiteral("HolidayMark%1").arg(i + 1), QString(),
+                                   QRect(number->x() + 29, number->y() - 1, 11, 11), Qt::AlignCenter);
+        mark->setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{10}));
+        mark->setAutoFillBackground(true);
+        ui::SetTextColour(mark, kWhite);
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->hide();
+        HolidayMarks[i] = mark;
+    }
+
+    // The grid takes the keyboard focus: it lies under the cells and lets the mouse through to them.
+    DayGrid = new QWidget(this);
+    DayGrid->setObjectName(QStringLiteral("DayGrid"));
+    DayGrid->setGeometry(kGridLeft - 3, kGridTop - 1, 6 * kColumnStep + 42, 5 * kRowStep + 33);
+    DayGrid->setFocusPolicy(Qt::StrongFocus);
+    DayGrid->setAttribute(Qt::WA_TransparentForMouseEvents);
+    DayGrid->setAccessibleDescription(QStringLiteral("方向键选择日期，回车打开当日黄历，菜单键标记吉日"));
+    DayGrid->installEventFilter(this);
+    FocusMark = new QFrame(this);
+    FocusMark->setObjectName(QStringLiteral("FocusMark"));
+    FocusMark->setStyleSheet(QStringLiteral("QFrame { border: 1px dashed #000000; background: transparent; }"));
+    FocusMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FocusMark->resize(Shape2->size());
+    FocusMark->hide();
+
+    GridMenu = new QMenu(this);
+    GridMenu->setObjectName(QStringLiteral("GridMenu"));
+    QMenu *activities = GridMenu->addMenu(QStringLiteral("宜…"));
+    ActivityChoices = new QActionGroup(GridMenu);
+    ActivityChoices->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const char *activity : kGoodDayActivities) {
+        QAction *action = activities->addAction(QString::fromUtf8(activity));
+        action->setCheckable(true);
+        ActivityChoices->addAction(action);
+    }
+    QMenu *animals = GridMenu->addMenu(QStringLiteral("不冲属相"));
+    AnimalChoices = new QActionGroup(GridMenu);
+    AnimalChoices->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int branch = 0; branch < 12; ++branch) {
+        QAction *action = animals->addAction(QString::fromUtf8(BranchAnimal(branch)));
+        action->setCheckable(true);
+        action->setData(branch);
+        AnimalChoices->addAction(action);
+    }
+    QAction *clear = GridMenu->addAction(QStringLiteral("清除标记"));
+    connect(ActivityChoices, &QActionGroup::triggered, this, ui::Guard(this, &TFRM_Date::GoodDaysChosen));
+    connect(AnimalChoices, &QActionGroup::triggered, this, ui::Guard(this, &TFRM_Date::GoodDaysChosen));
+    connect(clear, &QAction::triggered, this, ui::Guard([this] {
+                for (QActionGroup *group : {ActivityChoices, AnimalChoices})
+                    for (QAction *action : group->actions())
+                        action->setChecked(false);
+                GoodDaysChosen();
+            }));
+}
+
+void TFRM_Date::FillDayExtras(int year, int month, int chosenDay)
+{
+    ShownYear = year;
+    ShownMonth = month;
+    for (int i = 0; i < kCellCount; ++i) {
+        HolidayMarks[i]->hide();
+        GoodDayMarks[i]->hide();
+        CellDetails[i].clear();
+        for (QLabel *label : {DayNumberCells[i], LunarTextCells[i]}) {
+            label->setToolTip(QString());
+            label->setAccessibleName(QString());
+        }
+    }
+    const QString reason = QString::fromStdString(GoodDayReason(GoodDays));
+    const int length = MonthLength(year, month);
+    for (int d = 1; d <= length; ++d) {
+        const int i = CellOfDay(d);
+        const DayDetails details = DayDetailsOf(EncodeDate(year, month, d));
+        QString text = DetailText(DayDetailLines(details));
+        if (IsGoodDay(details, GoodDays)) {
+            text += QLatin1Char('\n') + reason;
+            GoodDayMarks[i]->show();
+        }
+        CellDetails[i] = text;
+        DayNumberCells[i]->setToolTip(text);
+        LunarTextCells[i]->setToolTip(text);
+        DayNumberCells[i]->setAccessibleName(text);
+        if (details.holiday.kind != HolidayKind::None) {
+            QLabel *mark = HolidayMarks[i];
+            mark->setText(QString::fromUtf8(HolidayMark(details.holiday.kind)));
+            ui::SetBackgroundColour(mark, details.holiday.kind == HolidayKind::Rest ? kRestMarkColour
+                                                                                     : kWorkdayMarkColour);
+            mark->show();
+            mark->raise();
+        }
+    }
+    ChosenDayChanged(chosenDay);
+}
+
+int TFRM_Date::CellOfDay(int day) const
+{
+    if (ShownMonth < 1 || day < 1 || day > MonthLength(ShownYear, ShownMonth))
+        return -1;
+    return day + DayOfWeek(EncodeDate(ShownYear, ShownMonth, 1)) - 2;
+}
+
+// The grid and its focus mark follow the chosen day: the day under the highlight.
+void TFRM_Date::ChosenDayChanged(int day)
+{
+    const int cell = CellOfDay(day);
+    if (cell < 0 || DayNumberCells[cell]->isHidden())
+        return;
+    ChosenDay = day;
+    const QString name = CellDetails[cell].split(QLatin1Char('\n')).join(QStringLiteral("，"));
+    DayGrid->setAccessibleName(name);
+    FocusMark->move(DayNumberCells[cell]->x() - 1, DayNumberCells[cell]->y() + 1);
+    FocusMark->raise();
+    FocusMark->setVisible(DayGrid->hasFocus() && GridFocusByKeyboard);
+    if (DayGrid->hasFocus()) {
+        QAccessibleEvent changed(DayGrid, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+bool TFRM_Date::DayExtrasEvent(QObject *watched, QEvent *event)
+{
+    if (watched == DayGrid) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                GridFocusByKeyboard = event->type() == QEvent::FocusIn &&
+                                      (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                       reason == Qt::ShortcutFocusReason);
+            ChosenDayChanged(ChosenDay);
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            GridFocusByKeyboard = true;
+            bool handled = false;
+            ui::Guarded([&] { handled = GridKeyPress(static_cast<QKeyEvent *>(event)); });
+            return handled;
+        }
+        if (event->type() == QEvent::ContextMenu) {
+            const QPoint corner = FocusMark->geometry().bottomRight();
+            ShowGridMenu(mapToGlobal(corner));
+            return true;
+        }
+        return false;
+    }
+    auto *label = qobject_cast<QLabel *>(watched);
+    const bool isCell = label != nullptr && label->property("tag").isValid() &&
+                        (std::find(DayNumberCells.begin(), DayNumberCells.end(), label) != DayNumberCells.end() ||
+                         std::find(LunarTextCells.begin(), LunarTextCells.end(), label) != LunarTextCells.end());
+    if (!isCell)
+        return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        DayGrid->setFocus(Qt::MouseFocusReason);
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        ui::Guarded([&] {
+            DayCellMouseDown(label);
+            DayCellClick(label);
+            OpenAlmanacOfChosenDay();
+        });
+        return true;
+    }
+    if (event->type() == QEvent::ContextMenu) {
+        ShowGridMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    return false;
+}
+
+bool TFRM_Date::GridKeyPress(const QKeyEvent *key)
+{
+    // Arrows step a day or a week.
+    constexpr std::pair<int, int> kSteps[] = {{Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -7}, {Qt::Key_Down, 7}};
+    for (const auto &[arrow, days] : kSteps)
+        if (key->key() == arrow) {
+            MoveChosenDay(days);
+            return true;
+        }
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    OpenAlmanacOfChosenDay();
+    return true;
+}
+
+// As a click on the day `days` away would, crossing into the neighbouring month by filling it.
+void TFRM_Date::MoveChosenDay(int days)
+{
+    if (ShownMonth < 1)
+        return;
+    const CalendarDate from = EncodeDate(ShownYear, ShownMonth, ChosenDay);
+    const CalendarDate to =
+        std::clamp(from + days, EncodeDate(kFirstTableYear, 1, 1), EncodeDate(kLastTableYear, 12, 31));
+    int year = 0, month = 0, day = 0;
+    DecodeDate(to, year, month, day);
+    if (year == ShownYear && month == ShownMonth && year == CurrentYear && month == CurrentMonth) {
+        QLabel *cell = DayNumberCells[CellOfDay(day)];
+        DayCellMouseDown(cell);
+        DayCellClick(cell);
+        return;
+    }
+    CurrentYear = static_cast<std::uint16_t>(year);
+    CurrentMonth = static_cast<std::uint16_t>(month);
+    CurrentDay = static_cast<std::uint16_t>(day);
+    SelectedDate = to;
+    UpDown1->setPosition(CurrentYear);
+    UpDown2->setPosition(CurrentMonth);
+    FillMonth(to);
+}
+
+// Closes the calendar, as losing the activation does, and opens the chosen day's almanac.
+void TFRM_Date::OpenAlmanacOfChosenDay()
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(SelectedDate, year, month, day);
+    close();
+    QWidget *window = openAlmanacWindow ? openAlmanacWindow() : OpenAlmanacWindow(parentWidget());
+    if (auto *almanac = qobject_cast<TFormHuangdao *>(window))
+        almanac->ShowDay(year, month, day);
+}
+
+void TFRM_Date::ShowGridMenu(const QPoint &globalPos)
+{
+    // The menu takes the input while it is open: the calendar must not close as if it lost it.
+    GridMenuOpen = true;
+    GridMenu->exec(globalPos);
+    GridMenuOpen = false;
+    if (isVisible() && !isActiveWindow() && QApplication::activeWindow() != nullptr &&
+        QApplication::activePopupWidget() == nullptr)
+        close();
+}
+
+void TFRM_Date::GoodDaysChosen()
+{
+    const QAction *activity = ActivityChoices->checkedAction();
+    const QAction *animal = AnimalChoices->checkedAction();
+    GoodDays.activity = activity != nullptr ? ui::ToUtf8(activity->text()) : std::string();
+    GoodDays.animal = animal != nullptr ? animal->data().toInt() : -1;
+    if (ShownMonth >= 1)
+        FillMonth(EncodeDate(ShownYear, ShownMonth, ChosenDay));
 }
 
 }  // namespace orlenvo::calendar

@@ -2,6 +2,7 @@
 // terms, stepped by year and month from 1901 to 2050.
 #pragma once
 
+#include "calendar/DayDetails.h"
 #include "calendar/LunarCalendar.h"
 #include "ui/UpDown.h"
 
@@ -10,10 +11,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
+class QActionGroup;
 class QEvent;
 class QFrame;
+class QKeyEvent;
 class QLabel;
+class QMenu;
 class QToolButton;
 
 namespace orlenvo::calendar {
@@ -27,6 +32,10 @@ public:
 
     // Shows the month that contains date, with date's day as the chosen day.
     void FillMonth(CalendarDate date);
+
+    // Opens an almanac window the way the command "黄道吉日" does and returns it; when unset, the
+    // calendar opens one over its parent itself.
+    std::function<QWidget *()> openAlmanacWindow;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +79,35 @@ private:
     QFrame *Shape2;
     QLabel *day1;
     QLabel *Cnday;
+
+    // Beyond the day cells' texts: each day's details as tooltip and accessible name, the 休/班 mark
+    // of the holidays, the good-day marks of the right-click menu, double-click or Enter to the
+    // day's almanac, and the grid's keyboard focus.
+    void BuildDayExtras();
+    void FillDayExtras(int year, int month, int chosenDay);
+    void ChosenDayChanged(int day);
+    bool DayExtrasEvent(QObject *watched, QEvent *event);
+    bool GridKeyPress(const QKeyEvent *key);
+    void MoveChosenDay(int days);
+    void OpenAlmanacOfChosenDay();
+    void ShowGridMenu(const QPoint &globalPos);
+    void GoodDaysChosen();
+    int CellOfDay(int day) const;  // 0-based cell of a day of the shown month, or -1
+
+    int ShownYear = 0;   // the month of the last fill and its chosen day, the one under the highlight
+    int ShownMonth = 0;
+    int ChosenDay = 0;
+    GoodDayQuery GoodDays;
+    std::array<QString, kCellCount> CellDetails;
+    std::array<QLabel *, kCellCount> HolidayMarks{};
+    std::array<QFrame *, kCellCount> GoodDayMarks{};
+    QWidget *DayGrid = nullptr;
+    QFrame *FocusMark = nullptr;
+    QMenu *GridMenu = nullptr;
+    QActionGroup *ActivityChoices = nullptr;
+    QActionGroup *AnimalChoices = nullptr;
+    bool GridMenuOpen = false;
+    bool GridFocusByKeyboard = false;  // the focus mark shows only once the keyboard gave or used the focus
 };
 
 }  // namespace orlenvo::calendar

@@ -202,6 +202,14 @@ void TFormHuangdao::RzBitBtn1Click()
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
+void TFormHuangdao::ShowDay(int year, int month, int day)
+{
+    SYear->setEditText(QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')));
+    SMonth->setEditText(QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')));
+    Sday->setEditText(QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
+    RzBitBtn1Click();
+}
+
 void TFormHuangdao::RzBitBtn2Click()
 {
     close();

@@ -23,6 +23,9 @@ public:
     // "测算": checks the chosen date and looks it up. A failed database open is not caught.
     void RzBitBtn1Click();
 
+    // Chooses year, month and day in the lists ("2008", "08", "07") and looks the day up.
+    void ShowDay(int year, int month, int day);
+
 private:
     void FormCreate();
     void RzBitBtn2Click();

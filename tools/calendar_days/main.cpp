@@ -1,8 +1,13 @@
-// calendar_days: every day of 1901-2050 as the core names it, one line per day:
-//   YYYY-MM-DD <tab> lunar date code <tab> solar term of the day, or nothing
-// tools/gen_almanac_table --compare-calendar reads it against lunar-javascript (.ci/run).
+// calendar_days: every day of 1901-2050 as the core names it, one line per day, fields separated by tabs:
+//   YYYY-MM-DD, lunar date code, solar term of the day or nothing,
+//   the moment of that term "YYYY-MM-DD HH:MM" (UTC+8) or nothing,
+//   the holiday status "休 国庆节" / "班 春节" or nothing.
+// tools/gen_almanac_table --compare-calendar reads it against lunar-javascript and the committed
+// tables (.ci/run).
 #include "calendar/CalendarLabels.h"
+#include "calendar/Holidays.h"
 #include "calendar/LunarCalendar.h"
+#include "calendar/SolarTermMoments.h"
 
 #include <cstdio>
 
@@ -13,8 +18,15 @@ int main()
         for (int month = 1; month <= 12; ++month)
             for (int day = 1; day <= MonthLength(year, month); ++day) {
                 const CalendarDate date = EncodeDate(year, month, day);
-                std::printf("%04d-%02d-%02d\t%d\t%s\n", year, month, day, LunarDateCodeOf(date),
-                            SolarTerm(date).c_str());
+                char moment[32] = "";
+                if (const auto m = SolarTermMomentOf(date))
+                    std::snprintf(moment, sizeof moment, "%04d-%02d-%02d %02d:%02d", m->year, m->month, m->day,
+                                  m->hour, m->minute);
+                const HolidayStatus holiday = HolidayStatusOf(date);
+                const std::string status =
+                    holiday.kind == HolidayKind::None ? "" : HolidayMark(holiday.kind) + (" " + holiday.name);
+                std::printf("%04d-%02d-%02d\t%d\t%s\t%s\t%s\n", year, month, day, LunarDateCodeOf(date),
+                            SolarTerm(date).c_str(), moment, status.c_str());
             }
     return 0;
 }

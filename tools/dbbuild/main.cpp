@@ -1,5 +1,6 @@
 // dbbuild --content DIR --pictures DIR --output DIR
 // Builds dream.dll, QorvFile.dll and QorvBirth.dll into the output folder.
+#include "calendar/BuiltInTables.h"
 #include "tools/dbbuild/DbBuild.h"
 
 #include <cstring>
@@ -21,9 +22,9 @@ int main(int argc, char **argv)
         return 2;
     }
     try {
-        const orlenvo::AlmanacMonthTable table =
-            orlenvo::dbbuild::ReadAlmanacMonthTable(orlenvo::dbbuild::AlmanacMonthTableFile(content));
-        orlenvo::dbbuild::BuildDatabases(content, pictures, output, orlenvo::AlmanacRows(table));
+        // The almanac lists come from the month table compiled into the core, as the calendar reads it.
+        orlenvo::dbbuild::BuildDatabases(content, pictures, output,
+                                         orlenvo::AlmanacRows(orlenvo::BuiltInAlmanacMonthTable()));
     } catch (const std::exception &e) {
         std::cerr << "dbbuild: " << e.what() << "\n";
         return 1;

@@ -1,0 +1,86 @@
+// A day's details and the good-day test.
+#include "calendar/DayDetails.h"
+
+#include "calendar/BuiltInTables.h"
+#include "calendar/CalendarLabels.h"
+
+#include <string_view>
+
+namespace orlenvo {
+
+namespace {
+
+bool Lists(const std::string &list, std::string_view item)
+{
+    std::string_view rest = list;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find(' ');
+        if (rest.substr(0, end) == item)
+            return true;
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+    return false;
+}
+
+}  // namespace
+
+DayDetails DayDetailsOf(CalendarDate date)
+{
+    DayDetails d;
+    d.date = date;
+    d.almanac = AlmanacEntryOf(date, BuiltInAlmanacMonthTable());
+    d.clashBranch = (BranchOfCycle(AlmanacDayOf(date).pillars.day) + 6) % 12;
+    const int lunarYearBranch = BranchOfCycle(YearCycleOf(LunarYearOf(date)));
+    d.animal = BranchAnimal(lunarYearBranch);
+    d.constellation = ConstellationOf(date);
+    d.lunarFestival = LunarFestival(date);
+    d.solarTerm = SolarTerm(date);
+    d.gregorianFestival = GregorianFestival(date);
+    d.termMoment = SolarTermMomentOf(date);
+    d.holiday = HolidayStatusOf(date);
+    d.holidayNote = HolidayNote(date);
+    return d;
+}
+
+std::vector<std::string> DayDetailLines(const DayDetails &d)
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(d.date, year, month, day);
+    // nn is "农历戊子年七月初七 星期四": the lunar date, a blank, the weekday.
+    const std::string &nn = d.almanac.nn;
+    const std::size_t blank = nn.rfind(' ');
+    std::vector<std::string> lines = {
+        std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日 " +
+            WeekdayName(DayOfWeek(d.date)),
+        nn.substr(0, blank),
+        "干支：" + d.almanac.suici,
+        "生肖：" + d.animal + " · 星座：" + d.constellation,
+    };
+    for (const std::string *festival : {&d.lunarFestival, &d.gregorianFestival})
+        if (!festival->empty())
+            lines.push_back(*festival);
+    if (d.termMoment)
+        lines.push_back(TermMomentText(*d.termMoment));
+    if (!d.holidayNote.empty())
+        lines.push_back(d.holidayNote);
+    return lines;
+}
+
+bool IsGoodDay(const DayDetails &d, const GoodDayQuery &query)
+{
+    if (query.activity.empty() || Lists(d.almanac.yi, "诸事不宜"))
+        return false;
+    if (!Lists(d.almanac.yi, query.activity) || Lists(d.almanac.ji, query.activity))
+        return false;
+    return query.animal < 0 || d.clashBranch != query.animal;
+}
+
+std::string GoodDayReason(const GoodDayQuery &query)
+{
+    std::string reason = "宜" + query.activity;
+    if (query.animal >= 0)
+        reason += std::string(" · 不冲") + BranchAnimal(query.animal);
+    return reason;
+}
+
+}  // namespace orlenvo
