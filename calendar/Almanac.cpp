@@ -103,34 +103,14 @@ Pillars PillarsOn(CalendarDate date, int year, int month, int day)
     return p;
 }
 
-// A day inside the span, its Gregorian year, month and day decoded once.
-struct DecodedDay {
-    AlmanacDay almanac;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-DecodedDay DecodedDayOf(CalendarDate date)
-{
-    CheckInRange(date);
-    DecodedDay out;
-    DecodeDate(date, out.year, out.month, out.day);
-    AlmanacDay &almanac = out.almanac;
-    almanac.date = std::floor(date);
-    almanac.pillars = PillarsOn(almanac.date, out.year, out.month, out.day);
-    almanac.officer = OfficerOf(BranchOfCycle(almanac.pillars.month), BranchOfCycle(almanac.pillars.day));
-    almanac.lunar = LunarDateOf(almanac.date);
-    return out;
-}
-
 // The computed columns of a day's row.
-AlmanacEntry ComputedEntryOf(const DecodedDay &decoded)
+AlmanacEntry ComputedEntryOf(const AlmanacDay &day)
 {
-    const AlmanacDay &day = decoded.almanac;
+    int year = 0, month = 0, dayOfMonth = 0;
+    DecodeDate(day.date, year, month, dayOfMonth);
     AlmanacEntry e;
     char iso[16];
-    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", decoded.year, decoded.month, decoded.day);
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", year, month, dayOfMonth);
     e.gn = iso;
 
     // 农历 + lunar year 干支 + month and day names + weekday. A leap month reads "闰四月".
@@ -232,19 +212,31 @@ std::string FoetusSpiritText(int dayCycle)
 
 AlmanacDay AlmanacDayOf(CalendarDate date)
 {
-    return DecodedDayOf(date).almanac;
+    CheckInRange(date);
+    int year = 0, month = 0, dayOfMonth = 0;
+    DecodeDate(date, year, month, dayOfMonth);
+    AlmanacDay day;
+    day.date = std::floor(date);
+    day.pillars = PillarsOn(day.date, year, month, dayOfMonth);
+    day.officer = OfficerOf(BranchOfCycle(day.pillars.month), BranchOfCycle(day.pillars.day));
+    day.lunar = LunarDateOf(day.date);
+    return day;
 }
 
 AlmanacEntry AlmanacEntryOf(CalendarDate date)
 {
-    return ComputedEntryOf(DecodedDayOf(date));
+    return ComputedEntryOf(AlmanacDayOf(date));
 }
 
 AlmanacEntry AlmanacEntryOf(CalendarDate date, const AlmanacMonthTable &table)
 {
-    const DecodedDay day = DecodedDayOf(date);
+    return AlmanacEntryOf(AlmanacDayOf(date), table);
+}
+
+AlmanacEntry AlmanacEntryOf(const AlmanacDay &day, const AlmanacMonthTable &table)
+{
     AlmanacEntry e = ComputedEntryOf(day);
-    const AlmanacLists &lists = table.Of(BranchOfCycle(day.almanac.pillars.month), day.almanac.pillars.day);
+    const AlmanacLists &lists = table.Of(BranchOfCycle(day.pillars.month), day.pillars.day);
     e.jsyq = lists.goodSpirits.text;
     e.yi = lists.suits.text;
     e.xsyq = lists.badSpirits.text;

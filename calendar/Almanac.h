@@ -73,5 +73,7 @@ AlmanacEntry AlmanacEntryOf(CalendarDate date);
 // The whole row: the computed columns and the four lists of the day's month branch and day
 // 干支 in `table`.
 AlmanacEntry AlmanacEntryOf(CalendarDate date, const AlmanacMonthTable &table);
+// The same for a day already worked out by AlmanacDayOf.
+AlmanacEntry AlmanacEntryOf(const AlmanacDay &day, const AlmanacMonthTable &table);
 
 }  // namespace orlenvo

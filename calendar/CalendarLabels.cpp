@@ -252,22 +252,6 @@ bool InTables(int year)
 
 // The lunar festival of a day, whose lunar date is `lunar`; the day after is looked up only
 // for 除夕.
-std::string LunarFestivalOf(CalendarDate date, const LunarDate &lunar)
-{
-    if (lunar.month == 0)
-        return {};
-    if (!lunar.leap) {
-        for (const LunarFestivalRow &row : kLunarFestivals) {
-            if (lunar.month == row.month && lunar.day == row.day)
-                return row.text;
-        }
-    }
-    const LunarDate next = LunarDateOf(date + 1.0);
-    if (next.month == 1 && next.day == 1 && !next.leap)
-        return "除夕";
-    return {};
-}
-
 std::string GregorianFestivalOn(CalendarDate date, int month, int day)
 {
     for (const GregorianFestivalRow &row : kGregorianFestivals) {
@@ -317,7 +301,23 @@ std::string LunarDayName(CalendarDate date)
 
 std::string LunarFestival(CalendarDate date)
 {
-    return LunarFestivalOf(date, LunarDateOf(date));
+    return LunarFestival(date, LunarDateOf(date));
+}
+
+std::string LunarFestival(CalendarDate date, const LunarDate &lunar)
+{
+    if (lunar.month == 0)
+        return {};
+    if (!lunar.leap) {
+        for (const LunarFestivalRow &row : kLunarFestivals) {
+            if (lunar.month == row.month && lunar.day == row.day)
+                return row.text;
+        }
+    }
+    const LunarDate next = LunarDateOf(date + 1.0);
+    if (next.month == 1 && next.day == 1 && !next.leap)
+        return "除夕";
+    return {};
 }
 
 std::string GregorianFestival(CalendarDate date)
@@ -359,7 +359,7 @@ DayCell DayCellLabel(CalendarDate date)
     const LunarDate lunar = LunarDateOf(date);
     int year = 0, month = 0, day = 0;
     DecodeDate(date, year, month, day);
-    if (std::string festival = LunarFestivalOf(date, lunar); !festival.empty())
+    if (std::string festival = LunarFestival(date, lunar); !festival.empty())
         return {std::move(festival), DayCellKind::LunarFestival};
     if (std::string term = SolarTermOn(year, month, day); !term.empty())
         return {std::move(term), DayCellKind::SolarTerm};

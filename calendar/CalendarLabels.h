@@ -20,6 +20,8 @@ std::string LunarDayName(const LunarDate &lunar);
 // "春节", "元宵节", "端午节", "七夕节", "中秋节", "重阳节", "腊八节" or "除夕" (last day of the
 // lunar year); empty on other days and outside 1901-2050.
 std::string LunarFestival(CalendarDate date);
+// The same, given the date's lunar date.
+std::string LunarFestival(CalendarDate date, const LunarDate &lunar);
 
 // Gregorian festival or memorial day ("元旦节", "母亲节", ...) or empty. Any year.
 std::string GregorianFestival(CalendarDate date);

@@ -28,12 +28,12 @@ DayDetails DayDetailsOf(CalendarDate date)
 {
     DayDetails d;
     d.date = date;
-    d.almanac = AlmanacEntryOf(date, BuiltInAlmanacMonthTable());
-    d.clashBranch = (BranchOfCycle(AlmanacDayOf(date).pillars.day) + 6) % 12;
-    const int lunarYearBranch = BranchOfCycle(YearCycleOf(LunarYearOf(date)));
-    d.animal = BranchAnimal(lunarYearBranch);
+    const AlmanacDay day = AlmanacDayOf(date);
+    d.almanac = AlmanacEntryOf(day, BuiltInAlmanacMonthTable());
+    d.clashBranch = CyclePosition(BranchOfCycle(day.pillars.day) + 6, 12);
+    d.animal = BranchAnimal(BranchOfCycle(YearCycleOf(day.lunar.year)));
     d.constellation = ConstellationOf(date);
-    d.lunarFestival = LunarFestival(date);
+    d.lunarFestival = LunarFestival(date, day.lunar);
     d.solarTerm = SolarTerm(date);
     d.gregorianFestival = GregorianFestival(date);
     d.termMoment = SolarTermMomentOf(date);
