@@ -2,7 +2,10 @@
 
 #include "ui/Messages.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -51,12 +54,22 @@ int UpDown::position() const
 void UpDown::setPosition(int position)
 {
     position_ = std::clamp(position, minimum_, maximum_);
+    ReportValue();
 }
 
 void UpDown::Step(int delta)
 {
     position_ = std::clamp(position_ + delta, minimum_, maximum_);
+    ReportValue();
     emit clicked();
+}
+
+void UpDown::ReportValue()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent event(this, position_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void UpDown::keyPressEvent(QKeyEvent *event)
@@ -80,9 +93,39 @@ void UpDown::wheelEvent(QWheelEvent *event)
 void UpDown::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const int half = height() / 2;
-    up_->setGeometry(0, 0, width(), half);
-    down_->setGeometry(0, half, width(), height() - half);
+    PlaceArrows();
+}
+
+// With focus the arrows stand back two pixels, inside the focus mark.
+void UpDown::PlaceArrows()
+{
+    const QRect area = hasFocus() ? rect().adjusted(2, 2, -2, -2) : rect();
+    const int half = area.height() / 2;
+    up_->setGeometry(area.x(), area.y(), area.width(), half);
+    down_->setGeometry(area.x(), area.y() + half, area.width(), area.height() - half);
+}
+
+void UpDown::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    PlaceArrows();
+    update();
+}
+
+void UpDown::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    PlaceArrows();
+    update();
+}
+
+void UpDown::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 }  // namespace orlenvo::ui
