@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -75,6 +76,50 @@ private:
     QWidget *window_;
     QAbstractButton *run_;
     bool escapeCloses_;
+};
+
+class FocusMark final : public QWidget {
+public:
+    explicit FocusMark(QWidget *control) : QWidget(control), control_(control)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // As the style's own focus marks: once the keyboard has moved the focus in the window.
+        if (event->type() == QEvent::FocusIn && ByKeyboard(static_cast<QFocusEvent *>(event))) {
+            setGeometry(control_->rect());
+            raise();
+            show();
+        } else if (event->type() == QEvent::FocusOut) {
+            hide();
+        } else if (event->type() == QEvent::Resize) {
+            setGeometry(control_->rect());
+        }
+        return false;
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+
+private:
+    bool ByKeyboard(const QFocusEvent *event) const
+    {
+        const Qt::FocusReason reason = event->reason();
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason
+               || control_->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    }
+
+    QWidget *control_;
 };
 
 // The spinner: a spin box with its position as value, stepped by the increase and decrease
@@ -219,10 +264,14 @@ void SetUpKeyboard(QWidget *window, QAbstractButton *run, bool escapeCloses)
     for (QWidget *control : window->findChildren<QWidget *>())
         if (control->window() == window)  // not the pop-ups of lists
             control->installEventFilter(keys);
-    for (QPlainTextEdit *memo : window->findChildren<QPlainTextEdit *>())
+    for (QPlainTextEdit *memo : window->findChildren<QPlainTextEdit *>()) {
         memo->setTabChangesFocus(true);
-    for (QTextEdit *memo : window->findChildren<QTextEdit *>())
+        AddFocusMark(memo);
+    }
+    for (QTextEdit *memo : window->findChildren<QTextEdit *>()) {
         memo->setTabChangesFocus(true);
+        AddFocusMark(memo);
+    }
     // A page area whose tab row is hidden passes focus to that hidden row, where it is lost
     // and Tab goes no further; its pages' controls are the stops.
     for (QTabWidget *pages : window->findChildren<QTabWidget *>()) {
@@ -231,6 +280,11 @@ void SetUpKeyboard(QWidget *window, QAbstractButton *run, bool escapeCloses)
             pages->tabBar()->setFocusPolicy(Qt::NoFocus);
         }
     }
+}
+
+void AddFocusMark(QWidget *control)
+{
+    new FocusMark(control);
 }
 
 void SetSpokenName(QWidget *control, const QString &name)

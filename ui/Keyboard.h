@@ -15,9 +15,14 @@ namespace orlenvo::ui {
 
 // Keyboard use of `window` and of the controls it holds at the call: Escape closes it (unless
 // escapeCloses is false), Enter presses a focused button, Enter in an entry field or list
-// presses `run` when given, Tab leaves every multi-line text area instead of typing, and a
-// page area with hidden tabs is no Tab stop of its own.
+// presses `run` when given, Tab leaves every multi-line text area instead of typing (and a
+// focus mark shows on it), and a page area with hidden tabs is no Tab stop of its own.
 void SetUpKeyboard(QWidget *window, QAbstractButton *run = nullptr, bool escapeCloses = true);
+
+// A frame in the highlight colour over `control` while it has focus that the keyboard gave it
+// (or once the keyboard has moved the focus in its window), for controls whose style draws no
+// focus mark of its own (text areas, the spinner).
+void AddFocusMark(QWidget *control);
 
 // The name a screen reader gives a control; an editable list's entry field gets it too.
 void SetSpokenName(QWidget *control, const QString &name);

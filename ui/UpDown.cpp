@@ -1,11 +1,10 @@
 #include "ui/UpDown.h"
 
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -17,6 +16,7 @@ UpDown::UpDown(QWidget *parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
 {
     setFocusPolicy(Qt::TabFocus);
+    AddFocusMark(this);
     up_->setObjectName(QStringLiteral("up"));
     down_->setObjectName(QStringLiteral("down"));
     for (QToolButton *button : {up_, down_}) {
@@ -93,39 +93,9 @@ void UpDown::wheelEvent(QWheelEvent *event)
 void UpDown::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    PlaceArrows();
-}
-
-// With focus the arrows stand back two pixels, inside the focus mark.
-void UpDown::PlaceArrows()
-{
-    const QRect area = hasFocus() ? rect().adjusted(2, 2, -2, -2) : rect();
-    const int half = area.height() / 2;
-    up_->setGeometry(area.x(), area.y(), area.width(), half);
-    down_->setGeometry(area.x(), area.y() + half, area.width(), area.height() - half);
-}
-
-void UpDown::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    PlaceArrows();
-    update();
-}
-
-void UpDown::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    PlaceArrows();
-    update();
-}
-
-void UpDown::paintEvent(QPaintEvent *)
-{
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    const int half = height() / 2;
+    up_->setGeometry(0, 0, width(), half);
+    down_->setGeometry(0, half, width(), height() - half);
 }
 
 }  // namespace orlenvo::ui

@@ -12,7 +12,7 @@ namespace orlenvo::ui {
 
 // A pair of arrow buttons that steps a position between two limits without wrapping
 // around; every press of an arrow (or the arrow keys and the wheel) emits clicked(). It takes
-// Tab focus and then shows a focus mark around the arrows; a screen reader reads it as a spin
+// Tab focus and then shows a focus mark over the arrows; a screen reader reads it as a spin
 // box with its position as value.
 class UpDown final : public QWidget {
     Q_OBJECT
@@ -34,12 +34,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void PlaceArrows();
     void ReportValue();
 
     QToolButton *up_;
