@@ -20,6 +20,10 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace orlenvo::ui {
 
 namespace {
@@ -122,17 +126,52 @@ private:
     QWidget *control_;
 };
 
+// A control's interface with actions of its own ahead of the widget's (focus).
+class ActingAccessible : public QAccessibleWidget {
+public:
+    using Actions = std::vector<std::pair<QString, std::function<void()>>>;
+    ActingAccessible(QWidget *widget, QAccessible::Role role, Actions actions)
+        : QAccessibleWidget(widget, role), actions_(std::move(actions))
+    {
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        for (const auto &action : actions_)
+            names << action.first;
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        for (const auto &[own, act] : actions_) {
+            if (own == name) {
+                Guarded(act);
+                return;
+            }
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+private:
+    Actions actions_;
+};
+
 // The spinner: a spin box with its position as value, stepped by the increase and decrease
 // actions; its arrow buttons (never focused) are not shown as controls of their own.
-class SpinnerAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+class SpinnerAccessible final : public ActingAccessible, public QAccessibleValueInterface {
 public:
-    explicit SpinnerAccessible(UpDown *spinner) : QAccessibleWidget(spinner, QAccessible::SpinBox) {}
+    explicit SpinnerAccessible(UpDown *spinner)
+        : ActingAccessible(spinner, QAccessible::SpinBox,
+                           {{increaseAction(), [spinner] { spinner->Step(1); }},
+                            {decreaseAction(), [spinner] { spinner->Step(-1); }}})
+    {
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
+        return ActingAccessible::interface_cast(type);
     }
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
@@ -153,30 +192,16 @@ public:
     QVariant minimumValue() const override { return Spinner()->minimum(); }
     QVariant minimumStepSize() const override { return 1; }
 
-    QStringList actionNames() const override
-    {
-        return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString &name) override
-    {
-        if (name == increaseAction())
-            Guarded([this] { Spinner()->Step(1); });
-        else if (name == decreaseAction())
-            Guarded([this] { Spinner()->Step(-1); });
-        else
-            QAccessibleWidget::doAction(name);
-    }
-
 private:
     UpDown *Spinner() const { return static_cast<UpDown *>(widget()); }
 };
 
 // A pressable label: a link or a button that a screen reader can press.
-class PressableAccessible final : public QAccessibleWidget {
+class PressableAccessible final : public ActingAccessible {
 public:
     explicit PressableAccessible(PressableLabel *label)
-        : QAccessibleWidget(label, label->kind() == PressableLabel::Kind::Link ? QAccessible::Link
-                                                                               : QAccessible::Button)
+        : ActingAccessible(label, label->kind() == PressableLabel::Kind::Link ? QAccessible::Link : QAccessible::Button,
+                           {{pressAction(), [label] { label->press(); }}})
     {
     }
     QString text(QAccessible::Text t) const override
@@ -184,14 +209,6 @@ public:
         if (t == QAccessible::Name)
             return Label()->spokenName();
         return QAccessibleWidget::text(t);
-    }
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
-    void doAction(const QString &name) override
-    {
-        if (name == pressAction())
-            Label()->press();
-        else
-            QAccessibleWidget::doAction(name);
     }
 
 private:
@@ -202,9 +219,12 @@ private:
 // value. (On Linux Qt names an editable list by its text, so "2026" would be all a listener
 // hears of the year list; an interface is made once, often before the name is set, so every
 // list gets this one.)
-class ListAccessible final : public QAccessibleWidget {
+class ListAccessible final : public ActingAccessible {
 public:
-    explicit ListAccessible(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit ListAccessible(QComboBox *list)
+        : ActingAccessible(list, QAccessible::ComboBox, {{showMenuAction(), [list] { list->showPopup(); }}})
+    {
+    }
     QString text(QAccessible::Text t) const override
     {
         const QString value = static_cast<QComboBox *>(widget())->currentText();
@@ -212,17 +232,6 @@ public:
             return value;
         const QString text = QAccessibleWidget::text(t);
         return t == QAccessible::Name && text.isEmpty() ? value : text;
-    }
-    QStringList actionNames() const override
-    {
-        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString &name) override
-    {
-        if (name == showMenuAction())
-            static_cast<QComboBox *>(widget())->showPopup();
-        else
-            QAccessibleWidget::doAction(name);
     }
 };
 
