@@ -183,6 +183,7 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     connect(year, &ui::PressableLabel::clicked, this, ui::Guard(this, &TFRM_Date::Label1Click));
     connect(month, &ui::PressableLabel::clicked, this, ui::Guard(this, &TFRM_Date::Label17Click));
     connect(today, &ui::PressableLabel::clicked, this, ui::Guard(this, &TFRM_Date::StaticText1Click));
+    UpDown1->setFocus();  // when the window opens, the arrow keys step the year
     connect(UpDown1, &ui::UpDown::clicked, this, ui::Guard(this, &TFRM_Date::UpDown1Click));
     connect(UpDown2, &ui::UpDown::clicked, this, ui::Guard(this, &TFRM_Date::UpDown2Click));
 

@@ -288,6 +288,7 @@ private slots:
     {
         calendar::TFRM_Date window;
         QVERIFY(Activate(&window));
+        QCOMPARE(QApplication::focusWidget(), Child<QWidget>(&window, "UpDown1"));
         auto *month = Child<ui::UpDown>(&window, "UpDown2");
         auto *monthText = Child<QLabel>(&window, "Label17");
         const QString today = monthText->text();
