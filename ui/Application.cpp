@@ -2,6 +2,7 @@
 
 #include "ui/Desktop.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Memory.h"
 #include "ui/Messages.h"
 
@@ -20,7 +21,10 @@ QString ApplicationTitle()
     return QStringLiteral("Orlenvo");
 }
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    InstallAccessibility();
+}
 
 int Application::EscapedExceptions()
 {

@@ -6,15 +6,21 @@
 
 namespace orlenvo::ui {
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
-                  Qt::Alignment alignment)
+QLabel *SetUpLabel(QLabel *label, const QString &name, const QString &text, const QRect &geometry,
+                   Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setGeometry(geometry);
     label->setAlignment(alignment);
     return label;
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+                  Qt::Alignment alignment)
+{
+    return SetUpLabel(new QLabel(parent), name, text, geometry, alignment);
 }
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)

@@ -12,7 +12,9 @@ class QWidget;
 
 namespace orlenvo::ui {
 
-// A plain-text label named as its control.
+// A plain-text label named as its control; SetUpLabel does the same to a label of another class.
+QLabel *SetUpLabel(QLabel *label, const QString &name, const QString &text, const QRect &geometry,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 // A button named as its control that is never the dialog's default (Enter belongs to the

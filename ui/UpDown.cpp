@@ -1,7 +1,9 @@
 #include "ui/UpDown.h"
 
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -14,6 +16,7 @@ UpDown::UpDown(QWidget *parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
 {
     setFocusPolicy(Qt::TabFocus);
+    AddFocusMark(this);
     up_->setObjectName(QStringLiteral("up"));
     down_->setObjectName(QStringLiteral("down"));
     for (QToolButton *button : {up_, down_}) {
@@ -51,12 +54,22 @@ int UpDown::position() const
 void UpDown::setPosition(int position)
 {
     position_ = std::clamp(position, minimum_, maximum_);
+    ReportValue();
 }
 
 void UpDown::Step(int delta)
 {
     position_ = std::clamp(position_ + delta, minimum_, maximum_);
+    ReportValue();
     emit clicked();
+}
+
+void UpDown::ReportValue()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent event(this, position_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void UpDown::keyPressEvent(QKeyEvent *event)

@@ -6,6 +6,7 @@
 #include "app/windows/MenuBar.h"
 #include "ui/Fonts.h"
 #include "ui/Application.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -81,26 +81,14 @@ private:
 // The side picture's header and bullets, which the link labels stand on, keep their size.
 constexpr int kSideFixedTop = 214;
 
-// A label that runs an action when clicked, drawn as a link.
-class LinkLabel final : public QLabel {
-public:
-    LinkLabel(const QString &text, std::function<void()> clicked, QWidget *parent = nullptr)
-        : QLabel(text, parent), clicked_(std::move(clicked))
-    {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        QLabel::mouseReleaseEvent(event);
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            ui::Guarded(clicked_);
-    }
-
-private:
-    std::function<void()> clicked_;
-};
+// A label drawn as a link that runs an action when pressed (mouse, Enter, Space, screen reader).
+QLabel *LinkLabel(const QString &text, std::function<void()> pressed, QWidget *parent)
+{
+    auto *label = new ui::PressableLabel(ui::PressableLabel::Kind::Link, parent);
+    label->setText(text);
+    QObject::connect(label, &ui::PressableLabel::clicked, parent, ui::Guard(std::move(pressed)));
+    return label;
+}
 
 QPushButton *BottomButton(const QString &caption, const QString &name, QWidget *parent)
 {
@@ -135,6 +123,7 @@ TFrmmain::TFrmmain(Dispatcher &dispatcher, ServiceEnvironment services, QWidget 
 
     ui::SetUpWindow(this, {QStringLiteral("Frmmain"), ui::ApplicationTitle(), QSize(800, 600)});
     FormCreate();
+    ui::SetUpKeyboard(this, nullptr, false);  // Escape leaves the main window open
 }
 
 TFrmmain::~TFrmmain() = default;
@@ -180,7 +169,7 @@ void TFrmmain::BuildCentralArea()
     int n = 0;
     for (const SideLink &link : sideLinks) {
         const ActionKind kind = link.kind;
-        auto *label = new LinkLabel(link.text, [this, kind] { dispatcher_->Run(CommandAction{kind}); }, sidePanel_);
+        QLabel *label = LinkLabel(link.text, [this, kind] { dispatcher_->Run(CommandAction{kind}); }, sidePanel_);
         label->setObjectName(QStringLiteral("SideLink%1").arg(++n));
         label->setFixedHeight(16);
         label->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; font-family: \"宋体\"; font-size: 12px; }"
@@ -252,7 +241,7 @@ void TFrmmain::BuildStatusBar()
     greeting->setObjectName(QStringLiteral("StatusGreeting"));
     auto *field = new QLabel(QStringLiteral("其他产品:"), bar);
     field->setObjectName(QStringLiteral("StatusField"));
-    auto *product = new LinkLabel(OtherProductName(), [this] {
+    QLabel *product = LinkLabel(OtherProductName(), [this] {
         dispatcher_->Run(CommandAction{ActionKind::ProductPage});
     }, bar);
     product->setObjectName(QStringLiteral("StatusProduct"));

@@ -4,6 +4,7 @@
 #include "data/Catalogue.h"
 #include "data/KnowledgeDb.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
@@ -79,6 +80,7 @@ TImageInfoLoad::TImageInfoLoad(QWidget *parent)
     resize(kClientWidth, kClientHeight);
     move(kLeft, kTop);
     FormCreate();
+    ui::SetUpKeyboard(this);
 }
 
 void TImageInfoLoad::FormCreate()
@@ -112,6 +114,7 @@ void TImageInfoLoad::BuildPages()
 {
     RzPageControl1 = new QTabWidget(this);
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
+    ui::SetSpokenName(RzPageControl1, QStringLiteral("图文页面"));
     RzPageControl1->tabBar()->hide();
     RzPageControl1->setDocumentMode(true);
 
@@ -150,6 +153,7 @@ void TImageInfoLoad::BuildPages()
         column->addWidget(memo);
 
         RzPageControl1->addTab(sheet, QString::number(i));
+        ui::SetSpokenName(memo, QStringLiteral("第%1页文字").arg(i));
         images_.append(image);
         memos_.append(memo);
     }
@@ -171,16 +175,19 @@ void TImageInfoLoad::BuildButtonPanel()
 
     auto *first = new QHBoxLayout;
     first->setSpacing(0);
-    // The buttons to the first and the last page, each side of the page numbers.
-    const auto addEdgeButton = [&](const QString &name, bool toStart, void (TImageInfoLoad::*click)()) {
+    // The buttons to the first and the last page, each side of the page numbers; a screen
+    // reader calls them as the captioned buttons of the same action.
+    const auto addEdgeButton = [&](const QString &name, const QString &spokenName, bool toStart,
+                                   void (TImageInfoLoad::*click)()) {
         auto *edge = new ui::FrameButton(QString(), panel);
         edge->setObjectName(name);
+        ui::SetSpokenName(edge, spokenName);
         edge->setIcon(EdgeGlyph(toStart));
         edge->setFixedSize(22, 20);
         connect(edge, &QPushButton::clicked, this, ui::Guard(this, click));
         first->addWidget(edge);
     };
-    addEdgeButton(QStringLiteral("BtnBegin"), true, &TImageInfoLoad::BtnBeginClick);
+    addEdgeButton(QStringLiteral("BtnBegin"), QStringLiteral("首页"), true, &TImageInfoLoad::BtnBeginClick);
     first->addSpacing(2);
     for (int i = 1; i <= kMaxPages; ++i) {
         auto *button = new ui::FrameButton(QString::number(i), panel);
@@ -191,7 +198,7 @@ void TImageInfoLoad::BuildButtonPanel()
         pageButtons_.append(button);
     }
     first->addSpacing(2);
-    addEdgeButton(QStringLiteral("BtnEnd"), false, &TImageInfoLoad::BtnEndClick);
+    addEdgeButton(QStringLiteral("BtnEnd"), QStringLiteral("最末"), false, &TImageInfoLoad::BtnEndClick);
     first->addStretch(1);
     rows->addLayout(first);
 

@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/FrameButton.h"
+#include "ui/Keyboard.h"
 #include "core/Text.h"
 #include "data/Catalogue.h"
 #include "data/Query.h"
@@ -146,7 +147,9 @@ TFrmNote::TFrmNote(QWidget *parent)
     column->setSpacing(0);
     column->addWidget(m_toolStrip);
     column->addWidget(RzMemo1, 1);
-
+    ui::SetSpokenName(m_toolStrip, QStringLiteral("工具栏"));
+    ui::SetSpokenName(RzMemo1, QStringLiteral("文章内容"));
+    ui::SetUpKeyboard(this);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrmNote::RzBitBtn1Click));
     connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFrmNote::RzBitBtn2Click));

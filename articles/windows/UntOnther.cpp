@@ -1,6 +1,7 @@
 #include "articles/windows/UntOnther.h"
 
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -146,6 +147,7 @@ TFormOnther::TFormOnther(QWidget *parent)
 
     RzPageControl1 = new QTabWidget(panel);
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
+    ui::SetSpokenName(RzPageControl1, QStringLiteral("占卜页面"));
     RzPageControl1->tabBar()->hide();
     RzPageControl1->setDocumentMode(true);
     for (int page = 0; page < kPages; ++page) {
@@ -161,6 +163,7 @@ TFormOnther::TFormOnther(QWidget *parent)
         palette.setColor(QPalette::Base, palette.color(QPalette::Light));
         memo->setPalette(palette);
         memo->setPlainText(OmenPageLines(page).join(QStringLiteral("\n\n")));
+        ui::SetSpokenName(memo, QStringLiteral("占卜内容"));
         auto *fill = new QVBoxLayout(sheet);
         fill->setContentsMargins(0, 0, 0, 0);
         fill->addWidget(memo);
@@ -179,7 +182,7 @@ TFormOnther::TFormOnther(QWidget *parent)
     note.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     RzLabel1->setText(note.trimmed());
     column->addWidget(RzLabel1);
-
+    ui::SetUpKeyboard(this);
 }
 
 void TFormOnther::setActivePage(int page)

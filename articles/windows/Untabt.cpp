@@ -1,6 +1,7 @@
 #include "articles/windows/Untabt.h"
 
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
@@ -81,6 +82,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent)
 
     RzPageControl1 = new QTabWidget(panel);
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
+    ui::SetSpokenName(RzPageControl1, QStringLiteral("生男生女表"));
     RzPageControl1->setFixedHeight(kPageAreaHeight);
     RzPageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 19px; padding: 0px 8px; }"));
     int index = 0;
@@ -106,7 +108,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent)
     RzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     RzLabel1->setText(QString::fromUtf8(kNote));
     column->addWidget(RzLabel1, 1);
-
+    ui::SetUpKeyboard(this);
 }
 
 void TFrm_NanNv::showEvent(QShowEvent *event)

@@ -5,6 +5,7 @@
 #include "calendar/windows/huangdao.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -83,15 +84,17 @@ CalendarDate TodayInSpan()
     return ClampedDate(std::clamp(year, kFirstTableYear, kLastTableYear), month, day);
 }
 
-// The shown year or month: a large number that a click lets the user change.
-QLabel *ClickableNumber(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
-                        const QColor &colour, const QString &tip)
+// The shown year or month: a large number that a click (or Enter and Space after Tab) lets
+// the user change; a screen reader calls it by `spokenName` with the number.
+ui::PressableLabel *ClickableNumber(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font,
+                                    const QColor &colour, const QString &tip, const QString &spokenName)
 {
-    QLabel *label = ui::MakeLabel(parent, name, QString(), geometry, Qt::AlignRight | Qt::AlignVCenter);
+    auto *label = new ui::PressableLabel(ui::PressableLabel::Kind::Button, parent);
+    ui::SetUpLabel(label, name, QString(), geometry, Qt::AlignRight | Qt::AlignVCenter);
+    ui::SetSpokenName(label, spokenName);
     label->setFont(font);
     ui::SetTextColour(label, colour);
     label->setToolTip(tip);
-    label->setCursor(Qt::PointingHandCursor);
     return label;
 }
 
@@ -131,24 +134,28 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     ui::SetBackgroundColour(Shape2, kHighlightColour);
     Shape2->setAutoFillBackground(true);
 
-    Label1 = ClickableNumber(this, QStringLiteral("Label1"), QRect(12, 4, 90, 42),
-                             ui::Font(QStringLiteral("Arial Black"), ui::Pixels{29}), kBlue,
-                             QStringLiteral("单击改变年份"));
+    auto *year = ClickableNumber(this, QStringLiteral("Label1"), QRect(12, 4, 90, 42),
+                                 ui::Font(QStringLiteral("Arial Black"), ui::Pixels{29}), kBlue,
+                                 QStringLiteral("单击改变年份"), QStringLiteral("%1年"));
+    Label1 = year;
     Label19 =
         ui::MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(104, 24, 14, 16));
     UpDown1 = Spinner(this, QStringLiteral("UpDown1"), QRect(120, 10, 17, 34), kFirstTableYear, kLastTableYear);
+    ui::SetSpokenName(UpDown1, QStringLiteral("年"));
 
-    Label17 = ClickableNumber(this, QStringLiteral("Label17"), QRect(146, 4, 46, 42),
-                              ui::Font(QStringLiteral("Arial"), ui::Pixels{32}, true), QColor(0x80, 0x80, 0xC0),
-                              QStringLiteral("单击改变月份"));
+    auto *month = ClickableNumber(this, QStringLiteral("Label17"), QRect(146, 4, 46, 42),
+                                  ui::Font(QStringLiteral("Arial"), ui::Pixels{32}, true), QColor(0x80, 0x80, 0xC0),
+                                  QStringLiteral("单击改变月份"), QStringLiteral("%1月"));
+    Label17 = month;
     Label18 =
         ui::MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(194, 24, 14, 16));
     UpDown2 = Spinner(this, QStringLiteral("UpDown2"), QRect(210, 10, 17, 34), 1, 12);
+    ui::SetSpokenName(UpDown2, QStringLiteral("月"));
 
-    StaticText1 = ui::MakeLabel(this, QStringLiteral("StaticText1"), QStringLiteral("今天"),
-                            QRect(266, 16, 48, 22), Qt::AlignCenter);
+    auto *today = new ui::PressableLabel(ui::PressableLabel::Kind::Button, this);
+    StaticText1 = ui::SetUpLabel(today, QStringLiteral("StaticText1"), QStringLiteral("今天"),
+                                 QRect(266, 16, 48, 22), Qt::AlignCenter);
     StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->setCursor(Qt::PointingHandCursor);
 
     Label21 = ui::MakeLabel(this, QStringLiteral("Label21"), QString(), QRect(14, 50, 130, 44));
     Label21->setFont(ui::Font(QStringLiteral("隶书"), ui::Pixels{35}, true));
@@ -181,8 +188,10 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     ui::SetTextColour(Cnday, kLunarDayColour);
     Cnday->hide();
 
-    for (QLabel *label : {Label1, Label17, StaticText1})
-        label->installEventFilter(this);
+    connect(year, &ui::PressableLabel::clicked, this, ui::Guard(this, &TFRM_Date::Label1Click));
+    connect(month, &ui::PressableLabel::clicked, this, ui::Guard(this, &TFRM_Date::Label17Click));
+    connect(today, &ui::PressableLabel::clicked, this, ui::Guard(this, &TFRM_Date::StaticText1Click));
+    UpDown1->setFocus();  // when the window opens, the arrow keys step the year
     connect(UpDown1, &ui::UpDown::clicked, this, ui::Guard(this, &TFRM_Date::UpDown1Click));
     connect(UpDown2, &ui::UpDown::clicked, this, ui::Guard(this, &TFRM_Date::UpDown2Click));
 
@@ -361,16 +370,8 @@ bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() != Qt::LeftButton ||
             !label->rect().contains(mouse->position().toPoint()))
             return false;
-        ui::Guarded([&] {
-            if (isCell)
-                DayCellClick(label);
-            else if (label == Label1)
-                Label1Click();
-            else if (label == Label17)
-                Label17Click();
-            else if (label == StaticText1)
-                StaticText1Click();
-        });
+        if (isCell)
+            ui::Guarded([&] { DayCellClick(label); });
         return false;
     }
     return QDialog::eventFilter(watched, event);

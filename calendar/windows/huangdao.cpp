@@ -8,6 +8,7 @@
 #include "data/KnowledgeDb.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -141,6 +142,13 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
     for (const char *line : kGlossary)
         glossary << QString::fromUtf8(line);
     Memo2->setPlainText(glossary.join(QLatin1Char('\n')));
+
+    ui::SetSpokenName(SYear, QStringLiteral("年"));
+    ui::SetSpokenName(SMonth, QStringLiteral("月"));
+    ui::SetSpokenName(Sday, QStringLiteral("日"));
+    ui::SetSpokenName(Memo1, QStringLiteral("测算结果"));
+    ui::SetSpokenName(Memo2, QStringLiteral("黄历名词解释"));
+    ui::SetUpKeyboard(this, RzBitBtn1);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFormHuangdao::RzBitBtn1Click));
     connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFormHuangdao::RzBitBtn2Click));

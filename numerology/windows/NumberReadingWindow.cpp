@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "numerology/EightyOne.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 
 #include <QGroupBox>
@@ -43,6 +44,7 @@ NumberReadingWindow::NumberReadingWindow(const NumberWindowTexts &texts, QWidget
     RzLabel8 = MakeLabel(g, QStringLiteral("RzLabel8"), {}, QRect(82, 97, 290, 97));
     RzLabel8->setWordWrap(true);
     RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui::PairRows({{RzLabel5, RzLabel11}, {RzLabel4, RzLabel10}, {RzLabel6, RzLabel9}, {RzLabel7, RzLabel8}});
 }
 
 void NumberReadingWindow::RzBitBtn1Click()

@@ -23,7 +23,7 @@ TFrmWangming::TFrmWangming(QWidget *parent)
     : EntryWindow(parent, QStringLiteral("FrmWangming"), QStringLiteral("网名与性格"),
                   QSize(kClientWidth, kClientHeight),
                   {QStringLiteral("输入网名："), QRect(4, 20, 78, 14), QRect(84, 16, 152, 21), QRect(246, 14, 62, 25),
-                   QRect(316, 14, 62, 25), QRect(6, 50, 375, kClientHeight - 56), false})
+                   QRect(316, 14, 62, 25), QRect(6, 50, 375, kClientHeight - 56), false, QStringLiteral("网名")})
 {
     RzLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

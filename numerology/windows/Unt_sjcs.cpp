@@ -4,6 +4,7 @@
 #include "data/Catalogue.h"
 #include "data/Query.h"
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 
 #include <QColor>
@@ -24,7 +25,7 @@ constexpr int kNumberLength = 11;
 TFrm_SJcs::TFrm_SJcs(QWidget *parent)
     : EntryWindow(parent, QStringLiteral("Frm_SJcs"), QStringLiteral("手机号码测算"), QSize(437, 300),
                   {QStringLiteral("输入号码："), QRect(20, 20, 64, 16), QRect(84, 16, 170, 22), QRect(266, 14, 70, 26),
-                   QRect(346, 14, 70, 26), QRect(6, 66, 425, 178), true})
+                   QRect(346, 14, 70, 26), QRect(6, 66, 425, 178), true, QStringLiteral("手机号码")})
 {
     edtmun->setMaxLength(kNumberLength);
     RzLabel2 = MakeLabel(this, QStringLiteral("RzLabel2"), QStringLiteral("请注意：手机号码是11位，请正确输入。"),
@@ -41,6 +42,7 @@ TFrm_SJcs::TFrm_SJcs(QWidget *parent)
     RzLabel8 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel8"), QString(), QRect(84, 90, 337, 83));
     RzLabel8->setWordWrap(true);
     RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui::PairRows({{RzLabel5, RzLabel11}, {RzLabel4, RzLabel10}, {RzLabel6, RzLabel9}, {RzLabel7, RzLabel8}});
 
     RzLabel3 = MakeLabel(this, QStringLiteral("RzLabel3"),
                          QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势"

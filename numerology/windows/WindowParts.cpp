@@ -1,6 +1,7 @@
 #include "numerology/windows/WindowParts.h"
 
 #include "ui/Fonts.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -113,6 +114,13 @@ EntryWindow::EntryWindow(QWidget *parent, const QString &objectName, const QStri
     RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
     RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
     RzGroupBox1->setGeometry(row.resultsRect);
+
+    QString fieldName = row.fieldName;
+    if (fieldName.isEmpty())
+        fieldName = QString(row.caption).remove(QStringLiteral("："));
+    ui::SetSpokenName(edtmun, fieldName);
+    RzLabel1->setBuddy(edtmun);
+    ui::SetUpKeyboard(this);
 }
 
 void EntryWindow::RzBitBtn2Click()

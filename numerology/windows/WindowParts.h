@@ -63,6 +63,7 @@ struct EntryRowShape {
     QRect closeRect;
     QRect resultsRect;
     bool digitsOnly;  // the field takes digits only
+    QString fieldName = {};  // what a screen reader calls the field; the caption without its colon when empty
 };
 
 // A tool window with an entry row: caption RzLabel1, field edtmun, buttons RzBitBtn1 "测算"
