@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <ostream>
+#include <string>
 #include <utility>
 
 namespace orlenvo::testing {
@@ -26,6 +27,20 @@ void ExpectEach(const Fn &fn, std::initializer_list<std::pair<In, Out>> rows)
 {
     for (const auto &[in, out] : rows)
         EXPECT_EQ(fn(in), out) << "for " << ::testing::PrintToString(in);
+}
+
+// Expects fn(in) to throw an E whose what() is message(in), for every input.
+template <typename E, typename In, typename Fn, typename Message>
+void ExpectEachThrows(const Fn &fn, std::initializer_list<In> inputs, const Message &message)
+{
+    for (const In &in : inputs) {
+        try {
+            fn(in);
+            ADD_FAILURE() << "accepted " << ::testing::PrintToString(in);
+        } catch (const E &e) {
+            EXPECT_EQ(std::string(e.what()), message(in));
+        }
+    }
 }
 
 }  // namespace orlenvo::testing
