@@ -389,9 +389,7 @@ private slots:
         QWidget owner;
         AppDispatcher d(&owner);
         testing::SeenBox seen;
-        testing::AnswerNextBox(seen);
-        d.Run(CommandAction{ActionKind::UpgradeNote});
-        QVERIFY(seen.seen);
+        QVERIFY(testing::AnswerBoxOf(seen, [&] { d.Run(CommandAction{ActionKind::UpgradeNote}); }));
         QCOMPARE(seen.title, QStringLiteral("提示"));
         QCOMPARE(seen.text, QStringLiteral("感谢你的使用,软件是最新版无需升级!"));
         QCOMPARE(seen.icon, QMessageBox::Information);
@@ -422,9 +420,7 @@ private slots:
             QVERIFY(ShowOnScreen(&owner));
             for (int i = 0; i < 2; ++i) {
                 testing::SeenBox seen;
-                testing::AnswerNextBox(seen);
-                QTest::mouseClick(button, Qt::LeftButton);
-                QTRY_VERIFY(seen.seen);
+                QVERIFY(testing::AnswerBoxOf(seen, [&] { QTest::mouseClick(button, Qt::LeftButton); }));
                 QCOMPARE(seen.text, c.text);
                 QCOMPARE(seen.title, QStringLiteral("Orlenvo"));
                 QCOMPARE(seen.icon, QMessageBox::Critical);
@@ -455,9 +451,7 @@ private slots:
         };
         for (const auto &act : choose) {
             testing::SeenBox seen;
-            testing::AnswerNextBox(seen);
-            act();
-            QTRY_VERIFY(seen.seen);
+            QVERIFY(testing::AnswerBoxOf(seen, act));
             QCOMPARE(seen.text, QStringLiteral("window failed"));
             QCOMPARE(seen.icon, QMessageBox::Critical);
             QVERIFY(w.isVisible());

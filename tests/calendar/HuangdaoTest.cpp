@@ -204,9 +204,7 @@ private slots:
         };
         for (const auto &c : cases) {
             SeenBox seen;
-            AnswerNextBox(seen);
-            Choose(w, QString::fromUtf8(c.y), QString::fromUtf8(c.m), QString::fromUtf8(c.d));
-            QTRY_VERIFY(seen.seen);
+            QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QString::fromUtf8(c.y), QString::fromUtf8(c.m), QString::fromUtf8(c.d)); }));
             QCOMPARE(seen.title, QStringLiteral("提示"));
             QCOMPARE(seen.icon, QMessageBox::Information);
             QCOMPARE(seen.text, QString::fromUtf8(c.message));
@@ -290,9 +288,7 @@ private slots:
         TFormHuangdao *w = OpenOverSmallTable();
         orlenvo::RegionalSettings().Write(orlenvo::LocaleItem::ShortDate, "dd.MM.yyyy");
         SeenBox seen;
-        AnswerNextBox(seen);
-        Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QTRY_VERIFY(seen.seen);
+        QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05")); }));
         QCOMPARE(seen.text, QStringLiteral("请选择有效的日期!"));
         orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
@@ -307,9 +303,7 @@ private slots:
         TFormHuangdao *w = Open();  // opening needs no database
         for (int run = 0; run < 2; ++run) {
             SeenBox seen;
-            AnswerNextBox(seen);
-            Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-            QTRY_VERIFY(seen.seen);
+            QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05")); }));
             QCOMPARE(seen.icon, QMessageBox::Critical);
             QVERIFY(!seen.text.isEmpty());
             QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString());

@@ -178,9 +178,7 @@ private slots:
         const QStringList shown = ResultRows(w);
         Entry(w)->setText(QStringLiteral("   "));
         SeenBox seen;
-        AnswerNextBox(seen);
-        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
-        QVERIFY(seen.seen);
+        QVERIFY(AnswerBoxOf(seen, [&] { QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton); }));
         QCOMPARE(seen.title, QStringLiteral("提示"));
         QCOMPARE(seen.text, QStringLiteral("请输入11位手机号码！"));
         QCOMPARE(seen.icon, QMessageBox::Information);
@@ -206,9 +204,7 @@ private slots:
         QApplication::clipboard()->setText(entry);
         Entry(w)->paste();
         SeenBox seen;
-        AnswerNextBox(seen);
-        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
-        QVERIFY(seen.seen);
+        QVERIFY(AnswerBoxOf(seen, [&] { QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton); }));
         QCOMPARE(seen.text, message);
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(ResultRows(w), shown);
