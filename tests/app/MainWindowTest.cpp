@@ -384,18 +384,6 @@ private slots:
         QCOMPARE(d.AlmanacWindow(), nullptr);
     }
 
-    void informationMessageAndUpgradeNote()
-    {
-        QWidget owner;
-        AppDispatcher d(&owner);
-        testing::SeenBox seen;
-        QVERIFY(testing::AnswerBoxOf(seen, [&] { d.Run(CommandAction{ActionKind::UpgradeNote}); }));
-        QCOMPARE(seen.title, QStringLiteral("提示"));
-        QCOMPARE(seen.text, QStringLiteral("感谢你的使用,软件是最新版无需升级!"));
-        QCOMPARE(seen.icon, QMessageBox::Information);
-        QCOMPARE(seen.buttons, 1);
-    }
-
     void guardedHandlerShowsTheErrorAndReturns()
     {
         // The guard shows the general error box with the error's text and the program goes

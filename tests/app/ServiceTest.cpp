@@ -104,6 +104,8 @@ void ServiceTest::upgradeNoteContactsNothing()
     QVERIFY(orlenvo::testing::AnswerBoxOf(seen, [&] { d.Run(CommandAction{ActionKind::UpgradeNote}); }));
     QCOMPARE(seen.title, QStringLiteral("提示"));
     QCOMPARE(seen.text, QStringLiteral("感谢你的使用,软件是最新版无需升级!"));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(seen.buttons, 1);
     QVERIFY(links.opened.isEmpty());
 }
 
