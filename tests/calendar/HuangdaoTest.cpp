@@ -213,7 +213,7 @@ private slots:
         }
     }
 
-    void foundDayFillsTheDateLineAndSeventeenLines()
+    void foundDaysFillTheDateLineAndSeventeenLines()
     {
         TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
@@ -242,22 +242,16 @@ private slots:
         Choose(w, QStringLiteral("2008"), QStringLiteral("1"), QStringLiteral("5"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2008-1-5  农历丁亥年冬月廿七 星期六"));
         QCOMPARE(DayLines(w).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
-    }
 
-    void fieldsAreTrimmed()
-    {
-        TFormHuangdao *w = OpenOverSmallTable();
+        // The fields are trimmed, and so are the row's texts.
         Choose(w, QStringLiteral(" 2012 "), QStringLiteral("06"), QStringLiteral("01"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2012-06-01  测试日"));
-        const QStringList lines = DayLines(w);
-        QCOMPARE(lines.size(), 17);
-        QCOMPARE(lines.at(0), QStringLiteral("岁次:岁"));
-        QCOMPARE(lines.at(16), QStringLiteral("忌:忌"));
-    }
+        const QStringList trimmed = DayLines(w);
+        QCOMPARE(trimmed.size(), 17);
+        QCOMPARE(trimmed.at(0), QStringLiteral("岁次:岁"));
+        QCOMPARE(trimmed.at(16), QStringLiteral("忌:忌"));
 
-    void yearTypedOutsideTheListIsFound()
-    {
-        TFormHuangdao *w = OpenOverSmallTable();
+        // Years typed outside the list are found.
         Choose(w, QStringLiteral("1949"), QStringLiteral("10"), QStringLiteral("1"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("1949-10-1  农历己丑年八月初十 星期六"));
         QCOMPARE(DayLines(w).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
