@@ -143,8 +143,7 @@ void NumberNameWindowsTest::numberWindowControls()
     QCOMPARE(window->windowTitle(), k.caption);
     QCOMPARE(window->size(), QSize(388, k.height));
     QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
-    QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
-    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(CloseButtonOnly(window.get()));
     QCOMPARE(window->font().pointSize(), 9);
 
     QCOMPARE(Text(window.get(), "RzLabel1"), k.entryLabel);

@@ -79,8 +79,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("手机号码测算"));
         QCOMPARE(w.size(), QSize(437, 300));
         QVERIFY(w.testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(CloseButtonOnly(&w));
         QCOMPARE(w.font().family(), QStringLiteral("宋体"));
         QCOMPARE(w.font().pointSize(), 9);
         const struct { const char *name; const char *text; } captions[] = {
