@@ -8,6 +8,7 @@
 #include "app/windows/Unt_Main.h"
 #include "core/Text.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Menus.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 
@@ -42,34 +43,9 @@ ServiceEnvironment Offline()
     return env;
 }
 
-// Every command action of a menu, depth-first, with its separator count.
-void Walk(QMenu *menu, std::vector<QAction *> &commands, int &separators, QStringList &icons)
+std::vector<QAction *> AllCommands(TFrmmain &w, int *separators = nullptr)
 {
-    for (QAction *a : menu->actions()) {
-        if (a->isSeparator()) {
-            ++separators;
-        } else if (a->menu()) {
-            Walk(a->menu(), commands, separators, icons);
-        } else {
-            commands.push_back(a);
-            if (!a->icon().isNull())
-                icons << a->text();
-        }
-    }
-}
-
-std::vector<QAction *> AllCommands(TFrmmain &w, int *separators = nullptr, QStringList *icons = nullptr)
-{
-    std::vector<QAction *> commands;
-    int s = 0;
-    QStringList i;
-    for (QMenu *m : w.menu()->Menus())
-        Walk(m, commands, s, i);
-    if (separators)
-        *separators = s;
-    if (icons)
-        *icons = i;
-    return commands;
+    return testing::MenuCommands(w.menu()->Menus(), separators);
 }
 
 // A dialog that records its lifetime and closes itself once shown.
@@ -133,8 +109,11 @@ private slots:
         RecordingDispatcher d;
         TFrmmain w(d, Offline());
         int separators = 0;
+        const auto commands = AllCommands(w, &separators);
         QStringList icons;
-        const auto commands = AllCommands(w, &separators, &icons);
+        for (QAction *a : commands)
+            if (!a->icon().isNull())
+                icons << a->text();
         QCOMPARE(int(w.menu()->Menus().size()), 12);
         QCOMPARE(int(commands.size()), 607);
         QCOMPARE(separators, 9);
