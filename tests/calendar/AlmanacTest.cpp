@@ -20,6 +20,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orlenvo {
@@ -112,7 +113,7 @@ TEST(AlmanacEntry, DaysAsPrintedInAlmanacs)
         int y, m, d;
         const char *source;
         const char *suici;
-        const char *nn;      // nullptr: not checked
+        const char *nn;  // nullptr here and below: not checked
         const char *wuhang;
         const char *cong;
         const char *pzbj;
@@ -136,22 +137,11 @@ TEST(AlmanacEntry, DaysAsPrintedInAlmanacs)
     for (const Row &r : rows) {
         const AlmanacEntry e = AlmanacEntryOf(EncodeDate(r.y, r.m, r.d));
         SCOPED_TRACE(r.source);
-        EXPECT_EQ(e.suici, r.suici);
-        if (r.nn) {
-            EXPECT_EQ(e.nn, r.nn);
-        }
-        if (r.wuhang) {
-            EXPECT_EQ(e.wuhang, r.wuhang);
-        }
-        if (r.cong) {
-            EXPECT_EQ(e.cong, r.cong);
-        }
-        if (r.pzbj) {
-            EXPECT_EQ(e.pzbj, r.pzbj);
-        }
-        if (r.tszf) {
-            EXPECT_EQ(e.tszf, r.tszf);
-        }
+        const std::pair<const std::string &, const char *> fields[] = {
+            {e.suici, r.suici}, {e.nn, r.nn}, {e.wuhang, r.wuhang}, {e.cong, r.cong}, {e.pzbj, r.pzbj}, {e.tszf, r.tszf}};
+        for (const auto &[shown, expected] : fields)
+            if (expected)
+                EXPECT_EQ(shown, expected);
     }
 }
 
