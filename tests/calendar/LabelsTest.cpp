@@ -9,6 +9,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace orlenvo {
@@ -181,19 +182,14 @@ TEST(LabelsTest, CorrectedSolarTermDays)
 
 TEST(LabelsTest, SolarTermDayAndName)
 {
-    struct Row {
-        int year, month, which, expected;
-    };
-    const Row rows[] = {
-        // Bytes of 2000: 96 B4 A5 B5 A6 A6 87 88 88 78 87 86.
-        {2000, 1, 0, 6},  {2000, 1, 1, 21},  {2000, 2, 0, 4}, {2000, 2, 1, 19},
-        {2000, 12, 0, 7}, {2000, 12, 1, 21}, {1901, 1, 0, 6}, {2050, 12, 1, 22},
-        {2049, 4, 0, 4},  {2049, 4, 1, 19},  {1900, 1, 0, 0}, {2051, 1, 0, 0},
-        {2000, 0, 0, 0},  {2000, 13, 1, 0},  {2000, 1, 2, 0}, {2000, 1, -1, 0},
-    };
-    for (const Row &r : rows)
-        EXPECT_EQ(SolarTermDay(r.year, r.month, r.which), r.expected)
-            << r.year << '-' << r.month << " term " << r.which;
+    // Year, month and which term of the month (0 the first, 1 the second); the bytes of 2000:
+    // 96 B4 A5 B5 A6 A6 87 88 88 78 87 86.
+    ExpectEach<std::tuple<int, int, int>, int>([](const auto &t) { return std::apply(SolarTermDay, t); }, {
+        {{2000, 1, 0}, 6}, {{2000, 1, 1}, 21}, {{2000, 2, 0}, 4}, {{2000, 2, 1}, 19},
+        {{2000, 12, 0}, 7}, {{2000, 12, 1}, 21}, {{1901, 1, 0}, 6}, {{2050, 12, 1}, 22},
+        {{2049, 4, 0}, 4}, {{2049, 4, 1}, 19}, {{1900, 1, 0}, 0}, {{2051, 1, 0}, 0},
+        {{2000, 0, 0}, 0}, {{2000, 13, 1}, 0}, {{2000, 1, 2}, 0}, {{2000, 1, -1}, 0},
+    });
 
     ExpectEach<int, std::string>(SolarTermName,
                                  {{1, "小寒"}, {3, "立春"}, {16, "处暑"}, {24, "冬至"}, {0, ""}, {25, ""}});
