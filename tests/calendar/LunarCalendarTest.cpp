@@ -10,6 +10,7 @@
 #include <limits>
 #include <utility>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace orlenvo {
@@ -119,21 +120,18 @@ TEST(DateTest, MonthLength)
 
 TEST(DateTest, ClampedDateStaysInsideTheMonth)
 {
-    struct Row {
-        int year, month, day;
-        Ymd expected;
+    using Ymd3 = std::tuple<int, int, int>;
+    const auto clamped = [](const Ymd3 &t) {
+        const Ymd d = Decoded(std::apply(ClampedDate, t));
+        return Ymd3{d.year, d.month, d.day};
     };
-    const Row rows[] = {
-        {2001, 2, 31, {2001, 2, 28}},  {2000, 2, 31, {2000, 2, 29}},  {2008, 4, 31, {2008, 4, 30}},
-        {2008, 1, 31, {2008, 1, 31}},  {2008, 3, 15, {2008, 3, 15}},  {2008, 3, 0, {2008, 3, 1}},
-        {2008, 13, 31, {2009, 1, 31}}, {2008, 0, 31, {2007, 12, 31}}, {2008, -12, 5, {2006, 12, 5}},
-        {0, 13, 5, {1, 1, 5}},         {10000, -11, 40, {9999, 1, 31}}, {9999, 12, INT_MAX, {9999, 12, 31}},
-        {1, 1, INT_MIN, {1, 1, 1}},
-    };
-    for (const Row &r : rows)
-        EXPECT_TRUE(IsDay(ClampedDate(r.year, r.month, r.day), r.expected.year, r.expected.month,
-                          r.expected.day))
-            << r.year << '-' << r.month << '-' << r.day;
+    ExpectEach<Ymd3, Ymd3>(clamped, {
+        {{2001, 2, 31}, {2001, 2, 28}}, {{2000, 2, 31}, {2000, 2, 29}}, {{2008, 4, 31}, {2008, 4, 30}},
+        {{2008, 1, 31}, {2008, 1, 31}}, {{2008, 3, 15}, {2008, 3, 15}}, {{2008, 3, 0}, {2008, 3, 1}},
+        {{2008, 13, 31}, {2009, 1, 31}}, {{2008, 0, 31}, {2007, 12, 31}}, {{2008, -12, 5}, {2006, 12, 5}},
+        {{0, 13, 5}, {1, 1, 5}}, {{10000, -11, 40}, {9999, 1, 31}}, {{9999, 12, INT_MAX}, {9999, 12, 31}},
+        {{1, 1, INT_MIN}, {1, 1, 1}},
+    });
 }
 
 TEST(DateTest, ClampedDateReportsYearsOutsideTheCalendar)
