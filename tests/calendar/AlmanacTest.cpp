@@ -139,9 +139,11 @@ TEST(AlmanacEntry, DaysAsPrintedInAlmanacs)
         SCOPED_TRACE(r.source);
         const std::pair<const std::string &, const char *> fields[] = {
             {e.suici, r.suici}, {e.nn, r.nn}, {e.wuhang, r.wuhang}, {e.cong, r.cong}, {e.pzbj, r.pzbj}, {e.tszf, r.tszf}};
-        for (const auto &[shown, expected] : fields)
-            if (expected)
+        for (const auto &[shown, expected] : fields) {
+            if (expected) {
                 EXPECT_EQ(shown, expected);
+            }
+        }
     }
 }
 
