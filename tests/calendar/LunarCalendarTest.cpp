@@ -138,15 +138,12 @@ TEST(DateTest, ClampedDateReportsYearsOutsideTheCalendar)
 {
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();
-    struct Row {
-        int year, month, day;
-    };
-    const Row rows[] = {
+    const std::tuple<int, int, int> rows[] = {
         {kMax, 13, 1}, {kMax, kMax, kMax}, {kMin, kMin, kMin}, {kMin, 1, 1},     {0, 12, 1},
         {10000, 1, 1}, {9999, 13, 1},      {1, 0, 1},          {2008, kMax, 1},  {2008, kMin, 31},
     };
-    for (const Row &r : rows)
-        EXPECT_THROW(ClampedDate(r.year, r.month, r.day), std::out_of_range) << r.year << '/' << r.month << '/' << r.day;
+    for (const auto &r : rows)
+        EXPECT_THROW(std::apply(ClampedDate, r), std::out_of_range) << ::testing::PrintToString(r);
 }
 
 TEST(LunarDateCodeTest, KnownDays)
