@@ -33,10 +33,8 @@ const QColor kFrameColor(0, 60, 116);
 const QColor kMarkColor(255, 0, 0);
 const QColor kPageColor(247, 246, 245);
 
-constexpr int kClientWidth = 652;
-constexpr int kClientHeight = 524;
-constexpr int kLeft = 229;
-constexpr int kTop = 126;
+constexpr QSize kClientSize(652, 524);
+constexpr QPoint kPlace(229, 126);
 constexpr int kMemoHeight = 166;
 constexpr int kPanelHeight = 56;
 constexpr int kPageButtonWidth = 20;
@@ -77,8 +75,8 @@ TImageInfoLoad::TImageInfoLoad(QWidget *parent)
     column->addWidget(RzPageControl1, 1);
     BuildButtonPanel();
 
-    resize(kClientWidth, kClientHeight);
-    move(kLeft, kTop);
+    resize(kClientSize);
+    move(kPlace);
     FormCreate();
     ui::SetUpKeyboard(this);
 }

@@ -2,8 +2,6 @@
 
 #include "core/Text.h"
 #include "numerology/EightyOne.h"
-#include "ui/Fonts.h"
-#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 
 #include <QGroupBox>
@@ -28,23 +26,9 @@ NumberReadingWindow::NumberReadingWindow(const NumberWindowTexts &texts, QWidget
     RzLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // Captions end at x = 80 of the group box; values start at 82.
-    QWidget *g = RzGroupBox1;
-    RzLabel5 = MakeLabel(g, QStringLiteral("RzLabel5"), texts.numberLabel, QRect(4, 24, 76, 14));
-    RzLabel4 = MakeLabel(g, QStringLiteral("RzLabel4"), QStringLiteral("状态："), QRect(4, 48, 76, 14));
-    RzLabel6 = MakeLabel(g, QStringLiteral("RzLabel6"), QStringLiteral("吉凶："), QRect(4, 72, 76, 14));
-    RzLabel7 = MakeLabel(g, QStringLiteral("RzLabel7"), QStringLiteral("具体表现："), QRect(4, 96, 76, 14));
-    for (QLabel *caption : {RzLabel5, RzLabel4, RzLabel6, RzLabel7})
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    RzLabel11 = MakeLabel(g, QStringLiteral("RzLabel11"), {}, QRect(82, 24, 202, 14));
-    RzLabel10 = MakeLabel(g, QStringLiteral("RzLabel10"), {}, QRect(82, 48, 290, 14));
-    RzLabel9 = MakeLabel(g, QStringLiteral("RzLabel9"), {}, QRect(82, 72, 98, 14));
-    RzLabel9->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{8}));
-    SetTextColour(RzLabel9, Qt::red);
-    RzLabel8 = MakeLabel(g, QStringLiteral("RzLabel8"), {}, QRect(82, 97, 290, 97));
-    RzLabel8->setWordWrap(true);
-    RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui::PairRows({{RzLabel5, RzLabel11}, {RzLabel4, RzLabel10}, {RzLabel6, RzLabel9}, {RzLabel7, RzLabel8}});
+    std::tie(RzLabel11, RzLabel10, RzLabel9, RzLabel8) =
+        MakeResultRows(RzGroupBox1, texts.numberLabel,
+                       {QRect(4, 24, 76, 14), 24, Qt::AlignRight | Qt::AlignVCenter, 82, QRect(82, 97, 290, 97)});
 }
 
 void NumberReadingWindow::RzBitBtn1Click()

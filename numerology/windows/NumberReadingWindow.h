@@ -32,10 +32,6 @@ private:
     void Run();
 
     QString emptyPrompt_;
-    QLabel *RzLabel5 = nullptr;
-    QLabel *RzLabel4 = nullptr;
-    QLabel *RzLabel6 = nullptr;
-    QLabel *RzLabel7 = nullptr;
     QLabel *RzLabel11 = nullptr;
     QLabel *RzLabel10 = nullptr;
     QLabel *RzLabel9 = nullptr;

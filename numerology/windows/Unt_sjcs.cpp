@@ -3,11 +3,8 @@
 #include "core/Text.h"
 #include "data/Catalogue.h"
 #include "data/Query.h"
-#include "ui/Fonts.h"
-#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 
-#include <QColor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,19 +27,9 @@ TFrm_SJcs::TFrm_SJcs(QWidget *parent)
     edtmun->setMaxLength(kNumberLength);
     RzLabel2 = MakeLabel(this, QStringLiteral("RzLabel2"), QStringLiteral("请注意：手机号码是11位，请正确输入。"),
                          QRect(84, 44, 300, 16));
-    RzLabel5 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel5"), QStringLiteral("手机号码是："), QRect(8, 24, 72, 16));
-    RzLabel4 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel4"), QStringLiteral("状态："), QRect(8, 46, 72, 16));
-    RzLabel6 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel6"), QStringLiteral("吉凶："), QRect(8, 68, 72, 16));
-    RzLabel7 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel7"), QStringLiteral("具体表现："), QRect(8, 90, 72, 16));
-    RzLabel11 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel11"), QString(), QRect(84, 24, 202, 16));
-    RzLabel10 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel10"), QString(), QRect(84, 46, 290, 16));
-    RzLabel9 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel9"), QString(), QRect(84, 68, 98, 16));
-    RzLabel9->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{8}));
-    SetTextColour(RzLabel9, QColor(255, 0, 0));
-    RzLabel8 = MakeLabel(RzGroupBox1, QStringLiteral("RzLabel8"), QString(), QRect(84, 90, 337, 83));
-    RzLabel8->setWordWrap(true);
-    RzLabel8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui::PairRows({{RzLabel5, RzLabel11}, {RzLabel4, RzLabel10}, {RzLabel6, RzLabel9}, {RzLabel7, RzLabel8}});
+    std::tie(RzLabel11, RzLabel10, RzLabel9, RzLabel8) =
+        MakeResultRows(RzGroupBox1, QStringLiteral("手机号码是："),
+                       {QRect(8, 24, 72, 16), 22, Qt::AlignLeft | Qt::AlignVCenter, 84, QRect(84, 90, 337, 83)});
 
     RzLabel3 = MakeLabel(this, QStringLiteral("RzLabel3"),
                          QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势"

@@ -22,10 +22,6 @@ private:
     void FormShow();
 
     QLabel *RzLabel2;
-    QLabel *RzLabel5;
-    QLabel *RzLabel4;
-    QLabel *RzLabel6;
-    QLabel *RzLabel7;
     QLabel *RzLabel11;
     QLabel *RzLabel10;
     QLabel *RzLabel9;

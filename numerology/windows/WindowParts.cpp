@@ -17,6 +17,36 @@
 
 namespace orlenvo::numerology {
 
+std::tuple<QLabel *, QLabel *, QLabel *, QLabel *> MakeResultRows(QGroupBox *box, const QString &numberLabel,
+                                                                  const ResultRowsShape &shape)
+{
+    const QString captions[] = {numberLabel, QStringLiteral("状态："), QStringLiteral("吉凶："),
+                                QStringLiteral("具体表现：")};
+    const char *captionNames[] = {"RzLabel5", "RzLabel4", "RzLabel6", "RzLabel7"};
+    const char *valueNames[] = {"RzLabel11", "RzLabel10", "RzLabel9"};
+    const int valueWidths[] = {202, 290, 98};
+    QLabel *captionLabels[4] = {};
+    QLabel *values[3] = {};
+    for (int row = 0; row < 4; ++row) {
+        const QRect caption = shape.firstCaption.translated(0, row * shape.step);
+        captionLabels[row] = MakeLabel(box, QString::fromLatin1(captionNames[row]), captions[row], caption,
+                                       shape.captionAlignment);
+        if (row < 3)
+            values[row] = MakeLabel(box, QString::fromLatin1(valueNames[row]), {},
+                                    QRect(shape.valueLeft, caption.top(), valueWidths[row], caption.height()));
+    }
+    values[2]->setFont(ui::Font(QStringLiteral("宋体"), ui::Points{8}));
+    SetTextColour(values[2], Qt::red);
+    QLabel *character = MakeLabel(box, QStringLiteral("RzLabel8"), {}, shape.characterRect);
+    character->setWordWrap(true);
+    character->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui::PairRows({{captionLabels[0], values[0]},
+                  {captionLabels[1], values[1]},
+                  {captionLabels[2], values[2]},
+                  {captionLabels[3], character}});
+    return {values[0], values[1], values[2], character};
+}
+
 namespace {
 
 constexpr int kMaxLength = 18;

@@ -11,6 +11,7 @@
 #include <QValidator>
 
 #include <functional>
+#include <tuple>
 
 class QColor;
 class QFont;
@@ -85,6 +86,23 @@ protected:
     QPushButton *RzBitBtn2 = nullptr;
     QGroupBox *RzGroupBox1 = nullptr;
 };
+
+// Where the result rows of a reading stand in their group box: the first caption, the step
+// down to the next row, the left edge of the values and the character row.
+struct ResultRowsShape {
+    QRect firstCaption;
+    int step;
+    Qt::Alignment captionAlignment;
+    int valueLeft;
+    QRect characterRect;
+};
+
+// The result rows of a reading in `box`: captions RzLabel5 (numberLabel), RzLabel4 "状态：",
+// RzLabel6 "吉凶：" and RzLabel7 "具体表现："; beside them the values RzLabel11 (the number),
+// RzLabel10 (the verdict), RzLabel9 (the luck, 8-point red) and RzLabel8 (the character,
+// wrapped). Returns the values in that order.
+std::tuple<QLabel *, QLabel *, QLabel *, QLabel *> MakeResultRows(QGroupBox *box, const QString &numberLabel,
+                                                                  const ResultRowsShape &shape);
 
 using ui::MakeButton;
 using ui::MakeLabel;

@@ -8,6 +8,7 @@
 #include "app/windows/Unt_Main.h"
 #include "core/Text.h"
 #include "tests/app/BannerTestSupport.h"
+#include "tests/support/Menus.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 
@@ -42,34 +43,9 @@ ServiceEnvironment Offline()
     return env;
 }
 
-// Every command action of a menu, depth-first, with its separator count.
-void Walk(QMenu *menu, std::vector<QAction *> &commands, int &separators, QStringList &icons)
+std::vector<QAction *> AllCommands(TFrmmain &w, int *separators = nullptr)
 {
-    for (QAction *a : menu->actions()) {
-        if (a->isSeparator()) {
-            ++separators;
-        } else if (a->menu()) {
-            Walk(a->menu(), commands, separators, icons);
-        } else {
-            commands.push_back(a);
-            if (!a->icon().isNull())
-                icons << a->text();
-        }
-    }
-}
-
-std::vector<QAction *> AllCommands(TFrmmain &w, int *separators = nullptr, QStringList *icons = nullptr)
-{
-    std::vector<QAction *> commands;
-    int s = 0;
-    QStringList i;
-    for (QMenu *m : w.menu()->Menus())
-        Walk(m, commands, s, i);
-    if (separators)
-        *separators = s;
-    if (icons)
-        *icons = i;
-    return commands;
+    return testing::MenuCommands(w.menu()->Menus(), separators);
 }
 
 // A dialog that records its lifetime and closes itself once shown.
@@ -133,8 +109,11 @@ private slots:
         RecordingDispatcher d;
         TFrmmain w(d, Offline());
         int separators = 0;
+        const auto commands = AllCommands(w, &separators);
         QStringList icons;
-        const auto commands = AllCommands(w, &separators, &icons);
+        for (QAction *a : commands)
+            if (!a->icon().isNull())
+                icons << a->text();
         QCOMPARE(int(w.menu()->Menus().size()), 12);
         QCOMPARE(int(commands.size()), 607);
         QCOMPARE(separators, 9);
@@ -384,20 +363,6 @@ private slots:
         QCOMPARE(d.AlmanacWindow(), nullptr);
     }
 
-    void informationMessageAndUpgradeNote()
-    {
-        QWidget owner;
-        AppDispatcher d(&owner);
-        testing::SeenBox seen;
-        testing::AnswerNextBox(seen);
-        d.Run(CommandAction{ActionKind::UpgradeNote});
-        QVERIFY(seen.seen);
-        QCOMPARE(seen.title, QStringLiteral("提示"));
-        QCOMPARE(seen.text, QStringLiteral("感谢你的使用,软件是最新版无需升级!"));
-        QCOMPARE(seen.icon, QMessageBox::Information);
-        QCOMPARE(seen.buttons, 1);
-    }
-
     void guardedHandlerShowsTheErrorAndReturns()
     {
         // The guard shows the general error box with the error's text and the program goes
@@ -422,9 +387,7 @@ private slots:
             QVERIFY(ShowOnScreen(&owner));
             for (int i = 0; i < 2; ++i) {
                 testing::SeenBox seen;
-                testing::AnswerNextBox(seen);
-                QTest::mouseClick(button, Qt::LeftButton);
-                QTRY_VERIFY(seen.seen);
+                QVERIFY(testing::AnswerBoxOf(seen, [&] { QTest::mouseClick(button, Qt::LeftButton); }));
                 QCOMPARE(seen.text, c.text);
                 QCOMPARE(seen.title, QStringLiteral("Orlenvo"));
                 QCOMPARE(seen.icon, QMessageBox::Critical);
@@ -455,9 +418,7 @@ private slots:
         };
         for (const auto &act : choose) {
             testing::SeenBox seen;
-            testing::AnswerNextBox(seen);
-            act();
-            QTRY_VERIFY(seen.seen);
+            QVERIFY(testing::AnswerBoxOf(seen, act));
             QCOMPARE(seen.text, QStringLiteral("window failed"));
             QCOMPARE(seen.icon, QMessageBox::Critical);
             QVERIFY(w.isVisible());

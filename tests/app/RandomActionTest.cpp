@@ -20,6 +20,7 @@
 #include "articles/windows/UntOnther.h"
 #include "calendar/windows/huangdao.h"
 #include "data/KnowledgeDb.h"
+#include "tests/support/Menus.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 
@@ -120,16 +121,6 @@ std::map<QString, QByteArray> KnowledgeChecksums()
         sums[path] = sum;
     }
     return sums;
-}
-
-void Walk(QMenu *menu, std::vector<QAction *> &commands)
-{
-    for (QAction *a : menu->actions()) {
-        if (a->menu())
-            Walk(a->menu(), commands);
-        else if (!a->isSeparator())
-            commands.push_back(a);
-    }
 }
 
 // The kind of window or operation a command reaches, for the coverage round.
@@ -510,9 +501,7 @@ private slots:
         dispatcher->endProgram = [&endRequests] { ++endRequests; };
         QVERIFY(orlenvo::testing::ShowOnScreen(&w));
 
-        std::vector<QAction *> commands;
-        for (QMenu *m : w.menu()->Menus())
-            Walk(m, commands);
+        const std::vector<QAction *> commands = orlenvo::testing::MenuCommands(w.menu()->Menus());
         QCOMPARE(static_cast<int>(commands.size()), 607);
 
         const long residentBefore = ResidentKb();

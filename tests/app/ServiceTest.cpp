@@ -101,11 +101,11 @@ void ServiceTest::upgradeNoteContactsNothing()
     RecordingLinks links;
     d.services.links = &links;
     orlenvo::testing::SeenBox seen;
-    orlenvo::testing::AnswerNextBox(seen);
-    d.Run(CommandAction{ActionKind::UpgradeNote});
-    QVERIFY(seen.seen);
+    QVERIFY(orlenvo::testing::AnswerBoxOf(seen, [&] { d.Run(CommandAction{ActionKind::UpgradeNote}); }));
     QCOMPARE(seen.title, QStringLiteral("提示"));
     QCOMPARE(seen.text, QStringLiteral("感谢你的使用,软件是最新版无需升级!"));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(seen.buttons, 1);
     QVERIFY(links.opened.isEmpty());
 }
 

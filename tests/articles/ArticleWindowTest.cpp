@@ -258,9 +258,7 @@ private slots:
         TFrmNote *w = OpenWindows<TFrmNote>().value(0);
         QVERIFY(w);
         SeenBox seen;
-        AnswerNextBox(seen);
-        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("RzBitBtn1")), Qt::LeftButton);
-        QVERIFY(seen.seen);
+        QVERIFY(AnswerBoxOf(seen, [&] { QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("RzBitBtn1")), Qt::LeftButton); }));
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(seen.text, QStringLiteral("There is no default printer currently selected."));
         QCOMPARE(OpenWindows<TFrmNote>().size(), 1);

@@ -127,8 +127,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("生男生女"));
         QCOMPARE(window.size(), QSize(588, 455));
         QVERIFY(!window.testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(orlenvo::testing::CloseButtonOnly(&window));
         auto *pages = window.findChild<QTabWidget *>(QStringLiteral("RzPageControl1"));
         QCOMPARE(pages->height(), 393);
         QVERIFY(pages->tabBar()->isVisible());

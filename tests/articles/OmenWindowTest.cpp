@@ -241,8 +241,7 @@ private slots:
         QVERIFY(ShowOnScreen(&window));
         QCOMPARE(window.size(), QSize(382, 258));
         QVERIFY(window.testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(CloseButtonOnly(&window));
         QVERIFY(!window.findChild<QTabWidget *>(QStringLiteral("RzPageControl1"))->tabBar()->isVisible());
         window.setAttribute(Qt::WA_DeleteOnClose, false);
     }

@@ -82,9 +82,7 @@ private slots:
         QCOMPARE(window.size(), QSize(652, 524));
         QCOMPARE(window.pos(), QPoint(229, 126));
         QVERIFY(window.testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(CloseButtonOnly(&window));
 
         auto *pages = window.findChild<QTabWidget *>(QStringLiteral("RzPageControl1"));
         QVERIFY(pages);

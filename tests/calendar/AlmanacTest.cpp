@@ -3,6 +3,7 @@
 #include "calendar/Almanac.h"
 #include "calendar/AlmanacTable.h"
 #include "calendar/CalendarLabels.h"
+#include "tests/support/Rows.h"
 #include "tests/support/ScratchFolder.h"
 #include "tools/dbbuild/DbBuild.h"
 
@@ -19,10 +20,13 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orlenvo {
 namespace {
+
+using testing::ExpectEach;
 
 std::string LastCharacter(const std::string &text)
 {
@@ -33,9 +37,7 @@ TEST(AlmanacCycle, StemAndBranchGiveBackTheirCycle)
 {
     for (int n = 0; n < 60; ++n)
         EXPECT_EQ(CycleOf(StemOfCycle(n), BranchOfCycle(n)), n);
-    EXPECT_EQ(CycleName(0), "甲子");
-    EXPECT_EQ(CycleName(40), "甲辰");
-    EXPECT_EQ(CycleName(59), "癸亥");
+    ExpectEach<int, std::string>(CycleName, {{0, "甲子"}, {40, "甲辰"}, {59, "癸亥"}});
     EXPECT_EQ(CycleOf(0, 1), -1);  // 甲丑 does not exist
     EXPECT_EQ(CycleOf(1, 0), -1);
 }
@@ -58,9 +60,7 @@ TEST(AlmanacCycle, NayinOfAllSixtyDays)
         sounds.insert(sound);
     }
     EXPECT_EQ(sounds.size(), 30U);
-    EXPECT_STREQ(NayinOf(0), "海中金");
-    EXPECT_STREQ(NayinOf(40), "覆灯火");
-    EXPECT_STREQ(NayinOf(59), "大海水");
+    ExpectEach<int, std::string>(NayinOf, {{0, "海中金"}, {40, "覆灯火"}, {59, "大海水"}});
 }
 
 // 胎神 of the whole cycle, written out from the stem and branch places and the table of
@@ -87,26 +87,23 @@ TEST(AlmanacCycle, FoetusSpiritOfAllSixtyDays)
 
 TEST(AlmanacCycle, ClashAndShaDirection)
 {
-    struct Case { int cycle; const char *text; };
-    const Case cases[] = {
-        {0, "冲马(戊午)煞南"},   // 甲子: 申子辰 煞南
-        {40, "冲狗(戊戌)煞南"},  // 甲辰
-        {1, "冲羊(己未)煞东"},   // 乙丑: 巳酉丑 煞东
-        {2, "冲猴(庚申)煞北"},   // 丙寅: 寅午戌 煞北
-        {3, "冲鸡(辛酉)煞西"},   // 丁卯: 亥卯未 煞西
-        {59, "冲蛇(丁巳)煞西"},  // 癸亥
-        {6, "冲鼠(甲子)煞北"},   // 庚午
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(ClashText(c.cycle), c.text) << CycleName(c.cycle);
+    ExpectEach<int, std::string>(ClashText, {
+                                                {0, "冲马(戊午)煞南"},   // 甲子: 申子辰 煞南
+                                                {40, "冲狗(戊戌)煞南"},  // 甲辰
+                                                {1, "冲羊(己未)煞东"},   // 乙丑: 巳酉丑 煞东
+                                                {2, "冲猴(庚申)煞北"},   // 丙寅: 寅午戌 煞北
+                                                {3, "冲鸡(辛酉)煞西"},   // 丁卯: 亥卯未 煞西
+                                                {59, "冲蛇(丁巳)煞西"},  // 癸亥
+                                                {6, "冲鼠(甲子)煞北"},   // 庚午
+                                            });
 }
 
 TEST(AlmanacCycle, PengzuTaboosByStemAndBranch)
 {
-    EXPECT_EQ(PengzuText(0), "甲不开仓财物耗散 子不问卜自惹祸殃");
-    EXPECT_EQ(PengzuText(40), "甲不开仓财物耗散 辰不哭泣必主重丧");
-    EXPECT_EQ(PengzuText(59), "癸不词讼理弱敌强 亥不嫁娶不利新郎");
-    EXPECT_EQ(PengzuText(22), "丙不修灶必见灾殃 戌不吃犬作怪上床");
+    ExpectEach<int, std::string>(PengzuText, {{0, "甲不开仓财物耗散 子不问卜自惹祸殃"},
+                                              {40, "甲不开仓财物耗散 辰不哭泣必主重丧"},
+                                              {59, "癸不词讼理弱敌强 亥不嫁娶不利新郎"},
+                                              {22, "丙不修灶必见灾殃 戌不吃犬作怪上床"}});
 }
 
 // Days checked against published almanac pages; each row names where its values come from.
@@ -116,7 +113,7 @@ TEST(AlmanacEntry, DaysAsPrintedInAlmanacs)
         int y, m, d;
         const char *source;
         const char *suici;
-        const char *nn;      // nullptr: not checked
+        const char *nn;  // nullptr here and below: not checked
         const char *wuhang;
         const char *cong;
         const char *pzbj;
@@ -140,21 +137,12 @@ TEST(AlmanacEntry, DaysAsPrintedInAlmanacs)
     for (const Row &r : rows) {
         const AlmanacEntry e = AlmanacEntryOf(EncodeDate(r.y, r.m, r.d));
         SCOPED_TRACE(r.source);
-        EXPECT_EQ(e.suici, r.suici);
-        if (r.nn) {
-            EXPECT_EQ(e.nn, r.nn);
-        }
-        if (r.wuhang) {
-            EXPECT_EQ(e.wuhang, r.wuhang);
-        }
-        if (r.cong) {
-            EXPECT_EQ(e.cong, r.cong);
-        }
-        if (r.pzbj) {
-            EXPECT_EQ(e.pzbj, r.pzbj);
-        }
-        if (r.tszf) {
-            EXPECT_EQ(e.tszf, r.tszf);
+        const std::pair<const std::string &, const char *> fields[] = {
+            {e.suici, r.suici}, {e.nn, r.nn}, {e.wuhang, r.wuhang}, {e.cong, r.cong}, {e.pzbj, r.pzbj}, {e.tszf, r.tszf}};
+        for (const auto &[shown, expected] : fields) {
+            if (expected) {
+                EXPECT_EQ(shown, expected);
+            }
         }
     }
 }

@@ -125,8 +125,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("黄道吉日"));
         QVERIFY(w.isWindow());
         QVERIFY(w.testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(CloseButtonOnly(&w));
         const struct { const char *name; int first; int count; const char *firstText; const char *lastText; } lists[] = {
             {"SYear", 2008, 12, "2008", "2019"}, {"SMonth", 1, 12, "01", "12"}, {"Sday", 1, 31, "01", "31"}};
         for (const auto &l : lists) {
@@ -204,9 +203,7 @@ private slots:
         };
         for (const auto &c : cases) {
             SeenBox seen;
-            AnswerNextBox(seen);
-            Choose(w, QString::fromUtf8(c.y), QString::fromUtf8(c.m), QString::fromUtf8(c.d));
-            QTRY_VERIFY(seen.seen);
+            QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QString::fromUtf8(c.y), QString::fromUtf8(c.m), QString::fromUtf8(c.d)); }));
             QCOMPARE(seen.title, QStringLiteral("提示"));
             QCOMPARE(seen.icon, QMessageBox::Information);
             QCOMPARE(seen.text, QString::fromUtf8(c.message));
@@ -215,7 +212,7 @@ private slots:
         }
     }
 
-    void foundDayFillsTheDateLineAndSeventeenLines()
+    void foundDaysFillTheDateLineAndSeventeenLines()
     {
         TFormHuangdao *w = OpenOverSmallTable();
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
@@ -244,22 +241,16 @@ private slots:
         Choose(w, QStringLiteral("2008"), QStringLiteral("1"), QStringLiteral("5"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2008-1-5  农历丁亥年冬月廿七 星期六"));
         QCOMPARE(DayLines(w).at(0), QStringLiteral("岁次:丁亥年 壬子月 甲辰日"));
-    }
 
-    void fieldsAreTrimmed()
-    {
-        TFormHuangdao *w = OpenOverSmallTable();
+        // The fields are trimmed, and so are the row's texts.
         Choose(w, QStringLiteral(" 2012 "), QStringLiteral("06"), QStringLiteral("01"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("2012-06-01  测试日"));
-        const QStringList lines = DayLines(w);
-        QCOMPARE(lines.size(), 17);
-        QCOMPARE(lines.at(0), QStringLiteral("岁次:岁"));
-        QCOMPARE(lines.at(16), QStringLiteral("忌:忌"));
-    }
+        const QStringList trimmed = DayLines(w);
+        QCOMPARE(trimmed.size(), 17);
+        QCOMPARE(trimmed.at(0), QStringLiteral("岁次:岁"));
+        QCOMPARE(trimmed.at(16), QStringLiteral("忌:忌"));
 
-    void yearTypedOutsideTheListIsFound()
-    {
-        TFormHuangdao *w = OpenOverSmallTable();
+        // Years typed outside the list are found.
         Choose(w, QStringLiteral("1949"), QStringLiteral("10"), QStringLiteral("1"));
         QCOMPARE(Child<QLabel>(w, "Label1")->text(), QStringLiteral("1949-10-1  农历己丑年八月初十 星期六"));
         QCOMPARE(DayLines(w).at(0), QStringLiteral("岁次:己丑年 癸酉月 甲子日"));
@@ -290,9 +281,7 @@ private slots:
         TFormHuangdao *w = OpenOverSmallTable();
         orlenvo::RegionalSettings().Write(orlenvo::LocaleItem::ShortDate, "dd.MM.yyyy");
         SeenBox seen;
-        AnswerNextBox(seen);
-        Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-        QTRY_VERIFY(seen.seen);
+        QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05")); }));
         QCOMPARE(seen.text, QStringLiteral("请选择有效的日期!"));
         orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
@@ -307,9 +296,7 @@ private slots:
         TFormHuangdao *w = Open();  // opening needs no database
         for (int run = 0; run < 2; ++run) {
             SeenBox seen;
-            AnswerNextBox(seen);
-            Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
-            QTRY_VERIFY(seen.seen);
+            QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05")); }));
             QCOMPARE(seen.icon, QMessageBox::Critical);
             QVERIFY(!seen.text.isEmpty());
             QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString());

@@ -3,14 +3,22 @@
 // The expected lunar dates and solar-term days are those of the npm package lunar-javascript
 // 1.7.7 (6tail/lunar-javascript, MIT), the reference the tables are checked against.
 #include "calendar/CalendarLabels.h"
+#include "tests/support/Rows.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace orlenvo {
 namespace {
+
+using testing::Day;
+using testing::ExpectEach;
+
+CalendarDate DateOf(const Day &d) { return EncodeDate(d.year, d.month, d.day); }
 
 std::string Ymd(int year, int month, int day)
 {
@@ -70,30 +78,23 @@ TEST(LabelsTest, LunarNamesFestivalsTermsAndAnimals)
 // What a month-grid cell shows under its number, on days whose labels compete.
 TEST(LabelsTest, DayCellPrecedence)
 {
-    struct Row {
-        int year, month, day;
-        const char *text;
-        DayCellKind kind;
+    const auto cell = [](const Day &d) {
+        const DayCell c = DayCellLabel(DateOf(d));
+        return std::pair{c.text, c.kind};
     };
-    const Row rows[] = {
-        {2000, 2, 4, "除夕", DayCellKind::LunarFestival},        // also 立春
-        {2008, 8, 7, "七夕节", DayCellKind::LunarFestival},      // also 立秋
-        {2008, 2, 7, "春节", DayCellKind::LunarFestival},        // also 正月初一
-        {2000, 12, 21, "冬至", DayCellKind::SolarTerm},
-        {2014, 1, 1, "元旦节", DayCellKind::GregorianFestival},  // also 腊月初一
-        {2008, 1, 1, "元旦节", DayCellKind::GregorianFestival},
-        {1989, 8, 2, "七月", DayCellKind::MonthName},
-        {2001, 5, 23, "闰四", DayCellKind::MonthName},
-        {2033, 12, 22, "闰冬", DayCellKind::MonthName},
-        {2009, 1, 4, "初九", DayCellKind::LunarDay},
-        {2000, 12, 22, "廿七", DayCellKind::LunarDay},
-    };
-    for (const Row &r : rows) {
-        SCOPED_TRACE(Ymd(r.year, r.month, r.day));
-        const DayCell cell = DayCellLabel(EncodeDate(r.year, r.month, r.day));
-        EXPECT_EQ(cell.text, r.text);
-        EXPECT_EQ(cell.kind, r.kind);
-    }
+    ExpectEach<Day, std::pair<std::string, DayCellKind>>(cell, {
+        {{2000, 2, 4}, {"除夕", DayCellKind::LunarFestival}},        // also 立春
+        {{2008, 8, 7}, {"七夕节", DayCellKind::LunarFestival}},      // also 立秋
+        {{2008, 2, 7}, {"春节", DayCellKind::LunarFestival}},        // also 正月初一
+        {{2000, 12, 21}, {"冬至", DayCellKind::SolarTerm}},
+        {{2014, 1, 1}, {"元旦节", DayCellKind::GregorianFestival}},  // also 腊月初一
+        {{2008, 1, 1}, {"元旦节", DayCellKind::GregorianFestival}},
+        {{1989, 8, 2}, {"七月", DayCellKind::MonthName}},
+        {{2001, 5, 23}, {"闰四", DayCellKind::MonthName}},
+        {{2033, 12, 22}, {"闰冬", DayCellKind::MonthName}},
+        {{2009, 1, 4}, {"初九", DayCellKind::LunarDay}},
+        {{2000, 12, 22}, {"廿七", DayCellKind::LunarDay}},
+    });
 }
 
 // Over every day of the tables the cell shows the label of highest rank that the day has.
@@ -117,10 +118,7 @@ TEST(LabelsTest, DayCellFollowsTheRanksOnEveryDay)
 
 TEST(LabelsTest, WeekdayNames)
 {
-    EXPECT_STREQ(WeekdayName(1), "星期日");
-    EXPECT_STREQ(WeekdayName(7), "星期六");
-    EXPECT_STREQ(WeekdayName(0), "");
-    EXPECT_STREQ(WeekdayName(8), "");
+    ExpectEach<int, std::string>(WeekdayName, {{1, "星期日"}, {7, "星期六"}, {0, ""}, {8, ""}});
     // 5 January 2008 was a Saturday.
     EXPECT_STREQ(WeekdayName(DayOfWeek(EncodeDate(2008, 1, 5))), "星期六");
 }
@@ -143,26 +141,18 @@ TEST(LabelsTest, LunarAndTermTextsAreEmptyOutsideTheTables)
 
 TEST(LabelsTest, GregorianFestivals)
 {
-    struct Row {
-        int year, month, day;
-        const char *expected;
-    };
-    const Row rows[] = {
-        {2008, 1, 1, "元旦节"},   {2008, 2, 14, "情人节"},  {2008, 3, 8, "妇女节"},
-        {2008, 4, 1, "愚人节"},   {2008, 5, 1, "劳动节"},   {2008, 5, 4, "青年节"},  // a Sunday
-        {2008, 5, 11, "母亲节"},  {2008, 5, 18, ""},        {2008, 6, 1, "儿童节"},
-        {2008, 6, 15, "父亲节"},  {2008, 6, 8, ""},         {2008, 7, 1, "建党节"},
-        {2008, 8, 1, "建军节"},   {2008, 9, 10, "教师节"},  {2008, 10, 1, "国庆节"},
-        {2008, 10, 6, "老人节"},  {1950, 10, 6, "老人节"},  {2049, 10, 6, "老人节"},
-        {2008, 10, 31, "万圣节"}, {2008, 11, 8, "记者日"},  {2008, 11, 27, "感恩节"},
-        {2008, 11, 20, ""},       {2008, 12, 25, "圣诞节"}, {2008, 12, 24, ""},
-        {2009, 5, 10, "母亲节"},  {2009, 5, 3, ""},         {2009, 6, 21, "父亲节"},
-        {2009, 11, 26, "感恩节"}, {2012, 11, 22, "感恩节"}, {2012, 11, 29, ""},
-        {2000, 5, 14, "母亲节"},  {2000, 5, 7, ""},         {2051, 5, 14, "母亲节"},
-    };
-    for (const Row &r : rows)
-        EXPECT_EQ(GregorianFestival(EncodeDate(r.year, r.month, r.day)), r.expected)
-            << Ymd(r.year, r.month, r.day);
+    ExpectEach<Day, std::string>([](const Day &d) { return GregorianFestival(DateOf(d)); }, {
+        {{2008, 1, 1}, "元旦节"}, {{2008, 2, 14}, "情人节"}, {{2008, 3, 8}, "妇女节"},
+        {{2008, 4, 1}, "愚人节"}, {{2008, 5, 1}, "劳动节"}, {{2008, 5, 4}, "青年节"},  // a Sunday
+        {{2008, 5, 11}, "母亲节"}, {{2008, 5, 18}, ""}, {{2008, 6, 1}, "儿童节"},
+        {{2008, 6, 15}, "父亲节"}, {{2008, 6, 8}, ""}, {{2008, 7, 1}, "建党节"},
+        {{2008, 8, 1}, "建军节"}, {{2008, 9, 10}, "教师节"}, {{2008, 10, 1}, "国庆节"},
+        {{2008, 10, 6}, "老人节"}, {{1950, 10, 6}, "老人节"}, {{2049, 10, 6}, "老人节"},
+        {{2008, 10, 31}, "万圣节"}, {{2008, 11, 8}, "记者日"}, {{2008, 11, 27}, "感恩节"},
+        {{2008, 11, 20}, ""}, {{2008, 12, 25}, "圣诞节"}, {{2008, 12, 24}, ""},
+        {{2009, 5, 10}, "母亲节"}, {{2009, 5, 3}, ""}, {{2009, 6, 21}, "父亲节"},
+        {{2009, 11, 26}, "感恩节"}, {{2012, 11, 22}, "感恩节"}, {{2012, 11, 29}, ""},
+        {{2000, 5, 14}, "母亲节"}, {{2000, 5, 7}, ""}, {{2051, 5, 14}, "母亲节"}});
 }
 
 // Days of the corrected table entries (Beijing time, astronomical calendars), with the
@@ -192,26 +182,17 @@ TEST(LabelsTest, CorrectedSolarTermDays)
 
 TEST(LabelsTest, SolarTermDayAndName)
 {
-    struct Row {
-        int year, month, which, expected;
-    };
-    const Row rows[] = {
-        // Bytes of 2000: 96 B4 A5 B5 A6 A6 87 88 88 78 87 86.
-        {2000, 1, 0, 6},  {2000, 1, 1, 21},  {2000, 2, 0, 4}, {2000, 2, 1, 19},
-        {2000, 12, 0, 7}, {2000, 12, 1, 21}, {1901, 1, 0, 6}, {2050, 12, 1, 22},
-        {2049, 4, 0, 4},  {2049, 4, 1, 19},  {1900, 1, 0, 0}, {2051, 1, 0, 0},
-        {2000, 0, 0, 0},  {2000, 13, 1, 0},  {2000, 1, 2, 0}, {2000, 1, -1, 0},
-    };
-    for (const Row &r : rows)
-        EXPECT_EQ(SolarTermDay(r.year, r.month, r.which), r.expected)
-            << r.year << '-' << r.month << " term " << r.which;
+    // Year, month and which term of the month (0 the first, 1 the second); the bytes of 2000:
+    // 96 B4 A5 B5 A6 A6 87 88 88 78 87 86.
+    ExpectEach<std::tuple<int, int, int>, int>([](const auto &t) { return std::apply(SolarTermDay, t); }, {
+        {{2000, 1, 0}, 6}, {{2000, 1, 1}, 21}, {{2000, 2, 0}, 4}, {{2000, 2, 1}, 19},
+        {{2000, 12, 0}, 7}, {{2000, 12, 1}, 21}, {{1901, 1, 0}, 6}, {{2050, 12, 1}, 22},
+        {{2049, 4, 0}, 4}, {{2049, 4, 1}, 19}, {{1900, 1, 0}, 0}, {{2051, 1, 0}, 0},
+        {{2000, 0, 0}, 0}, {{2000, 13, 1}, 0}, {{2000, 1, 2}, 0}, {{2000, 1, -1}, 0},
+    });
 
-    EXPECT_STREQ(SolarTermName(1), "小寒");
-    EXPECT_STREQ(SolarTermName(3), "立春");
-    EXPECT_STREQ(SolarTermName(16), "处暑");
-    EXPECT_STREQ(SolarTermName(24), "冬至");
-    EXPECT_STREQ(SolarTermName(0), "");
-    EXPECT_STREQ(SolarTermName(25), "");
+    ExpectEach<int, std::string>(SolarTermName,
+                                 {{1, "小寒"}, {3, "立春"}, {16, "处暑"}, {24, "冬至"}, {0, ""}, {25, ""}});
 }
 
 TEST(LabelsTest, ConstellationBoundaries)

@@ -1,4 +1,5 @@
 #include "core/RegionalSettings.h"
+#include "tests/support/Rows.h"
 
 #include <gtest/gtest.h>
 
@@ -112,9 +113,8 @@ TEST(RegionalSettings, ProcessStoreEndsWithTheRequiredValues)
 
 TEST(RegionalSettings, StrftimePictures)
 {
-    EXPECT_EQ(WindowsPictureFromStrftime("%m/%d/%y"), "MM/dd/yy");
-    EXPECT_EQ(WindowsPictureFromStrftime("%Y-%m-%d"), "yyyy-MM-dd");
-    EXPECT_EQ(WindowsPictureFromStrftime("%H:%M:%S"), "HH:mm:ss");
+    testing::ExpectEach<std::string, std::string>(
+        WindowsPictureFromStrftime, {{"%m/%d/%y", "MM/dd/yy"}, {"%Y-%m-%d", "yyyy-MM-dd"}, {"%H:%M:%S", "HH:mm:ss"}});
 }
 
 }  // namespace

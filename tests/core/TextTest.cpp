@@ -1,4 +1,5 @@
 #include "core/Text.h"
+#include "tests/support/Rows.h"
 
 #include <gtest/gtest.h>
 
@@ -8,44 +9,35 @@
 namespace orlenvo {
 namespace {
 
+using testing::ExpectEach;
+
 TEST(Trim, RemovesBlanksAndControlCharactersOnBothEnds)
 {
-    struct Case { const char *in; const char *out; };
-    const Case cases[] = {
+    ExpectEach<std::string, std::string>(Trim, {
         {"", ""}, {"   ", ""}, {"\t\r\n abc \x01\x1f", "abc"}, {"a b", "a b"},
         {" \xE5\xBC\xA0\xE4\xB8\x89 ", "\xE5\xBC\xA0\xE4\xB8\x89"},  // 张三
         {"\x7f", "\x7f"},  // DEL is not a control character here
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(Trim(c.in), c.out) << c.in;
+    });
 }
 
 TEST(StrToInt64, AcceptsWholeNumbers)
 {
-    struct Case { const char *in; std::int64_t out; };
-    const Case cases[] = {
+    ExpectEach<std::string, std::int64_t>(StrToInt64, {
         {"0", 0}, {"81", 81}, {"0000081", 81}, {"-81", -81}, {"+5", 5},
         {"999999999999999999", 999999999999999999LL},
         {"9223372036854775807", std::numeric_limits<std::int64_t>::max()},
         {"-9223372036854775808", std::numeric_limits<std::int64_t>::min()},
         {"$FF", 255}, {"0x10", 16}, {"-$10", -16},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(StrToInt64(c.in), c.out) << c.in;
+    });
 }
 
 TEST(StrToInt64, RejectsEverythingElseWithTheStandardMessage)
 {
-    const char *bad[] = {"", " 1", "1 ", "abc", "12a", "-", "+", "$", "0x", "1.5", "--1",
-                         "9223372036854775808", "-9223372036854775809", "\xEF\xBC\x91"};
-    for (const char *text : bad) {
-        try {
-            StrToInt64(text);
-            ADD_FAILURE() << "accepted " << text;
-        } catch (const ConvertError &e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid integer value");
-        }
-    }
+    testing::ExpectEachThrows<ConvertError, std::string>(
+        StrToInt64,
+        {"", " 1", "1 ", "abc", "12a", "-", "+", "$", "0x", "1.5", "--1", "9223372036854775808",
+         "-9223372036854775809", "\xEF\xBC\x91"},
+        [](const std::string &text) { return "'" + text + "' is not a valid integer value"; });
 }
 
 TEST(StrToInt, RangeIsThirtyTwoBits)

@@ -1,5 +1,6 @@
 #include "data/Catalogue.h"
 #include "data/KnowledgeDb.h"
+#include "tests/support/Rows.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +35,7 @@ TEST_F(ProgramFolderTest, ConnectionStringIsBuiltAfreshOnEachCall)
 
 TEST(DataSourcePath, ReadsBackslashesAndDoubledSeparatorsAsOne)
 {
-    struct Case { const char *connection; const char *path; };
-    const Case cases[] = {
+    testing::ExpectEach<std::string, std::string>(DataSourcePath, {
         {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/app/\\dream.dll;Persist Security Info=True",
          "/opt/app/dream.dll"},
         {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\app\\\\dream.dll;Persist Security Info=True",
@@ -46,17 +46,18 @@ TEST(DataSourcePath, ReadsBackslashesAndDoubledSeparatorsAsOne)
         {"Provider=P;Data Source=/a;b/c;d/\\dream.dll;Persist Security Info=True", "/a;b/c;d/dream.dll"},
         {"Provider=P;Data Source=\"/a;b=\"\"c\\d/x.dll\" ;Persist Security Info=True", "/a;b=\"c\\d/x.dll"},
         {"junk;Data Source=/y.dll", "/y.dll"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(DataSourcePath(c.connection), c.path) << c.connection;
+    });
     EXPECT_THROW(DataSourcePath("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=True"), DbError);
     EXPECT_THROW(DataSourcePath("Data Source=;"), DbError);
 }
 
 TEST_F(ProgramFolderTest, DataSourceOfAnyFolderNameIsItsFile)
 {
-    struct Case { const char *folder; const char *path; };
-    const Case cases[] = {
+    const auto pathIn = [](const std::string &folder) {
+        OverrideProgramFolder(folder);
+        return DataSourcePath(ConnectionStringFor(kDreamFile));
+    };
+    testing::ExpectEach<std::string, std::string>(pathIn, {
         {"/opt/app/", "/opt/app/dream.dll"},
         {"/a;b=c/", "/a;b=c/dream.dll"},
         {"/a;Data Source=/x/", "/a;Data Source=/x/dream.dll"},
@@ -65,11 +66,7 @@ TEST_F(ProgramFolderTest, DataSourceOfAnyFolderNameIsItsFile)
         {"/it's/", "/it's/dream.dll"},
         {"/\";\"=\"\"/", "/\";\"=\"\"/dream.dll"},
         {"C:\\app\\", "C:/app/dream.dll"},
-    };
-    for (const Case &c : cases) {
-        OverrideProgramFolder(c.folder);
-        EXPECT_EQ(DataSourcePath(ConnectionStringFor(kDreamFile)), c.path) << c.folder;
-    }
+    });
     // The quoted form, path and file as they stand.
     OverrideProgramFolder("/opt/app;x/");
     EXPECT_EQ(ConnectionStringFor(kDreamFile),
@@ -78,13 +75,10 @@ TEST_F(ProgramFolderTest, DataSourceOfAnyFolderNameIsItsFile)
 
 TEST(QuoteText, DoublesEveryInnerQuote)
 {
-    struct Case { const char *value; const char *literal; };
-    const Case cases[] = {
+    testing::ExpectEach<std::string, std::string>(QuoteText, {
         {"37", "'37'"}, {"", "''"}, {"o'clock", "'o''clock'"}, {"''", "''''''"}, {"b5", "'b5'"},
         {"\xE5\x90\x89", "'\xE5\x90\x89'"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(QuoteText(c.value), c.literal) << c.value;
+    });
 }
 
 TEST(Statements, AreWrittenAsTheCatalogueWritesThem)
@@ -100,8 +94,7 @@ TEST(Statements, AreWrittenAsTheCatalogueWritesThem)
 
 TEST(TranslateJetStatement, TurnsTopAndDateLiteralsIntoSqlite)
 {
-    struct Case { const char *jet; const char *sqlite; };
-    const Case cases[] = {
+    testing::ExpectEach<std::string, std::string>(TranslateJetStatement, {
         {"Select top 1 * from huangdao where gn = #2008-1-5#",
          "Select * from huangdao where gn = '2008-01-05' limit 1"},
         {"Select top 1 * from huangdao where gn = #2008-01-05#",
@@ -117,9 +110,7 @@ TEST(TranslateJetStatement, TurnsTopAndDateLiteralsIntoSqlite)
         {"select [top 1] from t", "select [top 1] from t"},
         {"select top1 from t", "select top1 from t"},
         {"select topping from t", "select topping from t"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(TranslateJetStatement(c.jet), c.sqlite) << c.jet;
+    });
 }
 
 TEST(TranslateJetStatement, RejectsDatesThatAreNoDates)
@@ -141,8 +132,7 @@ TEST(TranslateJetStatement, RejectsDatesThatAreNoDates)
 
 TEST(MobileNumberKey, IsTheValueFromTheEighthCharacterModulo80)
 {
-    struct Case { const char *entry; const char *key; };
-    const Case cases[] = {
+    testing::ExpectEach<std::string, std::string>(MobileNumberKey, {
         {"13812345678", "78"}, {"13800000079", "79"}, {"13900000000", "0"}, {"13900000080", "0"},
         {"13900008000", "0"},  {"1380000567", "7"},   {"13800005", "5"},    {"15912340001", "1"},
         {"13812349999", "79"},  // 9999 = 124 * 80 + 79
@@ -150,9 +140,7 @@ TEST(MobileNumberKey, IsTheValueFromTheEighthCharacterModulo80)
         {"99999991234", "34"},
         {"1234567-5", "-5"},    // a pasted sign makes the key negative
         {"1234567$FF", "15"},   // a hexadecimal text converts as the integer conversion reads it
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(MobileNumberKey(c.entry), c.key) << c.entry;
+    });
 }
 
 TEST(MobileNumberKey, FailsWithTheConversionMessageWhenNoIntegerFollows)

@@ -1,6 +1,7 @@
 #include "numerology/EightyOne.h"
 
 #include "core/Text.h"
+#include "tests/support/Rows.h"
 
 #include <gtest/gtest.h>
 
@@ -61,14 +62,9 @@ TEST(LookupEightyOne, NegativeRemaindersGiveTheNotFoundText)
 
 TEST(LookupEightyOne, NonNumbersFailWithTheConversionMessage)
 {
-    for (const char *text : {"", "12a", "ABC", "1 2", "1.5", "\xE4\xB8\x80"}) {
-        try {
-            LookupEightyOne(text);
-            ADD_FAILURE() << "accepted " << text;
-        } catch (const ConvertError &e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid integer value");
-        }
-    }
+    testing::ExpectEachThrows<ConvertError, std::string>(
+        LookupEightyOne, {"", "12a", "ABC", "1 2", "1.5", "\xE4\xB8\x80"},
+        [](const std::string &text) { return "'" + text + "' is not a valid integer value"; });
 }
 
 TEST(LookupEightyOne, TheTableHasEightyOneWellFormedEntries)

@@ -100,10 +100,8 @@ private slots:
     void numberWindowReadings();
     void numberKeyFilter_data();
     void numberKeyFilter();
-    void numberPastedText_data();
-    void numberPastedText();
-    void numberBlankEntry_data();
-    void numberBlankEntry();
+    void numberPastedAndBlankEntries_data();
+    void numberPastedAndBlankEntries();
     void closeReleasesTheWindow();
 
     void netNameControls();
@@ -145,8 +143,7 @@ void NumberNameWindowsTest::numberWindowControls()
     QCOMPARE(window->windowTitle(), k.caption);
     QCOMPARE(window->size(), QSize(388, k.height));
     QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
-    QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
-    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(CloseButtonOnly(window.get()));
     QCOMPARE(window->font().pointSize(), 9);
 
     QCOMPARE(Text(window.get(), "RzLabel1"), k.entryLabel);
@@ -252,14 +249,14 @@ void NumberNameWindowsTest::numberKeyFilter()
     QCOMPARE(field->text(), QStringLiteral("124"));
 }
 
-void NumberNameWindowsTest::numberPastedText_data()
+void NumberNameWindowsTest::numberPastedAndBlankEntries_data()
 {
     numberWindowControls_data();
 }
 
 // Pasted text arrives; a negative number reads or gives the not-found text; a non-number gives
-// the conversion error box and leaves the rows as they were.
-void NumberNameWindowsTest::numberPastedText()
+// the conversion error box and leaves the rows as they were; a blank entry gives the prompt.
+void NumberNameWindowsTest::numberPastedAndBlankEntries()
 {
     QFETCH(int, kind);
     std::unique_ptr<QDialog> window(Open(kind));
@@ -287,40 +284,23 @@ void NumberNameWindowsTest::numberPastedText()
     Paste(field, QStringLiteral(" 12ab "));
     QCOMPARE(field->text(), QStringLiteral(" 12AB "));
     SeenBox seen;
-    AnswerNextBox(seen);
-    QTest::mouseClick(run, Qt::LeftButton);
-    QVERIFY(seen.seen);
+    QVERIFY(AnswerBoxOf(seen, [&] { QTest::mouseClick(run, Qt::LeftButton); }));
     QCOMPARE(seen.icon, QMessageBox::Critical);
     QCOMPARE(seen.text, QStringLiteral("'12AB' is not a valid integer value"));
     QCOMPARE(ResultRows(window.get()), reading);
 
     // Enter runs the same way.
-    AnswerNextBox(seen);
-    QTest::keyClick(field, Qt::Key_Enter);
+    QVERIFY(AnswerBoxOf(seen, [&] { QTest::keyClick(field, Qt::Key_Enter); }));
     QCOMPARE(seen.text, QStringLiteral("'12AB' is not a valid integer value"));
     QCOMPARE(Text(window.get(), "RzLabel11"), QStringLiteral("80"));
-}
 
-void NumberNameWindowsTest::numberBlankEntry_data()
-{
-    numberWindowControls_data();
-}
-
-void NumberNameWindowsTest::numberBlankEntry()
-{
-    QFETCH(int, kind);
-    std::unique_ptr<QDialog> window(Open(kind));
-    auto *field = Child<QLineEdit>(window.get(), "edtmun");
-    Type(field, QStringLiteral("162"));
+    // A blank entry after a reading: the prompt, and the rows stay.
+    ReplaceEntry(field, QStringLiteral("162"));
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(Text(window.get(), "RzLabel10"), kEntry0);
-
     field->clear();
     Paste(field, QStringLiteral("   "));
-    SeenBox seen;
-    AnswerNextBox(seen);
-    QTest::keyClick(field, Qt::Key_Return);
-    QVERIFY(seen.seen);
+    QVERIFY(AnswerBoxOf(seen, [&] { QTest::keyClick(field, Qt::Key_Return); }));
     QCOMPARE(seen.title, QStringLiteral("提示"));
     QCOMPARE(seen.icon, QMessageBox::Information);
     QCOMPARE(seen.text, Kind(kind).prompt);
@@ -423,9 +403,7 @@ void NumberNameWindowsTest::netNameBlankEntryAndLength()
     field->clear();
     Type(field, QStringLiteral(" "));
     SeenBox seen;
-    AnswerNextBox(seen);
-    QTest::keyClick(field, Qt::Key_Return);
-    QVERIFY(seen.seen);
+    QVERIFY(AnswerBoxOf(seen, [&] { QTest::keyClick(field, Qt::Key_Return); }));
     QCOMPARE(seen.title, QStringLiteral("提示"));
     QCOMPARE(seen.text, QStringLiteral("请输入你的网名！"));
     QCOMPARE(Text(window.get(), "RzLabel11"), QStringLiteral("你的网名：ABCDEFGHIJKLMNOPQR"));

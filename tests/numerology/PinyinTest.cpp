@@ -1,6 +1,7 @@
 #include "numerology/Pinyin.h"
 
 #include "core/Text.h"
+#include "tests/support/Rows.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +11,14 @@
 namespace orlenvo {
 namespace {
 
+using testing::ExpectEach;
+
 std::string Initials(const std::string &utf8) { return PinyinInitials(Utf8ToGbk(utf8)); }
 std::string Trait(const std::string &utf8) { return NetNameTrait(Utf8ToGbk(utf8)); }
 
 TEST(PinyinInitials, ChineseLatinDigitsAndSymbols)
 {
-    struct Case {
-        const char *name;
-        const char *initials;
-    };
-    const Case cases[] = {
+    ExpectEach<std::string, std::string>(Initials, {
         {"张三", "ZS"},
         {"小明", "XM"},
         {"张王李一小明赵", "ZWLYXMZ"},
@@ -51,19 +50,13 @@ TEST(PinyinInitials, ChineseLatinDigitsAndSymbols)
         {"丂丄龘", "KSD"},
         // Not in GBK: one "?" byte, a symbol that adds nothing.
         {"张\xF0\x9F\x98\x80", "Z"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(Initials(c.name), c.initials) << c.name;
+    });
 }
 
 TEST(PinyinInitials, ByteLevelRules)
 {
-    struct Case {
-        std::string gbk;
-        const char *initials;
-    };
     using namespace std::string_literals;
-    const Case cases[] = {
+    ExpectEach<std::string, std::string>(PinyinInitials, {
         {"a\xD5"s, "A"},              // lead byte at the end is dropped
         {"\xD5\x30"s, "0"},           // lead byte before a byte below 0x40: both read alone
         {"\xD5\x3F\xC8\xFD"s, "S"},   // ... and the next character still pairs up
@@ -82,16 +75,14 @@ TEST(PinyinInitials, ByteLevelRules)
         {"\xD5\x7F"s, "?"},           // no character has trail byte 0x7F
         {"\xAA\xA1"s, "?"},           // user-defined area
         {"\xFE\xFE"s, "?"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(PinyinInitials(c.gbk), c.initials) << testing::PrintToString(c.gbk);
+    });
 }
 
 TEST(PinyinInitials, CodesOutsideTheTableFail)
 {
     using namespace std::string_literals;
     for (const std::string &gbk : {"\xFF\x41"s, "\xFF\xFF"s, "\xB0\xFF"s, "abc\x81\xFF"s, "\xFF\xA1\xD5\xC5"s})
-        EXPECT_THROW(PinyinInitials(gbk), UnreadableCodeError) << testing::PrintToString(gbk);
+        EXPECT_THROW(PinyinInitials(gbk), UnreadableCodeError) << ::testing::PrintToString(gbk);
     try {
         PinyinInitials("\xB0\xFF");
     } catch (const UnreadableCodeError &e) {
@@ -229,11 +220,7 @@ TEST(ReadingTable, ExtensionIdeographsAndInitialLetters)
 
 TEST(NetNameTrait, LastLetterChoosesTheTrait)
 {
-    struct Case {
-        const char *name;
-        const char *trait;
-    };
-    const Case cases[] = {
+    ExpectEach<std::string, std::string>(Trait, {
         {"张三", "心胸宽大，有深藏不露的自恋"},
         {"小明", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},
         {"ABC", "可爱，较明显的自恋"},
@@ -250,9 +237,7 @@ TEST(NetNameTrait, LastLetterChoosesTheTrait)
         {"张。", ""},
         {"。张", "老实，想问题容易兜圈子"},  // ?Z
         {"", ""},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(Trait(c.name), c.trait) << c.name;
+    });
 }
 
 TEST(NetNameTrait, EveryLetterHasATrait)

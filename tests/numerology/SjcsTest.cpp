@@ -79,8 +79,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("手机号码测算"));
         QCOMPARE(w.size(), QSize(437, 300));
         QVERIFY(w.testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(CloseButtonOnly(&w));
         QCOMPARE(w.font().family(), QStringLiteral("宋体"));
         QCOMPARE(w.font().pointSize(), 9);
         const struct { const char *name; const char *text; } captions[] = {
@@ -178,9 +177,7 @@ private slots:
         const QStringList shown = ResultRows(w);
         Entry(w)->setText(QStringLiteral("   "));
         SeenBox seen;
-        AnswerNextBox(seen);
-        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
-        QVERIFY(seen.seen);
+        QVERIFY(AnswerBoxOf(seen, [&] { QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton); }));
         QCOMPARE(seen.title, QStringLiteral("提示"));
         QCOMPARE(seen.text, QStringLiteral("请输入11位手机号码！"));
         QCOMPARE(seen.icon, QMessageBox::Information);
@@ -206,9 +203,7 @@ private slots:
         QApplication::clipboard()->setText(entry);
         Entry(w)->paste();
         SeenBox seen;
-        AnswerNextBox(seen);
-        QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton);
-        QVERIFY(seen.seen);
+        QVERIFY(AnswerBoxOf(seen, [&] { QTest::mouseClick(Child<QPushButton>(w, "RzBitBtn1"), Qt::LeftButton); }));
         QCOMPARE(seen.text, message);
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(ResultRows(w), shown);

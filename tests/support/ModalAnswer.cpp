@@ -136,6 +136,13 @@ void AnswerNextBox(SeenBox &seen, int timeoutMs, const char *file, int line)
     Answer(seen, timeoutMs, true, file, line);
 }
 
+bool AnswerBoxOf(SeenBox &seen, const std::function<void()> &act, int timeoutMs, const char *file, int line)
+{
+    Answer(seen, timeoutMs, true, file, line);
+    act();
+    return QTest::qWaitFor([&seen] { return seen.seen || seen.watch->stopped; }, timeoutMs) && seen.seen;
+}
+
 void WatchForBox(SeenBox &seen, int timeoutMs)
 {
     Answer(seen, timeoutMs, false, __FILE__, __LINE__);

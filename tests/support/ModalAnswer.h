@@ -40,6 +40,11 @@ struct SeenBox {
 void AnswerNextBox(SeenBox &seen, int timeoutMs = 5000, const char *file = __builtin_FILE(),
                    int line = __builtin_LINE());
 
+// AnswerNextBox, then `act`, then waits up to timeoutMs for the box that act opens; true once
+// it has come and been answered. Use as QVERIFY(AnswerBoxOf(seen, [&] { ... })).
+bool AnswerBoxOf(SeenBox &seen, const std::function<void()> &act, int timeoutMs = 5000,
+                 const char *file = __builtin_FILE(), int line = __builtin_LINE());
+
 // As AnswerNextBox, for a box that may come or not (seen.seen tells).
 void WatchForBox(SeenBox &seen, int timeoutMs);
 

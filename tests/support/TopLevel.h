@@ -19,6 +19,13 @@ inline bool ShowOnScreen(QWidget *window)
     return QTest::qWaitForWindowExposed(window);
 }
 
+// True when the window's title bar has a close button and neither a minimise nor a maximise one.
+inline bool CloseButtonOnly(const QWidget *window)
+{
+    const Qt::WindowFlags flags = window->windowFlags();
+    return (flags & Qt::WindowCloseButtonHint) && !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+}
+
 // The name of window class T without its namespace ("TAbout"), as the dispatcher and the
 // command table name the windows they open.
 template <typename T>
