@@ -53,7 +53,7 @@ AlmanacList ListOf(std::string_view field, const std::string &where)
 AlmanacMonthTable AlmanacMonthTable::Parse(std::string_view text)
 {
     AlmanacMonthTable table;
-    table.m_rows.resize(kPairs);
+    table.rows_.resize(kPairs);
     std::array<int, kPairs> lineOfPair{};  // 0: not seen yet
     int lineNumber = 0;
     for (std::string_view line : Split(text, '\n')) {
@@ -76,7 +76,7 @@ AlmanacMonthTable AlmanacMonthTable::Parse(std::string_view text)
             throw AlmanacTableError(where + "the pair " + std::string(fields[0]) + " " + std::string(fields[1]) +
                                     " was already given on line " + std::to_string(lineOfPair[pair]));
         lineOfPair[pair] = lineNumber;
-        table.m_rows[pair] = {ListOf(fields[2], where), ListOf(fields[3], where), ListOf(fields[4], where),
+        table.rows_[pair] = {ListOf(fields[2], where), ListOf(fields[3], where), ListOf(fields[4], where),
                               ListOf(fields[5], where)};
     }
     for (int pair = 0; pair < kPairs; ++pair)
@@ -90,7 +90,7 @@ const AlmanacLists &AlmanacMonthTable::Of(int monthBranch, int dayCycle) const
 {
     const int month = (monthBranch % 12 + 12) % 12;
     const int day = (dayCycle % 60 + 60) % 60;
-    return m_rows[static_cast<std::size_t>(month * 60 + day)];
+    return rows_[static_cast<std::size_t>(month * 60 + day)];
 }
 
 }  // namespace orlenvo

@@ -43,7 +43,7 @@ public:
 
 private:
     AlmanacMonthTable() = default;
-    std::vector<AlmanacLists> m_rows;  // 12 × 60: month branch × 60 + day cycle
+    std::vector<AlmanacLists> rows_;  // 12 × 60: month branch × 60 + day cycle
 };
 
 }  // namespace orlenvo

@@ -57,18 +57,18 @@ bool IsSelect(std::string_view sql)
 void Query::SetConnectionString(std::string connectionString)
 {
     Close();
-    m_connection = std::move(connectionString);
+    connection_ = std::move(connectionString);
 }
 
 const std::string &Query::ConnectionString() const
 {
-    return m_connection;
+    return connection_;
 }
 
 void Query::SetStatement(std::string statement)
 {
     Close();
-    m_statement = std::move(statement);
+    statement_ = std::move(statement);
 }
 
 void Query::ClearStatement()
@@ -78,17 +78,17 @@ void Query::ClearStatement()
 
 const std::string &Query::Statement() const
 {
-    return m_statement;
+    return statement_;
 }
 
 void Query::Open()
 {
-    if (m_open)
+    if (open_)
         return;
-    const std::string path = DataSourcePath(m_connection);
-    const std::string sql = TranslateJetStatement(m_statement);
+    const std::string path = DataSourcePath(connection_);
+    const std::string sql = TranslateJetStatement(statement_);
     if (!IsSelect(sql))
-        Fail(path, "only a select statement can be run: '" + m_statement + "'");
+        Fail(path, "only a select statement can be run: '" + statement_ + "'");
 
     struct stat info {};
     if (stat(path.c_str(), &info) != 0)
@@ -115,7 +115,7 @@ void Query::Open()
     if (!Trim(tail ? std::string_view(tail) : std::string_view()).empty())
         Fail(path, "characters found after the end of the statement");
     if (!sqlite3_stmt_readonly(statement.get()))
-        Fail(path, "only a select statement can be run: '" + m_statement + "'");
+        Fail(path, "only a select statement can be run: '" + statement_ + "'");
 
     const int columns = sqlite3_column_count(statement.get());
     std::vector<std::string> names;
@@ -136,45 +136,45 @@ void Query::Open()
         Fail(path, sqlite3_errmsg(db.get()));
     }
 
-    m_columns = std::move(names);
-    m_row = std::move(row);
-    m_hasRow = stepped == SQLITE_ROW;
-    m_open = true;
+    columns_ = std::move(names);
+    row_ = std::move(row);
+    hasRow_ = stepped == SQLITE_ROW;
+    open_ = true;
 }
 
 void Query::Close()
 {
-    m_open = false;
-    m_hasRow = false;
-    m_columns.clear();
-    m_row.clear();
+    open_ = false;
+    hasRow_ = false;
+    columns_.clear();
+    row_.clear();
 }
 
 bool Query::IsOpen() const
 {
-    return m_open;
+    return open_;
 }
 
 bool Query::IsEmpty() const
 {
-    if (!m_open)
+    if (!open_)
         throw DbError("Operation not allowed when the query is closed.");
-    return !m_hasRow;
+    return !hasRow_;
 }
 
 int Query::FieldCount() const
 {
-    if (!m_open)
+    if (!open_)
         throw DbError("Operation not allowed when the query is closed.");
-    return static_cast<int>(m_columns.size());
+    return static_cast<int>(columns_.size());
 }
 
 int Query::PositionOf(std::string_view name) const
 {
-    if (!m_open)
+    if (!open_)
         throw DbError("Operation not allowed when the query is closed.");
-    for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (EqualsNoCase(m_columns[i], name))
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (EqualsNoCase(columns_[i], name))
             return static_cast<int>(i);
     }
     throw DbError("Field '" + std::string(name) + "' not found.");
@@ -185,7 +185,7 @@ const std::string &Query::Value(int position) const
     static const std::string empty;
     if (position < 0 || position >= FieldCount())
         throw DbError("Field index out of bounds (" + std::to_string(position) + ").");
-    return m_hasRow ? m_row[static_cast<std::size_t>(position)] : empty;
+    return hasRow_ ? row_[static_cast<std::size_t>(position)] : empty;
 }
 
 std::string Query::Field(int position) const

@@ -48,12 +48,12 @@ private:
     int PositionOf(std::string_view name) const;
     const std::string &Value(int position) const;
 
-    std::string m_connection;
-    std::string m_statement;
-    bool m_open = false;
-    bool m_hasRow = false;
-    std::vector<std::string> m_columns;
-    std::vector<std::string> m_row;
+    std::string connection_;
+    std::string statement_;
+    bool open_ = false;
+    bool hasRow_ = false;
+    std::vector<std::string> columns_;
+    std::vector<std::string> row_;
 };
 
 }  // namespace orlenvo

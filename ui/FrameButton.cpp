@@ -4,8 +4,8 @@ namespace orlenvo::ui {
 
 namespace {
 
-const QColor kDefaultFrameColor(0, 60, 116);
-const QColor kFaceColor(244, 244, 240);
+const QColor kDefaultFrameColour(0, 60, 116);
+const QColor kFaceColour(244, 244, 240);
 
 QString ButtonStyle(const QColor &frame)
 {
@@ -13,7 +13,7 @@ QString ButtonStyle(const QColor &frame)
                           "QPushButton:hover { background-color: rgb(255, 246, 214); }"
                           "QPushButton:pressed { background-color: rgb(226, 228, 220); }"
                           "QPushButton:disabled { color: rgb(160, 160, 160); }")
-        .arg(frame.name(), kFaceColor.name());
+        .arg(frame.name(), kFaceColour.name());
 }
 
 }  // namespace
@@ -22,15 +22,15 @@ FrameButton::FrameButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {
     setFocusPolicy(Qt::TabFocus);
-    setFrameColor(kDefaultFrameColor);
+    setFrameColour(kDefaultFrameColour);
 }
 
-QColor FrameButton::frameColor() const
+QColor FrameButton::frameColour() const
 {
     return frame_;
 }
 
-void FrameButton::setFrameColor(const QColor &color)
+void FrameButton::setFrameColour(const QColor &color)
 {
     if (color == frame_)
         return;

@@ -14,8 +14,8 @@ class FrameButton final : public QPushButton {
 public:
     explicit FrameButton(const QString &caption, QWidget *parent = nullptr);
 
-    QColor frameColor() const;
-    void setFrameColor(const QColor &color);
+    QColor frameColour() const;
+    void setFrameColour(const QColor &color);
 
 private:
     QColor frame_;

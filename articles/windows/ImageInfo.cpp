@@ -29,9 +29,9 @@ namespace orlenvo::articles {
 
 namespace {
 
-const QColor kFrameColor(0, 60, 116);
-const QColor kMarkColor(255, 0, 0);
-const QColor kPageColor(247, 246, 245);
+const QColor kFrameColour(0, 60, 116);
+const QColor kMarkColour(255, 0, 0);
+const QColor kPageColour(247, 246, 245);
 
 constexpr QSize kClientSize(652, 524);
 constexpr QPoint kPlace(229, 126);
@@ -47,7 +47,7 @@ QPixmap EdgeGlyph(bool toStart)
     QPainter painter(&glyph);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kFrameColor);
+    painter.setBrush(kFrameColour);
     if (toStart) {
         painter.drawRect(1, 1, 2, 8);
         painter.drawPolygon(QPolygon({QPoint(9, 1), QPoint(9, 9), QPoint(4, 5)}));
@@ -121,7 +121,7 @@ void TImageInfoLoad::BuildPages()
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i));
         sheet->setAutoFillBackground(true);
         QPalette palette = sheet->palette();
-        palette.setColor(QPalette::Window, kPageColor);
+        palette.setColor(QPalette::Window, kPageColour);
         sheet->setPalette(palette);
 
         auto *image = new QLabel(sheet);
@@ -267,7 +267,7 @@ void TImageInfoLoad::ShowPage(int n)
         if (!name.startsWith(QStringLiteral("ABtn")))
             continue;
         const int number = name.mid(4, 2).trimmed().toInt();
-        button->setFrameColor(number == n ? kMarkColor : kFrameColor);
+        button->setFrameColour(number == n ? kMarkColour : kFrameColour);
     }
     if (n >= 1 && n <= kMaxPages)
         RzPageControl1->setCurrentIndex(n - 1);

@@ -36,7 +36,7 @@ constexpr int kToolStripHeight = 33;
 constexpr int kMemoPixelHeight = 12;
 constexpr double kHeaderMm = 6.35;
 constexpr double kFooterMm = 6.35;
-const QColor kMemoColor(239, 248, 254);
+const QColor kMemoColour(239, 248, 254);
 const QColor kInk(0, 60, 116);
 
 QPageLayout DefaultPageLayout()
@@ -102,22 +102,22 @@ double MillimetresToPixels(double mm, int resolution)
 }  // namespace
 
 TFrmNote::TFrmNote(QWidget *parent)
-    : QWidget(parent, Qt::Window), m_pageLayout(DefaultPageLayout())
+    : QWidget(parent, Qt::Window), pageLayout_(DefaultPageLayout())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     ui::SetUpWindow(this, {QStringLiteral("FrmNote"), QStringLiteral("算命"), QSize(kClientWidth, kClientHeight)});
 
-    m_toolStrip = new QFrame(this);
-    m_toolStrip->setObjectName(QStringLiteral("RzToolbar1"));
-    m_toolStrip->setFrameStyle(QFrame::Box | QFrame::Sunken);  // a groove
-    m_toolStrip->setFixedHeight(kToolStripHeight);
-    auto *strip = new QHBoxLayout(m_toolStrip);
+    toolStrip_ = new QFrame(this);
+    toolStrip_->setObjectName(QStringLiteral("RzToolbar1"));
+    toolStrip_->setFrameStyle(QFrame::Box | QFrame::Sunken);  // a groove
+    toolStrip_->setFixedHeight(kToolStripHeight);
+    auto *strip = new QHBoxLayout(toolStrip_);
     strip->setContentsMargins(4, 3, 4, 3);
     strip->setSpacing(4);
-    RzBitBtn1 = ToolButton(m_toolStrip, QStringLiteral("RzBitBtn1"), QStringLiteral("打印"), Glyph::Print);
-    RzBitBtn2 = ToolButton(m_toolStrip, QStringLiteral("RzBitBtn2"), QStringLiteral("打印设置"), Glyph::PageSetup);
-    RzBitBtn3 = ToolButton(m_toolStrip, QStringLiteral("RzBitBtn3"), QStringLiteral("关闭"), Glyph::Close);
+    RzBitBtn1 = ToolButton(toolStrip_, QStringLiteral("RzBitBtn1"), QStringLiteral("打印"), Glyph::Print);
+    RzBitBtn2 = ToolButton(toolStrip_, QStringLiteral("RzBitBtn2"), QStringLiteral("打印设置"), Glyph::PageSetup);
+    RzBitBtn3 = ToolButton(toolStrip_, QStringLiteral("RzBitBtn3"), QStringLiteral("关闭"), Glyph::Close);
     strip->addWidget(RzBitBtn1);
     strip->addWidget(RzBitBtn2);
     strip->addWidget(RzBitBtn3);
@@ -135,7 +135,7 @@ TFrmNote::TFrmNote(QWidget *parent)
     RzMemo1->setContextMenuPolicy(Qt::PreventContextMenu);
     QPalette palette = RzMemo1->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        palette.setColor(group, QPalette::Base, kMemoColor);
+        palette.setColor(group, QPalette::Base, kMemoColour);
     // The selection stays visible when the text area loses focus.
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
@@ -145,9 +145,9 @@ TFrmNote::TFrmNote(QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(m_toolStrip);
+    column->addWidget(toolStrip_);
     column->addWidget(RzMemo1, 1);
-    ui::SetSpokenName(m_toolStrip, QStringLiteral("工具栏"));
+    ui::SetSpokenName(toolStrip_, QStringLiteral("工具栏"));
     ui::SetSpokenName(RzMemo1, QStringLiteral("文章内容"));
     ui::SetUpKeyboard(this);
 
@@ -163,12 +163,12 @@ QPlainTextEdit *TFrmNote::Memo() const
 
 const QPageLayout &TFrmNote::PageLayout() const
 {
-    return m_pageLayout;
+    return pageLayout_;
 }
 
 void TFrmNote::PrintOn(QPrinter &printer) const
 {
-    printer.setPageLayout(m_pageLayout);
+    printer.setPageLayout(pageLayout_);
     if (printer.docName().isEmpty())
         printer.setDocName(windowTitle());
 
@@ -227,10 +227,10 @@ void TFrmNote::RzBitBtn2Click()
 {
     try {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageLayout(m_pageLayout);
+        printer.setPageLayout(pageLayout_);
         QPageSetupDialog dialog(&printer, this);
         if (dialog.exec() == QDialog::Accepted)
-            m_pageLayout = printer.pageLayout();
+            pageLayout_ = printer.pageLayout();
     } catch (...) {
         // Errors of the page-setup dialog are not reported.
     }

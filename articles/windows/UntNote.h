@@ -34,12 +34,12 @@ private:
     void RzBitBtn2Click();
     void RzBitBtn3Click();
 
-    QFrame *m_toolStrip;
+    QFrame *toolStrip_;
     QPushButton *RzBitBtn1;
     QPushButton *RzBitBtn2;
     QPushButton *RzBitBtn3;
     QPlainTextEdit *RzMemo1;
-    QPageLayout m_pageLayout;
+    QPageLayout pageLayout_;
 };
 
 // Reads the article `id` from QorvBirth.dll and appends its body, trimmed, to `memo`; returns

@@ -19,10 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QShowEvent>
-#include <QToolButton>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
@@ -388,7 +385,7 @@ void TFRM_Date::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     // The calendar is a glance window: it closes as soon as another window takes over.
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && !GridMenuOpen)
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && !gridMenuOpen_)
         close();
 }
 
@@ -423,7 +420,7 @@ void TFRM_Date::BuildDayExtras()
         frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         frame->stackUnder(DayNumberCells[0]);
         frame->hide();
-        GoodDayMarks[i] = frame;
+        goodDayMarks_[i] = frame;
         // 休 or 班 in the day number's top right corner, right of the widest number.
         auto *mark = ui::MakeLabel(this, QStringLiteral("HolidayMark%1").arg(i + 1), QString(),
                                    QRect(number->x() + 29, number->y() - 1, 11, 11), Qt::AlignCenter);
@@ -432,48 +429,48 @@ void TFRM_Date::BuildDayExtras()
         ui::SetTextColour(mark, kWhite);
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
         mark->hide();
-        HolidayMarks[i] = mark;
+        holidayMarks_[i] = mark;
     }
 
     // The grid takes the keyboard focus: it lies under the cells and lets the mouse through to them.
-    DayGrid = new QWidget(this);
-    DayGrid->setObjectName(QStringLiteral("DayGrid"));
-    DayGrid->setGeometry(kGridLeft - 3, kGridTop - 1, 6 * kColumnStep + 42, 5 * kRowStep + 33);
-    DayGrid->setFocusPolicy(Qt::StrongFocus);
-    DayGrid->setAttribute(Qt::WA_TransparentForMouseEvents);
-    DayGrid->setAccessibleDescription(QStringLiteral("方向键选择日期，回车打开当日黄历，菜单键标记吉日"));
-    DayGrid->installEventFilter(this);
-    FocusMark = new QFrame(this);
-    FocusMark->setObjectName(QStringLiteral("FocusMark"));
-    FocusMark->setStyleSheet(QStringLiteral("QFrame { border: 1px dashed #000000; background: transparent; }"));
-    FocusMark->setAttribute(Qt::WA_TransparentForMouseEvents);
-    FocusMark->resize(Shape2->size());
-    FocusMark->hide();
+    dayGrid_ = new QWidget(this);
+    dayGrid_->setObjectName(QStringLiteral("DayGrid"));
+    dayGrid_->setGeometry(kGridLeft - 3, kGridTop - 1, 6 * kColumnStep + 42, 5 * kRowStep + 33);
+    dayGrid_->setFocusPolicy(Qt::StrongFocus);
+    dayGrid_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dayGrid_->setAccessibleDescription(QStringLiteral("方向键选择日期，回车打开当日黄历，菜单键标记吉日"));
+    dayGrid_->installEventFilter(this);
+    focusMark_ = new QFrame(this);
+    focusMark_->setObjectName(QStringLiteral("FocusMark"));
+    focusMark_->setStyleSheet(QStringLiteral("QFrame { border: 1px dashed #000000; background: transparent; }"));
+    focusMark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    focusMark_->resize(Shape2->size());
+    focusMark_->hide();
 
-    GridMenu = new QMenu(this);
-    GridMenu->setObjectName(QStringLiteral("GridMenu"));
-    QMenu *activities = GridMenu->addMenu(QStringLiteral("宜…"));
-    ActivityChoices = new QActionGroup(GridMenu);
-    ActivityChoices->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    gridMenu_ = new QMenu(this);
+    gridMenu_->setObjectName(QStringLiteral("GridMenu"));
+    QMenu *activities = gridMenu_->addMenu(QStringLiteral("宜…"));
+    activityChoices_ = new QActionGroup(gridMenu_);
+    activityChoices_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const char *activity : kGoodDayActivities) {
         QAction *action = activities->addAction(QString::fromUtf8(activity));
         action->setCheckable(true);
-        ActivityChoices->addAction(action);
+        activityChoices_->addAction(action);
     }
-    QMenu *animals = GridMenu->addMenu(QStringLiteral("不冲属相"));
-    AnimalChoices = new QActionGroup(GridMenu);
-    AnimalChoices->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    QMenu *animals = gridMenu_->addMenu(QStringLiteral("不冲属相"));
+    animalChoices_ = new QActionGroup(gridMenu_);
+    animalChoices_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int branch = 0; branch < 12; ++branch) {
         QAction *action = animals->addAction(QString::fromUtf8(BranchAnimal(branch)));
         action->setCheckable(true);
         action->setData(branch);
-        AnimalChoices->addAction(action);
+        animalChoices_->addAction(action);
     }
-    QAction *clear = GridMenu->addAction(QStringLiteral("清除标记"));
-    connect(ActivityChoices, &QActionGroup::triggered, this, ui::Guard(this, &TFRM_Date::GoodDaysChosen));
-    connect(AnimalChoices, &QActionGroup::triggered, this, ui::Guard(this, &TFRM_Date::GoodDaysChosen));
+    QAction *clear = gridMenu_->addAction(QStringLiteral("清除标记"));
+    connect(activityChoices_, &QActionGroup::triggered, this, ui::Guard(this, &TFRM_Date::GoodDaysChosen));
+    connect(animalChoices_, &QActionGroup::triggered, this, ui::Guard(this, &TFRM_Date::GoodDaysChosen));
     connect(clear, &QAction::triggered, this, ui::Guard([this] {
-                for (QActionGroup *group : {ActivityChoices, AnimalChoices})
+                for (QActionGroup *group : {activityChoices_, animalChoices_})
                     for (QAction *action : group->actions())
                         action->setChecked(false);
                 GoodDaysChosen();
@@ -482,33 +479,33 @@ void TFRM_Date::BuildDayExtras()
 
 void TFRM_Date::FillDayExtras(int year, int month, int chosenDay)
 {
-    ShownYear = year;
-    ShownMonth = month;
+    shownYear_ = year;
+    shownMonth_ = month;
     for (int i = 0; i < kCellCount; ++i) {
-        HolidayMarks[i]->hide();
-        GoodDayMarks[i]->hide();
-        CellDetails[i].clear();
+        holidayMarks_[i]->hide();
+        goodDayMarks_[i]->hide();
+        cellDetails_[i].clear();
         for (QLabel *label : {DayNumberCells[i], LunarTextCells[i]}) {
             label->setToolTip(QString());
             label->setAccessibleName(QString());
         }
     }
-    const QString reason = QString::fromStdString(GoodDayReason(GoodDays));
+    const QString reason = QString::fromStdString(GoodDayReason(goodDays_));
     const int length = MonthLength(year, month);
     for (int d = 1; d <= length; ++d) {
         const int i = CellOfDay(d);
         const DayDetails details = DayDetailsOf(EncodeDate(year, month, d));
         QString text = DetailText(DayDetailLines(details));
-        if (IsGoodDay(details, GoodDays)) {
+        if (IsGoodDay(details, goodDays_)) {
             text += QLatin1Char('\n') + reason;
-            GoodDayMarks[i]->show();
+            goodDayMarks_[i]->show();
         }
-        CellDetails[i] = text;
+        cellDetails_[i] = text;
         DayNumberCells[i]->setToolTip(text);
         LunarTextCells[i]->setToolTip(text);
         DayNumberCells[i]->setAccessibleName(text);
         if (details.holiday.kind != HolidayKind::None) {
-            QLabel *mark = HolidayMarks[i];
+            QLabel *mark = holidayMarks_[i];
             mark->setText(QString::fromUtf8(HolidayMark(details.holiday.kind)));
             ui::SetBackgroundColour(mark, details.holiday.kind == HolidayKind::Rest ? kRestMarkColour
                                                                                      : kWorkdayMarkColour);
@@ -521,9 +518,9 @@ void TFRM_Date::FillDayExtras(int year, int month, int chosenDay)
 
 int TFRM_Date::CellOfDay(int day) const
 {
-    if (ShownMonth < 1 || day < 1 || day > MonthLength(ShownYear, ShownMonth))
+    if (shownMonth_ < 1 || day < 1 || day > MonthLength(shownYear_, shownMonth_))
         return -1;
-    return day + DayOfWeek(EncodeDate(ShownYear, ShownMonth, 1)) - 2;
+    return day + DayOfWeek(EncodeDate(shownYear_, shownMonth_, 1)) - 2;
 }
 
 // The grid and its focus mark follow the chosen day: the day under the highlight.
@@ -532,38 +529,38 @@ void TFRM_Date::ChosenDayChanged(int day)
     const int cell = CellOfDay(day);
     if (cell < 0 || DayNumberCells[cell]->isHidden())
         return;
-    ChosenDay = day;
-    const QString name = CellDetails[cell].split(QLatin1Char('\n')).join(QStringLiteral("，"));
-    DayGrid->setAccessibleName(name);
-    FocusMark->move(DayNumberCells[cell]->x() - 1, DayNumberCells[cell]->y() + 1);
-    FocusMark->raise();
-    FocusMark->setVisible(DayGrid->hasFocus() && GridFocusByKeyboard);
-    if (DayGrid->hasFocus()) {
-        QAccessibleEvent changed(DayGrid, QAccessible::NameChanged);
+    chosenDay_ = day;
+    const QString name = cellDetails_[cell].split(QLatin1Char('\n')).join(QStringLiteral("，"));
+    dayGrid_->setAccessibleName(name);
+    focusMark_->move(DayNumberCells[cell]->x() - 1, DayNumberCells[cell]->y() + 1);
+    focusMark_->raise();
+    focusMark_->setVisible(dayGrid_->hasFocus() && gridFocusByKeyboard_);
+    if (dayGrid_->hasFocus()) {
+        QAccessibleEvent changed(dayGrid_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
 }
 
 bool TFRM_Date::DayExtrasEvent(QObject *watched, QEvent *event)
 {
-    if (watched == DayGrid) {
+    if (watched == dayGrid_) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
             if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-                GridFocusByKeyboard = event->type() == QEvent::FocusIn &&
+                gridFocusByKeyboard_ = event->type() == QEvent::FocusIn &&
                                       (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                                        reason == Qt::ShortcutFocusReason);
-            ChosenDayChanged(ChosenDay);
+            ChosenDayChanged(chosenDay_);
             return false;
         }
         if (event->type() == QEvent::KeyPress) {
-            GridFocusByKeyboard = true;
+            gridFocusByKeyboard_ = true;
             bool handled = false;
             ui::Guarded([&] { handled = GridKeyPress(static_cast<QKeyEvent *>(event)); });
             return handled;
         }
         if (event->type() == QEvent::ContextMenu) {
-            const QPoint corner = FocusMark->geometry().bottomRight();
+            const QPoint corner = focusMark_->geometry().bottomRight();
             ShowGridMenu(mapToGlobal(corner));
             return true;
         }
@@ -576,7 +573,7 @@ bool TFRM_Date::DayExtrasEvent(QObject *watched, QEvent *event)
     if (!isCell)
         return false;
     if (event->type() == QEvent::MouseButtonPress) {
-        DayGrid->setFocus(Qt::MouseFocusReason);
+        dayGrid_->setFocus(Qt::MouseFocusReason);
         return false;
     }
     if (event->type() == QEvent::MouseButtonDblClick &&
@@ -613,14 +610,14 @@ bool TFRM_Date::GridKeyPress(const QKeyEvent *key)
 // As a click on the day `days` away would, crossing into the neighbouring month by filling it.
 void TFRM_Date::MoveChosenDay(int days)
 {
-    if (ShownMonth < 1)
+    if (shownMonth_ < 1)
         return;
-    const CalendarDate from = EncodeDate(ShownYear, ShownMonth, ChosenDay);
+    const CalendarDate from = EncodeDate(shownYear_, shownMonth_, chosenDay_);
     const CalendarDate to =
         std::clamp(from + days, EncodeDate(kFirstTableYear, 1, 1), EncodeDate(kLastTableYear, 12, 31));
     int year = 0, month = 0, day = 0;
     DecodeDate(to, year, month, day);
-    if (year == ShownYear && month == ShownMonth && year == CurrentYear && month == CurrentMonth) {
+    if (year == shownYear_ && month == shownMonth_ && year == CurrentYear && month == CurrentMonth) {
         QLabel *cell = DayNumberCells[CellOfDay(day)];
         DayCellMouseDown(cell);
         DayCellClick(cell);
@@ -649,9 +646,9 @@ void TFRM_Date::OpenAlmanacOfChosenDay()
 void TFRM_Date::ShowGridMenu(const QPoint &globalPos)
 {
     // The menu takes the input while it is open: the calendar must not close as if it lost it.
-    GridMenuOpen = true;
-    GridMenu->exec(globalPos);
-    GridMenuOpen = false;
+    gridMenuOpen_ = true;
+    gridMenu_->exec(globalPos);
+    gridMenuOpen_ = false;
     if (isVisible() && !isActiveWindow() && QApplication::activeWindow() != nullptr &&
         QApplication::activePopupWidget() == nullptr)
         close();
@@ -659,12 +656,12 @@ void TFRM_Date::ShowGridMenu(const QPoint &globalPos)
 
 void TFRM_Date::GoodDaysChosen()
 {
-    const QAction *activity = ActivityChoices->checkedAction();
-    const QAction *animal = AnimalChoices->checkedAction();
-    GoodDays.activity = activity != nullptr ? ui::ToUtf8(activity->text()) : std::string();
-    GoodDays.animal = animal != nullptr ? animal->data().toInt() : -1;
-    if (ShownMonth >= 1)
-        FillMonth(EncodeDate(ShownYear, ShownMonth, ChosenDay));
+    const QAction *activity = activityChoices_->checkedAction();
+    const QAction *animal = animalChoices_->checkedAction();
+    goodDays_.activity = activity != nullptr ? ui::ToUtf8(activity->text()) : std::string();
+    goodDays_.animal = animal != nullptr ? animal->data().toInt() : -1;
+    if (shownMonth_ >= 1)
+        FillMonth(EncodeDate(shownYear_, shownMonth_, chosenDay_));
 }
 
 }  // namespace orlenvo::calendar

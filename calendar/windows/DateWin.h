@@ -94,20 +94,20 @@ private:
     void GoodDaysChosen();
     int CellOfDay(int day) const;  // 0-based cell of a day of the shown month, or -1
 
-    int ShownYear = 0;   // the month of the last fill and its chosen day, the one under the highlight
-    int ShownMonth = 0;
-    int ChosenDay = 0;
-    GoodDayQuery GoodDays;
-    std::array<QString, kCellCount> CellDetails;
-    std::array<QLabel *, kCellCount> HolidayMarks{};
-    std::array<QFrame *, kCellCount> GoodDayMarks{};
-    QWidget *DayGrid = nullptr;
-    QFrame *FocusMark = nullptr;
-    QMenu *GridMenu = nullptr;
-    QActionGroup *ActivityChoices = nullptr;
-    QActionGroup *AnimalChoices = nullptr;
-    bool GridMenuOpen = false;
-    bool GridFocusByKeyboard = false;  // the focus mark shows only once the keyboard gave or used the focus
+    int shownYear_ = 0;   // the month of the last fill and its chosen day, the one under the highlight
+    int shownMonth_ = 0;
+    int chosenDay_ = 0;
+    GoodDayQuery goodDays_;
+    std::array<QString, kCellCount> cellDetails_;
+    std::array<QLabel *, kCellCount> holidayMarks_{};
+    std::array<QFrame *, kCellCount> goodDayMarks_{};
+    QWidget *dayGrid_ = nullptr;
+    QFrame *focusMark_ = nullptr;
+    QMenu *gridMenu_ = nullptr;
+    QActionGroup *activityChoices_ = nullptr;
+    QActionGroup *animalChoices_ = nullptr;
+    bool gridMenuOpen_ = false;
+    bool gridFocusByKeyboard_ = false;  // the focus mark shows only once the keyboard gave or used the focus
 };
 
 }  // namespace orlenvo::calendar

@@ -60,16 +60,16 @@ private:
         std::string sql = "CREATE TABLE Noter (Cid TEXT COLLATE NOCASE PRIMARY KEY, Tite TEXT, content TEXT);";
         for (const auto &r : rows)
             sql += "INSERT INTO Noter VALUES ('" + r[0] + "', " + r[1] + ", " + r[2] + ");";
-        m_folder = ProgramFolderWithDatabase("QorvBirth.dll", sql);
+        folder_ = ProgramFolderWithDatabase("QorvBirth.dll", sql);
     }
 
-    std::unique_ptr<ScratchFolder> m_folder;
+    std::unique_ptr<ScratchFolder> folder_;
 
 private slots:
     void cleanup()
     {
         DeleteWindows<TFrmNote>();
-        m_folder.reset();  // and with it the program folder it stood for
+        folder_.reset();  // and with it the program folder it stood for
     }
 
     void layout()

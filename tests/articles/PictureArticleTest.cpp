@@ -54,7 +54,7 @@ QList<int> Marked(QWidget *window)
 {
     QList<int> marked;
     for (int i = 1; i <= 15; ++i)
-        if (Button(window, QStringLiteral("ABtn%1").arg(i))->frameColor() == kMarked)
+        if (Button(window, QStringLiteral("ABtn%1").arg(i))->frameColour() == kMarked)
             marked.append(i);
     return marked;
 }
@@ -126,7 +126,7 @@ private slots:
         // "关闭" stands at the right edge of the second row.
         QVERIFY(Button(&window, QStringLiteral("RzBitBtn1"))->geometry().right() > window.width() - 20);
         for (FrameButton *b : window.findChildren<FrameButton *>())
-            QCOMPARE(b->frameColor(), kNormal);
+            QCOMPARE(b->frameColour(), kNormal);
     }
 
     void threePagesDisableTheOtherButtons()

@@ -91,34 +91,34 @@ std::unique_ptr<TFRM_Date> OpenCalendar()
 class DateWinDetailsTest : public QObject {
     Q_OBJECT
 
-    QPointer<TFormHuangdao> m_almanac;
-    int m_opened = 0;
+    QPointer<TFormHuangdao> almanac_;
+    int opened_ = 0;
 
     // The calendar opens its almanac through this, as the program's dispatch would.
     std::unique_ptr<TFRM_Date> OpenCalendarWithAlmanac()
     {
         auto w = OpenCalendar();
         w->openAlmanacWindow = [this]() -> QWidget * {
-            ++m_opened;
-            m_almanac = calendar::OpenAlmanacWindow(nullptr);
-            return m_almanac;
+            ++opened_;
+            almanac_ = calendar::OpenAlmanacWindow(nullptr);
+            return almanac_;
         };
         return w;
     }
 
     void CheckAlmanacShows(CalendarDate date, const char *dateText)
     {
-        QVERIFY(m_almanac);
-        QCOMPARE(m_opened, 1);
+        QVERIFY(almanac_);
+        QCOMPARE(opened_, 1);
         int year = 0, month = 0, day = 0;
         DecodeDate(date, year, month, day);
-        QCOMPARE(Child<QComboBox>(m_almanac.data(), "SYear")->currentText(), QString::number(year));
-        QCOMPARE(Child<QComboBox>(m_almanac.data(), "SMonth")->currentText(), QString::fromLatin1(dateText).mid(5, 2));
-        QCOMPARE(Child<QComboBox>(m_almanac.data(), "Sday")->currentText(), QString::fromLatin1(dateText).mid(8, 2));
+        QCOMPARE(Child<QComboBox>(almanac_.data(), "SYear")->currentText(), QString::number(year));
+        QCOMPARE(Child<QComboBox>(almanac_.data(), "SMonth")->currentText(), QString::fromLatin1(dateText).mid(5, 2));
+        QCOMPARE(Child<QComboBox>(almanac_.data(), "Sday")->currentText(), QString::fromLatin1(dateText).mid(8, 2));
         const AlmanacEntry entry = AlmanacEntryOf(date, BuiltInAlmanacMonthTable());
-        QCOMPARE(Child<QLabel>(m_almanac.data(), "Label1")->text(),
+        QCOMPARE(Child<QLabel>(almanac_.data(), "Label1")->text(),
                  QString::fromLatin1(dateText) + QStringLiteral("  ") + QString::fromStdString(entry.nn));
-        QVERIFY(Child<QPlainTextEdit>(m_almanac.data(), "Memo1")->toPlainText().contains(QString::fromStdString("宜:" + entry.yi)));
+        QVERIFY(Child<QPlainTextEdit>(almanac_.data(), "Memo1")->toPlainText().contains(QString::fromStdString("宜:" + entry.yi)));
     }
 
 private slots:
@@ -130,8 +130,8 @@ private slots:
 
     void cleanup()
     {
-        delete m_almanac.data();
-        m_opened = 0;
+        delete almanac_.data();
+        opened_ = 0;
     }
 
     // 2008-08-07: the cell shows 七夕节; its tooltip names 立秋 and its moment too.
@@ -237,10 +237,10 @@ private slots:
         d.Run({ActionKind::ModalWindow, "TFRM_Date", 0});
         QVERIFY(pressed);
         QVERIFY(d.ModalWindow("TFRM_Date")->isHidden());
-        m_almanac = qobject_cast<TFormHuangdao *>(d.AlmanacWindow());
-        QVERIFY(m_almanac);
-        QVERIFY(m_almanac->isVisible());
-        QVERIFY(Child<QLabel>(m_almanac.data(), "Label1")->text().startsWith(QStringLiteral("1949-10-")));
+        almanac_ = qobject_cast<TFormHuangdao *>(d.AlmanacWindow());
+        QVERIFY(almanac_);
+        QVERIFY(almanac_->isVisible());
+        QVERIFY(Child<QLabel>(almanac_.data(), "Label1")->text().startsWith(QStringLiteral("1949-10-")));
     }
 
     // Arrows move the chosen day like clicks, across months; Enter opens its almanac.

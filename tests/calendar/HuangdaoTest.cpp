@@ -94,14 +94,14 @@ private:
     // 31 December 2050 and the hand-made row.
     TFormHuangdao *OpenOverSmallTable()
     {
-        m_folder = ProgramFolderWithDatabase("QorvFile.dll",
+        folder_ = ProgramFolderWithDatabase("QorvFile.dll",
                                              SmallTable({orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
                                                          orlenvo::EncodeDate(1949, 10, 1),
                                                          orlenvo::EncodeDate(2050, 12, 31)}));
         return Open();
     }
 
-    std::unique_ptr<ScratchFolder> m_folder;
+    std::unique_ptr<ScratchFolder> folder_;
 
 private slots:
     void initTestCase()
@@ -115,7 +115,7 @@ private slots:
         orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
         // Windows only: their drop-down popups are top-level widgets that go with them.
         DeleteWindows<TFormHuangdao>();
-        m_folder.reset();
+        folder_.reset();
         orlenvo::OverrideProgramFolder({});
     }
 
@@ -290,9 +290,9 @@ private slots:
 
     void missingDatabaseShowsTheErrorBox()
     {
-        m_folder = std::make_unique<ScratchFolder>();
-        std::filesystem::create_directories(m_folder->Path("bin"));
-        m_folder->UseAsProgramFolder();
+        folder_ = std::make_unique<ScratchFolder>();
+        std::filesystem::create_directories(folder_->Path("bin"));
+        folder_->UseAsProgramFolder();
         TFormHuangdao *w = Open();  // opening needs no database
         for (int run = 0; run < 2; ++run) {
             SeenBox seen;
@@ -302,7 +302,7 @@ private slots:
             QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString());
             QVERIFY(w->isVisible());
         }
-        QVERIFY(!std::filesystem::exists(m_folder->Path("bin/QorvFile.dll")));  // never created
+        QVERIFY(!std::filesystem::exists(folder_->Path("bin/QorvFile.dll")));  // never created
     }
 
     void opensWithoutBlockingAndReleasesItselfOnClose()

@@ -61,16 +61,16 @@ private:
     static QLineEdit *Entry(QWidget *w) { return Child<QLineEdit>(w, "edtmun"); }
     void UseNamedReadings()
     {
-        m_folder = ProgramFolderWithDatabase("dream.dll", NamedReadings());
+        folder_ = ProgramFolderWithDatabase("dream.dll", NamedReadings());
     }
 
-    std::unique_ptr<ScratchFolder> m_folder;
+    std::unique_ptr<ScratchFolder> folder_;
 
 private slots:
     void cleanup()
     {
         DeleteWindows<TFrm_SJcs>();
-        m_folder.reset();  // and with it the program folder it stood for
+        folder_.reset();  // and with it the program folder it stood for
     }
 
     void layout()

@@ -19,27 +19,27 @@ ScratchFolder::ScratchFolder()
     std::string pattern = (fs::temp_directory_path() / "orlenvo-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot make a scratch folder");
-    m_root = pattern;
+    root_ = pattern;
 }
 
 ScratchFolder::~ScratchFolder()
 {
     // Unless another folder has been made the program's since.
-    if (m_programFolder && ProgramFolder().starts_with(m_root.string()))
+    if (programFolder_ && ProgramFolder().starts_with(root_.string()))
         OverrideProgramFolder({});
     std::error_code ignored;
-    fs::remove_all(m_root, ignored);
+    fs::remove_all(root_, ignored);
 }
 
 void ScratchFolder::UseAsProgramFolder(const std::string &relative)
 {
     OverrideProgramFolder(Path(relative).string());
-    m_programFolder = true;
+    programFolder_ = true;
 }
 
 fs::path ScratchFolder::Path(const std::string &relative) const
 {
-    return relative.empty() ? m_root : m_root / relative;
+    return relative.empty() ? root_ : root_ / relative;
 }
 
 void ScratchFolder::Write(const std::string &relative, const std::string &bytes) const

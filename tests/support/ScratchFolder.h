@@ -27,8 +27,8 @@ public:
     void UseAsProgramFolder(const std::string &relative = "bin");
 
 private:
-    std::filesystem::path m_root;
-    bool m_programFolder = false;
+    std::filesystem::path root_;
+    bool programFolder_ = false;
 };
 
 // A scratch folder standing as the program's folder "bin", which holds one SQLite file (named

@@ -186,18 +186,18 @@ struct FinalizeStatement {
 
 class Writer final {
 public:
-    explicit Writer(const fs::path &file) : m_file(file)
+    explicit Writer(const fs::path &file) : file_(file)
     {
         sqlite3 *raw = nullptr;
         const int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        m_db.reset(raw);
+        db_.reset(raw);
         if (rc != SQLITE_OK)
             Fail();
     }
 
     void Exec(std::string_view sql)
     {
-        if (sqlite3_exec(m_db.get(), std::string(sql).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        if (sqlite3_exec(db_.get(), std::string(sql).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
             Fail();
     }
 
@@ -206,7 +206,7 @@ public:
     void Insert(std::string_view sql, const std::vector<Value> &values)
     {
         sqlite3_stmt *raw = nullptr;
-        if (sqlite3_prepare_v2(m_db.get(), std::string(sql).c_str(), -1, &raw, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db_.get(), std::string(sql).c_str(), -1, &raw, nullptr) != SQLITE_OK)
             Fail();
         std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(raw);
         int index = 1;
@@ -228,18 +228,18 @@ public:
 
     void Finish()
     {
-        if (sqlite3_close(m_db.release()) != SQLITE_OK)
-            throw BuildError(Where(m_file) + "cannot be closed");
+        if (sqlite3_close(db_.release()) != SQLITE_OK)
+            throw BuildError(Where(file_) + "cannot be closed");
     }
 
 private:
     [[noreturn]] void Fail() const
     {
-        throw BuildError(Where(m_file) + (m_db ? sqlite3_errmsg(m_db.get()) : "cannot be opened"));
+        throw BuildError(Where(file_) + (db_ ? sqlite3_errmsg(db_.get()) : "cannot be opened"));
     }
 
-    fs::path m_file;
-    std::unique_ptr<sqlite3, CloseDatabase> m_db;
+    fs::path file_;
+    std::unique_ptr<sqlite3, CloseDatabase> db_;
 };
 
 // Writes a database under a temporary name beside `target` and renames it over `target`.
