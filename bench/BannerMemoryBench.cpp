@@ -5,11 +5,11 @@
 // unprivileged user, loopback only without the sandbox as root). Everything comes from a
 // server of the bench's own on 127.0.0.1. Prints the resident and proportional set sizes of
 // the process and of its children (the engine's processes) two seconds after the page shows.
-#include "app/BannerCore.h"
-#include "app/windows/BannerView.h"
+#include "banner/BannerCore.h"
+#include "banner/windows/BannerView.h"
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 #include "ui/Application.h"
 #include "ui/Messages.h"
 
@@ -27,6 +27,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
+using namespace orlenvo::banner;
 using orlenvo::testing::LoopbackServer;
 
 namespace {

@@ -1,9 +1,9 @@
 #include "app/windows/Unt_Main.h"
 
-#include "app/windows/Banner.h"
-#include "app/windows/BannerView.h"
 #include "app/windows/EndMsg.h"
 #include "app/windows/MenuBar.h"
+#include "banner/windows/Banner.h"
+#include "banner/windows/BannerView.h"
 #include "ui/Fonts.h"
 #include "ui/Application.h"
 #include "ui/Messages.h"
@@ -267,9 +267,9 @@ void TFrmmain::FormCreate()
     // Banner start-up: the banner documents are fetched before the window first shows.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    auto *EmbeddedWB2 = new BannerBrowser(
-        bannerStrip_, services_.bannerEngine ? *services_.bannerEngine : BannerEngineSource::Program());
-    banner_ = new Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, EmbeddedWB2, this);
+    auto *EmbeddedWB2 = new banner::BannerBrowser(
+        bannerStrip_, services_.bannerEngine ? *services_.bannerEngine : banner::BannerEngineSource::Program());
+    banner_ = new banner::Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, EmbeddedWB2, this);
 }
 
 void TFrmmain::RzBitBtn4Click()

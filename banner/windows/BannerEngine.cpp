@@ -1,5 +1,5 @@
 // The banner engine module: a sealed QWebEngineView over an off-the-record profile.
-#include "app/windows/BannerEngine.h"
+#include "banner/windows/BannerEngine.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -24,7 +24,7 @@
 Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 namespace {
 
@@ -215,12 +215,12 @@ bool EngineInstalled()
 
 }  // namespace
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner
 
-extern "C" Q_DECL_EXPORT orlenvo::app::BannerEngine *OrlenvoCreateBannerEngine(
-    QWidget *parent, const orlenvo::app::BannerEngineOptions &options, orlenvo::app::BannerEngineEvents events)
+extern "C" Q_DECL_EXPORT orlenvo::banner::BannerEngine *OrlenvoCreateBannerEngine(
+    QWidget *parent, const orlenvo::banner::BannerEngineOptions &options, orlenvo::banner::BannerEngineEvents events)
 {
-    using namespace orlenvo::app;
+    using namespace orlenvo::banner;
     if (!EngineInstalled())
         return nullptr;
     // The engine takes switches from the environment and from the command line; none of

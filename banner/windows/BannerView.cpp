@@ -1,4 +1,4 @@
-#include "app/windows/BannerView.h"
+#include "banner/windows/BannerView.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -14,7 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 namespace {
 
@@ -235,4 +235,4 @@ void BannerBrowser::Hide()
     move(x(), kHiddenTop);
 }
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

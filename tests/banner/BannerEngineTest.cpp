@@ -2,11 +2,11 @@
 // Run as an unprivileged user the engine runs sandboxed, as in the program; run as root (where
 // the sandbox cannot start) it runs without it and refuses every request off the loopback.
 // Like the program, the test does not link the engine: the browser loads it.
-#include "app/windows/Banner.h"
-#include "app/windows/BannerView.h"
+#include "banner/windows/Banner.h"
+#include "banner/windows/BannerView.h"
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
@@ -22,6 +22,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
+using namespace orlenvo::banner;
 using namespace orlenvo::testing;
 
 namespace {

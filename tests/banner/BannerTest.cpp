@@ -1,8 +1,8 @@
 // The banner start-up, rotation and browser against an HTTP server of the test's own on
 // 127.0.0.1.
-#include "app/windows/Banner.h"
-#include "app/windows/BannerView.h"
-#include "tests/app/BannerTestSupport.h"
+#include "banner/windows/Banner.h"
+#include "banner/windows/BannerView.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 
@@ -21,6 +21,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
+using namespace orlenvo::banner;
 using namespace orlenvo::testing;
 
 namespace {

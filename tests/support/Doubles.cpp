@@ -1,4 +1,4 @@
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 
 #include "core/Text.h"
 

@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 // What the engine tells its browser, always from the event loop.
 struct BannerEngineEvents {
@@ -44,4 +44,4 @@ using CreateBannerEngineFn = BannerEngine *(*)(QWidget *parent, const BannerEngi
                                               BannerEngineEvents events);
 inline constexpr char kCreateBannerEngineSymbol[] = "OrlenvoCreateBannerEngine";
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

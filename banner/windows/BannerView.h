@@ -1,8 +1,8 @@
 // The banner browser `EmbeddedWB2`: shows the banner pages over the banner strip.
 #pragma once
 
-#include "app/windows/BannerEngine.h"
-#include "app/windows/BannerHttp.h"
+#include "banner/windows/BannerEngine.h"
+#include "banner/windows/BannerHttp.h"
 
 #include <QPixmap>
 #include <QString>
@@ -14,7 +14,7 @@
 
 class QLibrary;
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 // What the banner timer asks of its browser.
 class BannerView {
@@ -39,9 +39,6 @@ struct BannerEngineSource {
 
 // Whether this process can run the engine's sandbox: not as root, and with user namespaces.
 bool CanSandboxEngine();
-
-// Largest picture the picture view decodes, in pixels.
-inline constexpr qint64 kMaxPicturePixels = 2000 * 2000;
 
 // The view used without the engine: pictures only (PNG, JPEG, the first frame of a GIF),
 // fetched through the bounded banner fetch. Anything else is a failed navigation. It is
@@ -116,4 +113,4 @@ private:
     bool hiddenForGood_ = false;
 };
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

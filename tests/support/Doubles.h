@@ -2,8 +2,8 @@
 // 127.0.0.1 only.
 #pragma once
 
-#include "app/BannerCore.h"
-#include "app/windows/BannerView.h"
+#include "banner/BannerCore.h"
+#include "banner/windows/BannerView.h"
 #include "app/windows/Dispatch.h"
 #include "app/windows/Links.h"
 #include "app/windows/StartPage.h"
@@ -68,7 +68,7 @@ public:
     std::vector<CommandAction> seen;
 };
 
-class RecordingBannerView final : public app::BannerView {
+class RecordingBannerView final : public banner::BannerView {
 public:
     void Navigate(const QString &address) override { navigations.append(address); }
     void Hide() override { ++hides; }
