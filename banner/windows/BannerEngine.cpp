@@ -153,15 +153,22 @@ public:
             // for its end and then starts a new one.
             const qint64 process = killing_ ? 0 : view_->page()->renderProcessPid();
             killing_ = process > 0 && ::kill(static_cast<pid_t>(process), SIGKILL) == 0;
-            abandoned_ = loading_;
             queued_ = QUrl();
             if (events_.finished)
                 events_.finished(false);
         });
         QObject::connect(page, &QWebEnginePage::loadingChanged, view_, [this](const QWebEngineLoadingInfo &info) {
-            // Not reported: the empty page of Clear(), and the end of a navigation given up.
-            if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || !deadline_.isActive()
-                || info.url() == QUrl(QStringLiteral("about:blank")) || info.url() == abandoned_)
+            // Not reported: the empty page of Clear(), and the end of a navigation given up or
+            // replaced, which the engine may report after the next one was asked for (a page
+            // process that crashed reports its page as failed only then): a navigation's end
+            // counts once that navigation has started.
+            if (!deadline_.isActive() || info.url() == QUrl(QStringLiteral("about:blank")))
+                return;
+            if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+                started_ = true;
+                return;
+            }
+            if (!started_)
                 return;
             deadline_.stop();
             if (events_.finished)
@@ -194,15 +201,15 @@ public:
 
     void Load(const QUrl &url) override
     {
-        if (deadline_.isActive())
-            abandoned_ = loading_;
-        loading_ = url;
+        started_ = false;
         deadline_.start(kPageTimeoutMs);
         if (killing_)
             queued_ = url;
         else
             view_->load(url);
     }
+
+    qint64 PageProcess() const override { return view_->page()->renderProcessPid(); }
 
     void Evaluate(const QString &script, std::function<void(const QVariant &)> done) override
     {
@@ -211,7 +218,6 @@ public:
 
     void Clear() override
     {
-        abandoned_ = loading_;
         queued_ = QUrl();
         deadline_.stop();
         view_->setUrl(QUrl(QStringLiteral("about:blank")));
@@ -220,8 +226,7 @@ public:
 private:
     BannerEngineEvents events_;
     QTimer deadline_;
-    QUrl loading_;
-    QUrl abandoned_;
+    bool started_ = false;  // the navigation asked for last has started
     bool killing_ = false;  // the page's process was killed and has not ended yet
     QUrl queued_;           // the page to load once it has
     QWebEngineProfile *profile_;
@@ -253,7 +258,8 @@ extern "C" Q_DECL_EXPORT orlenvo::banner::BannerEngine *OrlenvoCreateBannerEngin
         return nullptr;
     // The view is a Qt Quick widget: drawn in software it needs no OpenGL context shared with the
     // windows, and the window it joins stays a raster window. Set before the first view.
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    if (QQuickWindow::sceneGraphBackend() != QLatin1String("software"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     // The engine reads the format of QtGui's shared context when it starts. A context that is
     // never created tells it there is no OpenGL to share, and loads no OpenGL library.
     if (!qt_gl_global_share_context())

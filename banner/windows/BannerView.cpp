@@ -1,5 +1,7 @@
 #include "banner/windows/BannerView.h"
 
+#include "ui/Memory.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QEvent>
@@ -218,6 +220,8 @@ void BannerBrowser::Finished(bool ok)
         // A failed page shows nothing: the strip's picture shows through.
         engine_->View()->setVisible(ok);
         showing_ = ok ? Shows::Page : Shows::Nothing;
+        // The engine's start and each navigation leave freed memory in the program's heap.
+        ui::ReleaseFreedMemory();
     } else {
         showing_ = ok ? Shows::Picture : Shows::Nothing;
     }
