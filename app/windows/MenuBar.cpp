@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace orlenvo::app {
 
@@ -111,36 +112,26 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
     layout_->setSpacing(0);
     setStyleSheet(QString::fromUtf8(kMenuStyle));
 
-    // Depth-first rows: keep the menu that holds the next row of each depth.
-    std::vector<QMenu *> open;
-    for (const CommandRow &row : CommandTable()) {
-        const QString caption = QString::fromUtf8(row.caption);
-        open.resize(row.depth);
-        QMenu *owner = row.depth == 0 ? nullptr : open.back();
-        if (owner && row.separatorBefore)
-            owner->addSeparator();
-        if (row.kind == ActionKind::Submenu) {
-            // A menu of the bar gets no parent widget: showing the main window polishes every
-            // child widget, and polishing a menu lays out all of its commands, which loads the
-            // glyphs of all 607 captions. Without a parent a menu is laid out when first opened.
-            auto *menu = new QMenu(caption, owner);
-            menu->setObjectName(caption);
-            if (owner) {
-                owner->addMenu(menu);
-            } else {
-                menu->setStyleSheet(styleSheet());
-                menus_.push_back(menu);
-            }
-            open.push_back(menu);
+    // The bar's menus and their titles now; the commands of each when it is first opened, or
+    // asked for: the window shows sooner, and most menus are never opened.
+    const auto rows = CommandTable();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].depth != 0)
             continue;
-        }
-        QAction *action = owner->addAction(caption);
-        action->setObjectName(caption);
-        action->setIcon(CommandIcon(caption));
-        action->setIconVisibleInMenu(true);
-        const CommandAction what = ActionOf(row);
-        connect(action, &QAction::triggered, this, ui::Guard([chosen, what] { chosen(what); }));
+        // A menu of the bar gets no parent widget: showing the main window polishes every
+        // child widget, and polishing a menu lays out all of its commands, which loads the
+        // glyphs of all their captions. Without a parent a menu is laid out when first opened.
+        const QString caption = QString::fromUtf8(rows[i].caption);
+        auto *menu = new QMenu(caption);
+        menu->setObjectName(caption);
+        std::size_t end = i + 1;
+        while (end < rows.size() && rows[end].depth > 0)
+            ++end;
+        menus_.push_back(menu);
+        unfilled_.push_back({i + 1, end});
+        connect(menu, &QMenu::aboutToShow, this, [this, index = menus_.size() - 1] { Fill(index); });
     }
+    chosen_ = std::move(chosen);
 
     // Width of each title in a bar, measured once.
     QMenuBar probe;
@@ -154,6 +145,45 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
     for (QMenu *menu : menus_)
         menu->installEventFilter(this);
     Relayout(800);
+}
+
+void WrappingMenuBar::Fill(std::size_t index)
+{
+    if (unfilled_[index].first == 0)
+        return;  // made already
+    const auto [begin, end] = std::exchange(unfilled_[index], {0, 0});
+    // Depth-first rows: keep the menu that holds the next row of each depth.
+    const auto rows = CommandTable();
+    menus_[index]->setStyleSheet(styleSheet());
+    std::vector<QMenu *> open{menus_[index]};
+    for (std::size_t i = begin; i < end; ++i) {
+        const CommandRow &row = rows[i];
+        const QString caption = QString::fromUtf8(row.caption);
+        open.resize(row.depth);
+        QMenu *owner = open.back();
+        if (row.separatorBefore)
+            owner->addSeparator();
+        if (row.kind == ActionKind::Submenu) {
+            auto *menu = new QMenu(caption, owner);
+            menu->setObjectName(caption);
+            owner->addMenu(menu);
+            open.push_back(menu);
+            continue;
+        }
+        QAction *action = owner->addAction(caption);
+        action->setObjectName(caption);
+        action->setIcon(CommandIcon(caption));
+        action->setIconVisibleInMenu(true);
+        const CommandAction what = ActionOf(row);
+        connect(action, &QAction::triggered, this, ui::Guard([chosen = chosen_, what] { chosen(what); }));
+    }
+}
+
+const std::vector<QMenu *> &WrappingMenuBar::Menus()
+{
+    for (std::size_t i = 0; i < menus_.size(); ++i)
+        Fill(i);
+    return menus_;
 }
 
 WrappingMenuBar::~WrappingMenuBar()

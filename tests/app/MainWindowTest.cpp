@@ -337,9 +337,10 @@ private slots:
         Program program(Offline());
         TFrmmain &w = program.mainWindow();  // the program with every operation bound
         QVERIFY(ShowOnScreen(&w));
+        const std::vector<QAction *> commands = AllCommands(w);
         const auto before = QApplication::topLevelWidgets().size();
         int acted = 0;
-        for (QAction *a : AllCommands(w)) {
+        for (QAction *a : commands) {
             if (a->text() == QStringLiteral("住宅风水") || a->text() == QStringLiteral("吉日查询")
                 || a->text() == QStringLiteral("周公解析") || a->text() == QStringLiteral("墓碑造型的设计")) {
                 a->trigger();
