@@ -1,12 +1,11 @@
 #include "banner/windows/BannerView.h"
 
+#include "banner/windows/BannerPicture.h"
 #include "ui/Memory.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLibrary>
 #include <QPainter>
 
@@ -68,22 +67,8 @@ BannerEngineSource BannerEngineSource::Program()
 
 QPixmap DecodeBannerPicture(const QByteArray &body)
 {
-    QByteArray copy = body;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg" && format != "gif")
-        return {};
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return {};
-    // A GIF shows its first frame.
-    const QImage image = reader.read();
-    if (image.isNull() || image.size() != size)
-        return {};
-    return QPixmap::fromImage(image);
+    const QImage image = DecodeBannerImage(body);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 BannerPictureView::BannerPictureView(QWidget *parent) : QWidget(parent), client_(this)

@@ -63,8 +63,7 @@ private:
     QPixmap picture_;
 };
 
-// The picture in a body, or a null pixmap when it is none of PNG, JPEG and GIF or is larger
-// than kMaxPicturePixels.
+// DecodeBannerImage() as a pixmap: null when the body is no picture the view shows.
 QPixmap DecodeBannerPicture(const QByteArray &body);
 
 // The program's browser: the web engine, loaded on the first navigation, or the picture view

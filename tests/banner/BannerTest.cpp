@@ -453,6 +453,10 @@ void BannerTest::pictureViewFailsOnAnythingElse_data()
         .body = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'/>", .contentType = "image/svg+xml"};
     QTest::newRow("binary") << LoopbackServer::Response{.body = binary, .contentType = "application/octet-stream"};
     QTest::newRow("png of too many pixels") << LoopbackServer::Response{.body = Picture("PNG", QSize(2001, 2000))};
+    // A text chunk announcing 1.7 GB in a picture of a few hundred bytes (found by the fuzz target).
+    QByteArray announcing = Picture("PNG");
+    announcing.insert(announcing.size() - 12, QByteArray::fromHex("66f4b46c") + "tEXtComment");
+    QTest::newRow("png chunk longer than the body") << LoopbackServer::Response{.body = announcing};
     QTest::newRow("picture over 1 MiB") << LoopbackServer::Response{.body = Picture("PNG") + QByteArray(kMaxBodyBytes, 0)};
     QTest::newRow("endless body") << LoopbackServer::Response{.endless = true};
     QTest::newRow("error status") << LoopbackServer::Response{.status = 500, .body = Picture("PNG")};
