@@ -91,18 +91,9 @@ int main(int argc, char **argv)
     server.Serve("/gold.html", Page("#faecb4", "/red.png", "今日宜：出行　纳财"));
     server.Serve("/blue.html", Page("#b4d2fa", "/green.png", "吉祥如意 · 万事亨通"));
 
-    BannerEngineSource engine = BannerEngineSource::Program();
-    engine.options.loopbackWithoutSandbox = geteuid() == 0;
-    const BannerEngineSource pictures;
-    orlenvo::testing::RecordingLinks links;
-    orlenvo::testing::MemoryStartPage startPage;
-    ServiceEnvironment env;
-    env.maker.server = server.Base();
-    env.links = &links;
-    env.startPage = &startPage;
-    env.bannerEngine = mode == "page" ? &engine : &pictures;
-
-    Program program(env);
+    orlenvo::testing::TestServices services(server.Base(),
+                                           mode == "page" ? orlenvo::testing::TestEngine() : BannerEngineSource());
+    Program program(services.env);
     TFrmmain &w = program.mainWindow();
     w.show();
     auto *browser = w.bannerStrip()->findChild<BannerBrowser *>(QStringLiteral("EmbeddedWB2"));

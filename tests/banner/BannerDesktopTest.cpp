@@ -19,8 +19,6 @@
 
 #include <cstdlib>
 
-#include <unistd.h>
-
 using namespace orlenvo;
 using namespace orlenvo::app;
 using namespace orlenvo::banner;
@@ -138,19 +136,8 @@ void BannerDesktopTest::pagesShowOnTheScreenInOneNativeWindow()
     }
     server.Serve(kList, list);
     server.Serve(kFlag, "01");
-    const BannerEngineSource engine = [] {
-        BannerEngineSource source = BannerEngineSource::Program();
-        source.options.loopbackWithoutSandbox = geteuid() == 0;
-        return source;
-    }();
-    RecordingLinks links;
-    MemoryStartPage startPage;
-    ServiceEnvironment env;
-    env.maker.server = server.Base();
-    env.links = &links;
-    env.startPage = &startPage;
-    env.bannerEngine = &engine;
-    Program program(env);
+    TestServices services(server.Base(), TestEngine());
+    Program program(services.env);
     TFrmmain &w = program.mainWindow();
     // The banner waits until the window is on the screen and watched.
     auto *timer = w.findChild<QTimer *>(QStringLiteral("Timer1"));

@@ -98,6 +98,23 @@ public:
     int writes = 0;
 };
 
+// The program's web engine for tests: sandboxed as an unprivileged user; as root, where its
+// sandbox cannot run, without it and refusing every request off the loopback.
+banner::BannerEngineSource TestEngine();
+
+// The services of a program under test: the maker's server, recorded links, a start page in
+// memory and the banner's engine (pictures only by default).
+struct TestServices {
+    explicit TestServices(const QUrl &server, banner::BannerEngineSource bannerEngine = {});
+    TestServices(const TestServices &) = delete;
+    TestServices &operator=(const TestServices &) = delete;
+
+    RecordingLinks links;
+    MemoryStartPage startPage;
+    banner::BannerEngineSource engine;
+    app::ServiceEnvironment env;
+};
+
 // A GBK body from UTF-8 text.
 QByteArray Gbk(const char *utf8);
 
