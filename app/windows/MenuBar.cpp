@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -133,15 +134,12 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
     }
     chosen_ = std::move(chosen);
 
-    // Width of each title in a bar, measured once.
-    QMenuBar probe;
-    probe.setStyleSheet(styleSheet());
-    const int empty = probe.sizeHint().width();
-    for (QMenu *menu : menus_) {
-        QAction *a = probe.addMenu(menu);
-        titleWidths_.push_back(probe.sizeHint().width() - empty);
-        probe.removeAction(a);
-    }
+    // Width of each title in a bar with the spacing that follows it, measured once in a first row
+    // of every menu, which stays when they all fit.
+    QMenuBar *first = AddRow(menus_);
+    const int spacing = first->style()->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, first);
+    for (QMenu *menu : menus_)
+        titleWidths_.push_back(first->actionGeometry(menu->menuAction()).width() + spacing);
     for (QMenu *menu : menus_)
         menu->installEventFilter(this);
     Relayout(800);
@@ -276,17 +274,22 @@ void WrappingMenuBar::Relayout(int width)
         bar->deleteLater();
     }
     rows_.clear();
-    for (const auto &menus : plan) {
-        auto *bar = new QMenuBar(this);
-        bar->setNativeMenuBar(false);
-        bar->installEventFilter(this);
-        bar->setFixedHeight(kRowHeight);
-        for (QMenu *menu : menus)
-            bar->addMenu(menu);
-        layout_->addWidget(bar);
-        rows_.push_back(bar);
-    }
+    for (const auto &menus : plan)
+        AddRow(menus);
+}
+
+QMenuBar *WrappingMenuBar::AddRow(const std::vector<QMenu *> &menus)
+{
+    auto *bar = new QMenuBar(this);
+    bar->setNativeMenuBar(false);
+    bar->installEventFilter(this);
+    bar->setFixedHeight(kRowHeight);
+    for (QMenu *menu : menus)
+        bar->addMenu(menu);
+    layout_->addWidget(bar);
+    rows_.push_back(bar);
     setFixedHeight(kRowHeight * static_cast<int>(rows_.size()));
+    return bar;
 }
 
 }  // namespace orlenvo::app

@@ -38,6 +38,8 @@ protected:
 private:
     void Fill(std::size_t index);
     void Relayout(int width);
+    // A new row of the bar holding `menus`.
+    QMenuBar *AddRow(const std::vector<QMenu *> &menus);
     QMenuBar *RowOf(const QMenu *menu) const;
 
     std::function<void(const CommandAction &)> chosen_;
