@@ -7,11 +7,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 int main(int argc, char **argv)
 {
+    // The font configuration loads while the application connects to the display: the main
+    // window's layout needs fonts before it first shows.
+    std::thread fonts([] { FcInit(); });
     // 1. The application object; its event handling reports escaped errors in an error box.
     orlenvo::ui::Application app(argc, argv);
+    fonts.join();
     // 2. The application title; with it the desktop id, the window icon from the icon theme,
     // Qt's own dialogs in Chinese, memory given back as windows close, and the design font.
     orlenvo::ui::SetUpApplication(app);

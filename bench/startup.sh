@@ -4,13 +4,17 @@
 #   bench/startup.sh AFTER [BEFORE]   (BEFORE also from $ORLENVO_BENCH_BEFORE)
 # With no network the banner's start-up fetches fail at once and the banner stays off; the
 # script re-runs itself in a network namespace of its own (loopback only) when it can.
-# Time: from exec until the main window is mapped. Memory: resident set and proportional set
-# (PSS) of the process and its children two seconds after start; whether the web engine's
-# library is mapped.
+# Time: from just before exec until the X server reports the main window mapped (a MapNotify
+# event, seen by bench/xwatch.py listening on the root window); rounds alternate between the
+# programs, and each one's median is printed with its ratio to the bare window's. Memory:
+# resident set and proportional set (PSS) of the process and its children two seconds after
+# start; whether the web engine's library is mapped.
 set -euo pipefail
 after="${1:?usage: startup.sh AFTER [BEFORE]}"
 before="${2:-${ORLENVO_BENCH_BEFORE:-}}"
-rounds="${ORLENVO_BENCH_ROUNDS:-5}"
+rounds="${ORLENVO_BENCH_ROUNDS:-9}"
+here="$(cd "$(dirname "$0")" && pwd)"
+python=/usr/bin/python3
 
 if [ -z "${ORLENVO_BENCH_NETNS:-}" ] && command -v unshare >/dev/null; then
   if unshare -rn true 2>/dev/null || unshare -n true 2>/dev/null; then
@@ -55,16 +59,22 @@ children_kb() {  # PSS and RSS (kB) of a process and its descendants
 }
 
 measure() {  # label binary
-  local label=$1 bin=$2 start pid ms
+  local label=$1 bin=$2 start pid ms mapped watcher line
+  # The watcher listens before the program starts; it prints "ready", then the map's time.
+  coproc WATCH { exec "$python" "$here/xwatch.py" first-map Orlenvo 30; }
+  watcher=$WATCH_PID
+  read -r line <&"${WATCH[0]}"
   start=$(date +%s%N)
   "$bin" >/dev/null 2>&1 &
   pid=$!
-  until xdotool search --onlyvisible --pid "$pid" --name '^Orlenvo$' >/dev/null 2>&1; do
-    sleep 0.005
-    if ! kill -0 "$pid" 2>/dev/null; then echo "$label: exited early"; return; fi
-    if [ $(( ($(date +%s%N) - start) / 1000000 )) -gt 20000 ]; then break; fi
-  done
-  ms=$(( ($(date +%s%N) - start) / 1000000 ))
+  if ! read -r mapped <&"${WATCH[0]}"; then
+    echo "$label: no window mapped"
+    kill "$pid" "$watcher" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    return
+  fi
+  wait "$watcher" 2>/dev/null || true
+  ms=$(( (mapped - start) / 1000000 ))
+  echo "$ms" >>"$bare/$label.times"
   sleep 2
   read -r pss rss < <(children_kb "$pid")
   local engine=no
@@ -74,9 +84,20 @@ measure() {  # label binary
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
 }
 
-echo "start-up with the banner off, $rounds rounds (uid $(id -u))"
+median() {  # file of numbers
+  sort -n "$1" | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+
+echo "start-up with the banner off, $rounds rounds (uid $(id -u)), exec to MapNotify"
 for ((i = 1; i <= rounds; i++)); do
   [ -n "$bareBin" ] && measure bare "$bareBin"
   [ -n "$before" ] && measure before "$before"
   measure after "$after"
+done
+for label in bare before after; do
+  [ -s "$bare/$label.times" ] || continue
+  m=$(median "$bare/$label.times")
+  ratio=""
+  [ -s "$bare/bare.times" ] && ratio=$(awk -v m="$m" -v b="$(median "$bare/bare.times")" 'BEGIN{printf ", %.2f x the bare window", m / b}')
+  printf 'median %-7s %6s ms%s (%s)\n' "$label" "$m" "$ratio" "$(sort -n "$bare/$label.times" | tr '\n' ' ')"
 done

@@ -11,7 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 shots="$(mktemp -d)"
 trap 'rm -rf "$shots"' EXIT
 chmod 777 "$shots"
-ORLENVO_SCREENSHOT_DIR="$shots" sh tests/app/unprivileged.sh "$BUILD/bin/banner_engine_test" mainWindowShowsTheBannerPage >/dev/null 2>&1
+ORLENVO_SCREENSHOT_DIR="$shots" sh tests/banner/unprivileged.sh "$BUILD/bin/banner_engine_test" mainWindowShowsTheBannerPage >/dev/null 2>&1
 cp "$shots/main-banner.png" docs/screenshots/main-banner.png
 export ORLENVO_SCREENSHOT_DIR="$PWD/docs/screenshots"
 "$BUILD/bin/service_test" aboutWindow customerServiceWindow >/dev/null

@@ -6,10 +6,13 @@
 
 #include <QUrl>
 
+namespace orlenvo::banner {
+struct BannerEngineSource;
+}
+
 namespace orlenvo::app {
 
 class StartPageStore;
-struct BannerEngineSource;
 
 class Links {
 public:
@@ -30,7 +33,7 @@ struct ServiceEnvironment {
     MakerInfo maker = DefaultMakerInfo();
     Links *links = nullptr;               // null: the desktop's URL handler
     StartPageStore *startPage = nullptr;  // null: the user's start-page store
-    const BannerEngineSource *bannerEngine = nullptr;  // null: the program's web engine
+    const banner::BannerEngineSource *bannerEngine = nullptr;  // null: the program's web engine
 
     Links &LinksOrDesktop() const;
     StartPageStore &StartPageOrUser() const;

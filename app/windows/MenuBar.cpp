@@ -12,10 +12,12 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace orlenvo::app {
 
@@ -111,26 +113,58 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
     layout_->setSpacing(0);
     setStyleSheet(QString::fromUtf8(kMenuStyle));
 
+    // The bar's menus and their titles now; the commands of each when it is first opened, or
+    // asked for: the window shows sooner, and most menus are never opened.
+    const auto rows = CommandTable();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].depth != 0)
+            continue;
+        // A menu of the bar gets no parent widget: showing the main window polishes every
+        // child widget, and polishing a menu lays out all of its commands, which loads the
+        // glyphs of all their captions. Without a parent a menu is laid out when first opened.
+        const QString caption = QString::fromUtf8(rows[i].caption);
+        auto *menu = new QMenu(caption);
+        menu->setObjectName(caption);
+        std::size_t end = i + 1;
+        while (end < rows.size() && rows[end].depth > 0)
+            ++end;
+        menus_.push_back(menu);
+        unfilled_.push_back({i + 1, end});
+        connect(menu, &QMenu::aboutToShow, this, [this, index = menus_.size() - 1] { Fill(index); });
+    }
+    chosen_ = std::move(chosen);
+
+    // Width of each title in a bar with the spacing that follows it, measured once in a first row
+    // of every menu, which stays when they all fit.
+    QMenuBar *first = AddRow(menus_);
+    const int spacing = first->style()->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, first);
+    for (QMenu *menu : menus_)
+        titleWidths_.push_back(first->actionGeometry(menu->menuAction()).width() + spacing);
+    for (QMenu *menu : menus_)
+        menu->installEventFilter(this);
+    Relayout(800);
+}
+
+void WrappingMenuBar::Fill(std::size_t index)
+{
+    if (unfilled_[index].first == 0)
+        return;  // made already
+    const auto [begin, end] = std::exchange(unfilled_[index], {0, 0});
     // Depth-first rows: keep the menu that holds the next row of each depth.
-    std::vector<QMenu *> open;
-    for (const CommandRow &row : CommandTable()) {
+    const auto rows = CommandTable();
+    menus_[index]->setStyleSheet(styleSheet());
+    std::vector<QMenu *> open{menus_[index]};
+    for (std::size_t i = begin; i < end; ++i) {
+        const CommandRow &row = rows[i];
         const QString caption = QString::fromUtf8(row.caption);
         open.resize(row.depth);
-        QMenu *owner = row.depth == 0 ? nullptr : open.back();
-        if (owner && row.separatorBefore)
+        QMenu *owner = open.back();
+        if (row.separatorBefore)
             owner->addSeparator();
         if (row.kind == ActionKind::Submenu) {
-            // A menu of the bar gets no parent widget: showing the main window polishes every
-            // child widget, and polishing a menu lays out all of its commands, which loads the
-            // glyphs of all 607 captions. Without a parent a menu is laid out when first opened.
             auto *menu = new QMenu(caption, owner);
             menu->setObjectName(caption);
-            if (owner) {
-                owner->addMenu(menu);
-            } else {
-                menu->setStyleSheet(styleSheet());
-                menus_.push_back(menu);
-            }
+            owner->addMenu(menu);
             open.push_back(menu);
             continue;
         }
@@ -139,21 +173,15 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
         action->setIcon(CommandIcon(caption));
         action->setIconVisibleInMenu(true);
         const CommandAction what = ActionOf(row);
-        connect(action, &QAction::triggered, this, ui::Guard([chosen, what] { chosen(what); }));
+        connect(action, &QAction::triggered, this, ui::Guard([chosen = chosen_, what] { chosen(what); }));
     }
+}
 
-    // Width of each title in a bar, measured once.
-    QMenuBar probe;
-    probe.setStyleSheet(styleSheet());
-    const int empty = probe.sizeHint().width();
-    for (QMenu *menu : menus_) {
-        QAction *a = probe.addMenu(menu);
-        titleWidths_.push_back(probe.sizeHint().width() - empty);
-        probe.removeAction(a);
-    }
-    for (QMenu *menu : menus_)
-        menu->installEventFilter(this);
-    Relayout(800);
+const std::vector<QMenu *> &WrappingMenuBar::Menus()
+{
+    for (std::size_t i = 0; i < menus_.size(); ++i)
+        Fill(i);
+    return menus_;
 }
 
 WrappingMenuBar::~WrappingMenuBar()
@@ -246,17 +274,22 @@ void WrappingMenuBar::Relayout(int width)
         bar->deleteLater();
     }
     rows_.clear();
-    for (const auto &menus : plan) {
-        auto *bar = new QMenuBar(this);
-        bar->setNativeMenuBar(false);
-        bar->installEventFilter(this);
-        bar->setFixedHeight(kRowHeight);
-        for (QMenu *menu : menus)
-            bar->addMenu(menu);
-        layout_->addWidget(bar);
-        rows_.push_back(bar);
-    }
+    for (const auto &menus : plan)
+        AddRow(menus);
+}
+
+QMenuBar *WrappingMenuBar::AddRow(const std::vector<QMenu *> &menus)
+{
+    auto *bar = new QMenuBar(this);
+    bar->setNativeMenuBar(false);
+    bar->installEventFilter(this);
+    bar->setFixedHeight(kRowHeight);
+    for (QMenu *menu : menus)
+        bar->addMenu(menu);
+    layout_->addWidget(bar);
+    rows_.push_back(bar);
     setFixedHeight(kRowHeight * static_cast<int>(rows_.size()));
+    return bar;
 }
 
 }  // namespace orlenvo::app

@@ -1,9 +1,9 @@
 #include "app/windows/Unt_Main.h"
 
-#include "app/windows/Banner.h"
-#include "app/windows/BannerView.h"
 #include "app/windows/EndMsg.h"
 #include "app/windows/MenuBar.h"
+#include "banner/windows/Banner.h"
+#include "banner/windows/BannerView.h"
 #include "ui/Fonts.h"
 #include "ui/Application.h"
 #include "ui/Keyboard.h"
@@ -34,10 +34,11 @@ constexpr int kStatusHeight = 20;
 
 // A panel that paints an optional diagonal gradient and a picture stretched over itself. With
 // `fixedTop`, that many pixels of the picture's top keep their size and only the rest stretches.
+// The picture is read when the panel is first painted, after the window has shown.
 class PicturePanel final : public QWidget {
 public:
     PicturePanel(const QString &picture, bool gradient, QWidget *parent = nullptr, int fixedTop = 0)
-        : QWidget(parent), renderer_(picture, this), gradient_(gradient), fixedTop_(fixedTop)
+        : QWidget(parent), picture_(picture), gradient_(gradient), fixedTop_(fixedTop)
     {
         setAttribute(Qt::WA_OpaquePaintEvent, gradient);
     }
@@ -52,6 +53,8 @@ protected:
             g.setColorAt(1, QColor(205, 231, 254));
             p.fillRect(rect(), g);
         }
+        if (!renderer_.isValid())
+            renderer_.load(picture_);
         renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
         if (fixedTop_ <= 0) {
             renderer_.render(&p, QRectF(rect()));
@@ -72,6 +75,7 @@ protected:
     }
 
 private:
+    QString picture_;
     QSvgRenderer renderer_;
     bool gradient_;
     int fixedTop_;
@@ -256,9 +260,9 @@ void TFrmmain::FormCreate()
     // Banner start-up: the banner documents are fetched before the window first shows.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    auto *EmbeddedWB2 = new BannerBrowser(
-        bannerStrip_, services_.bannerEngine ? *services_.bannerEngine : BannerEngineSource::Program());
-    banner_ = new Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, EmbeddedWB2, this);
+    auto *EmbeddedWB2 = new banner::BannerBrowser(
+        bannerStrip_, services_.bannerEngine ? *services_.bannerEngine : banner::BannerEngineSource::Program());
+    banner_ = new banner::Banner(bannerStrip_, Memo1, Timer1, services_.maker.server, EmbeddedWB2, this);
 }
 
 void TFrmmain::RzBitBtn4Click()

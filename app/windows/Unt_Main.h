@@ -11,9 +11,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
+namespace orlenvo::banner {
+class Banner;
+}
+
 namespace orlenvo::app {
 
-class Banner;
 class WrappingMenuBar;
 
 class TFrmmain final : public QMainWindow {
@@ -32,7 +35,7 @@ public:
     QWidget *sidePanel() const { return sidePanel_; }
     QWidget *workArea() const { return workArea_; }
     QWidget *bottomBar() const { return bottomBar_; }
-    Banner *banner() const { return banner_; }
+    banner::Banner *banner() const { return banner_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -45,7 +48,7 @@ private:
 
     Dispatcher *dispatcher_;
     ServiceEnvironment services_;
-    Banner *banner_ = nullptr;
+    banner::Banner *banner_ = nullptr;
     QTimer *Timer1 = nullptr;
 
     WrappingMenuBar *dxBarManager1 = nullptr;

@@ -2,7 +2,7 @@
 #include "app/windows/EndMsg.h"
 #include "app/windows/Links.h"
 #include "app/windows/StartPage.h"
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"

@@ -14,7 +14,7 @@
 #include "numerology/windows/UntWangm.h"
 #include "numerology/windows/Unt_sjcs.h"
 #include "numerology/windows/Untonteher.h"
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"

@@ -7,7 +7,7 @@
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "core/Text.h"
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/Menus.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
@@ -289,9 +289,10 @@ private slots:
         Program program(Offline());
         TFrmmain &w = program.mainWindow();  // the program with every operation bound
         QVERIFY(ShowOnScreen(&w));
+        const std::vector<QAction *> commands = AllCommands(w);
         const auto before = QApplication::topLevelWidgets().size();
         int acted = 0;
-        for (QAction *a : AllCommands(w)) {
+        for (QAction *a : commands) {
             if (a->text() == QStringLiteral("住宅风水") || a->text() == QStringLiteral("吉日查询")
                 || a->text() == QStringLiteral("周公解析") || a->text() == QStringLiteral("墓碑造型的设计")) {
                 a->trigger();

@@ -6,7 +6,7 @@
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "app/windows/Unt_servers.h"
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"

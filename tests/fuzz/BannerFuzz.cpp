@@ -1,5 +1,5 @@
 // The banner list document and its fields, the flag digits and the rotation over them.
-#include "app/BannerCore.h"
+#include "banner/BannerCore.h"
 #include "core/Text.h"
 #include "tests/fuzz/FuzzSupport.h"
 

@@ -2,6 +2,9 @@
 
 #include "tests/layers/Layers.h"
 
+#include <algorithm>
+#include <filesystem>
+
 namespace {
 
 using orlenvo::layers::CheckFile;
@@ -49,6 +52,10 @@ INSTANTIATE_TEST_SUITE_P(Includes, LayerRules, testing::Values(
     Case{"articles/windows/UntNote.cpp", "#include \"calendar/windows/DateWin.h\"\n", false},
     Case{"numerology/windows/Unt_sjcs.h", "#include \"calendar/LunarCalendar.h\"\n#include \"ui/UpDown.h\"\n", true},
     Case{"app/windows/Operations.cpp", "#include \"calendar/windows/DateWin.h\"\n", true},
+    // the banner: a Qt-free core, windows that keep to their room, placed by the main window
+    Case{"banner/BannerCore.cpp", "#include <QUrl>\n", false},
+    Case{"banner/windows/BannerView.cpp", "#include \"app/windows/Links.h\"\n", false},
+    Case{"app/windows/Unt_Main.cpp", "#include \"banner/windows/Banner.h\"\n", true},
     // commented-out includes are text, not includes
     Case{"core/Text.h", "// #include <QString> is not needed here\n", true}));
 
@@ -90,6 +97,24 @@ TEST(ConnectionRule, ReportsTheLineOfTheCall)
     const auto found = orlenvo::layers::CheckConnections("bench/B.cpp", "int a;\n\n  connect(t, &T::s,\n [] {});\n");
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].line, 3);
+}
+
+TEST(SourceTree, EveryFolderOfSourcesIsARoom)
+{
+    // A new top-level folder of C++ sources is a subsystem the rules must cover.
+    const std::vector<std::string> outside = {"tests", "tools", "bench", "build", "cmake", "content", "packaging"};
+    for (const auto &entry : std::filesystem::directory_iterator(ORLENVO_SOURCE_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_directory() || name.starts_with('.') || name.starts_with("build")
+            || std::ranges::count(outside, name) > 0)
+            continue;
+        bool sources = false;
+        for (const auto &file : std::filesystem::recursive_directory_iterator(entry.path()))
+            sources = sources || file.path().extension() == ".cpp" || file.path().extension() == ".h";
+        if (sources) {
+            EXPECT_EQ(std::ranges::count(orlenvo::layers::kSubsystems, name), 1) << name;
+        }
+    }
 }
 
 TEST(SourceTree, KeepsItsLayers)

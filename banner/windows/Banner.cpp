@@ -1,6 +1,6 @@
-#include "app/windows/Banner.h"
+#include "banner/windows/Banner.h"
 
-#include "app/windows/BannerView.h"
+#include "banner/windows/BannerView.h"
 #include "core/Text.h"
 #include "ui/Messages.h"
 
@@ -11,7 +11,7 @@
 
 #include <stdexcept>
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 Banner::Banner(QWidget *strip, QPlainTextEdit *memo, QTimer *timer, const QUrl &server, BannerView *view,
                QObject *parent)
@@ -72,4 +72,4 @@ void Banner::Timer1Timer()
     }
 }
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

@@ -2,6 +2,8 @@
 // redirects followed, a bounded body and one time-out for each fetch.
 #pragma once
 
+#include "banner/BannerCore.h"
+
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QObject>
@@ -13,14 +15,7 @@
 
 class QNetworkReply;
 
-namespace orlenvo::app {
-
-// Time allowed for one fetch, from the request to the last byte, and for the whole banner
-// start-up. A fetch that takes longer is abandoned and counts as failed, so a server that
-// never answers cannot hold back the main window.
-inline constexpr int kFetchTimeoutMs = 4000;
-// A longer body is abandoned as soon as more arrives, and counts as failed.
-inline constexpr qint64 kMaxBodyBytes = qint64(1) << 20;
+namespace orlenvo::banner {
 
 struct HttpResult {
     bool ok = false;      // a 2xx answer received in full within the time and size bounds
@@ -52,4 +47,4 @@ private:
 // Only web addresses are fetched.
 bool IsWebAddress(const QUrl &url);
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

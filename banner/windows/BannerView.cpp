@@ -1,10 +1,11 @@
-#include "app/windows/BannerView.h"
+#include "banner/windows/BannerView.h"
 
-#include <QBuffer>
+#include "banner/windows/BannerPicture.h"
+#include "ui/Memory.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLibrary>
 #include <QPainter>
 
@@ -14,7 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 namespace {
 
@@ -66,22 +67,8 @@ BannerEngineSource BannerEngineSource::Program()
 
 QPixmap DecodeBannerPicture(const QByteArray &body)
 {
-    QByteArray copy = body;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg" && format != "gif")
-        return {};
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return {};
-    // A GIF shows its first frame.
-    const QImage image = reader.read();
-    if (image.isNull() || image.size() != size)
-        return {};
-    return QPixmap::fromImage(image);
+    const QImage image = DecodeBannerImage(body);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 BannerPictureView::BannerPictureView(QWidget *parent) : QWidget(parent), client_(this)
@@ -218,6 +205,8 @@ void BannerBrowser::Finished(bool ok)
         // A failed page shows nothing: the strip's picture shows through.
         engine_->View()->setVisible(ok);
         showing_ = ok ? Shows::Page : Shows::Nothing;
+        // The engine's start and each navigation leave freed memory in the program's heap.
+        ui::ReleaseFreedMemory();
     } else {
         showing_ = ok ? Shows::Picture : Shows::Nothing;
     }
@@ -235,4 +224,4 @@ void BannerBrowser::Hide()
     move(x(), kHiddenTop);
 }
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 // What the engine tells its browser, always from the event loop.
 struct BannerEngineEvents {
@@ -35,6 +35,8 @@ public:
     virtual void Load(const QUrl &url) = 0;
     // Stops loading and shows an empty page.
     virtual void Clear() = 0;
+    // The process of the page that shows, 0 when there is none.
+    virtual qint64 PageProcess() const = 0;
     // Runs a script in the page that shows; `done` receives its result from the event loop.
     virtual void Evaluate(const QString &script, std::function<void(const QVariant &)> done) = 0;
 };
@@ -44,4 +46,4 @@ using CreateBannerEngineFn = BannerEngine *(*)(QWidget *parent, const BannerEngi
                                               BannerEngineEvents events);
 inline constexpr char kCreateBannerEngineSymbol[] = "OrlenvoCreateBannerEngine";
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

@@ -1,8 +1,8 @@
 // The banner browser `EmbeddedWB2`: shows the banner pages over the banner strip.
 #pragma once
 
-#include "app/windows/BannerEngine.h"
-#include "app/windows/BannerHttp.h"
+#include "banner/windows/BannerEngine.h"
+#include "banner/windows/BannerHttp.h"
 
 #include <QPixmap>
 #include <QString>
@@ -14,7 +14,7 @@
 
 class QLibrary;
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 // What the banner timer asks of its browser.
 class BannerView {
@@ -40,9 +40,6 @@ struct BannerEngineSource {
 // Whether this process can run the engine's sandbox: not as root, and with user namespaces.
 bool CanSandboxEngine();
 
-// Largest picture the picture view decodes, in pixels.
-inline constexpr qint64 kMaxPicturePixels = 2000 * 2000;
-
 // The view used without the engine: pictures only (PNG, JPEG, the first frame of a GIF),
 // fetched through the bounded banner fetch. Anything else is a failed navigation. It is
 // transparent while it shows nothing.
@@ -66,8 +63,7 @@ private:
     QPixmap picture_;
 };
 
-// The picture in a body, or a null pixmap when it is none of PNG, JPEG and GIF or is larger
-// than kMaxPicturePixels.
+// DecodeBannerImage() as a pixmap: null when the body is no picture the view shows.
 QPixmap DecodeBannerPicture(const QByteArray &body);
 
 // The program's browser: the web engine, loaded on the first navigation, or the picture view
@@ -116,4 +112,4 @@ private:
     bool hiddenForGood_ = false;
 };
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

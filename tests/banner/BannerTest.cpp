@@ -1,8 +1,8 @@
 // The banner start-up, rotation and browser against an HTTP server of the test's own on
 // 127.0.0.1.
-#include "app/windows/Banner.h"
-#include "app/windows/BannerView.h"
-#include "tests/app/BannerTestSupport.h"
+#include "banner/windows/Banner.h"
+#include "banner/windows/BannerView.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 
@@ -21,6 +21,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
+using namespace orlenvo::banner;
 using namespace orlenvo::testing;
 
 namespace {
@@ -452,6 +453,10 @@ void BannerTest::pictureViewFailsOnAnythingElse_data()
         .body = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'/>", .contentType = "image/svg+xml"};
     QTest::newRow("binary") << LoopbackServer::Response{.body = binary, .contentType = "application/octet-stream"};
     QTest::newRow("png of too many pixels") << LoopbackServer::Response{.body = Picture("PNG", QSize(2001, 2000))};
+    // A text chunk announcing 1.7 GB in a picture of a few hundred bytes (found by the fuzz target).
+    QByteArray announcing = Picture("PNG");
+    announcing.insert(announcing.size() - 12, QByteArray::fromHex("66f4b46c") + "tEXtComment");
+    QTest::newRow("png chunk longer than the body") << LoopbackServer::Response{.body = announcing};
     QTest::newRow("picture over 1 MiB") << LoopbackServer::Response{.body = Picture("PNG") + QByteArray(kMaxBodyBytes, 0)};
     QTest::newRow("endless body") << LoopbackServer::Response{.endless = true};
     QTest::newRow("error status") << LoopbackServer::Response{.status = 500, .body = Picture("PNG")};

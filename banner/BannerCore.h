@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,15 @@ inline constexpr std::string_view kBannerFlagPath = "/Chinese/SysInfo/logFlagVel
 
 // First interval of the banner timer, in milliseconds.
 inline constexpr int kBannerFirstInterval = 1000;
+
+// Time allowed for one fetch, from the request to the last byte, and for the whole banner
+// start-up. A fetch that takes longer is abandoned and counts as failed, so a server that
+// never answers cannot hold back the main window.
+inline constexpr int kFetchTimeoutMs = 4000;
+// A longer body is abandoned as soon as more arrives, and counts as failed.
+inline constexpr std::int64_t kMaxBodyBytes = std::int64_t(1) << 20;
+// Largest picture the pictures-only view decodes, in pixels.
+inline constexpr std::int64_t kMaxPicturePixels = 2000 * 2000;
 
 // The banner list document as received, split into lines at CR LF, LF or CR.
 // A final empty line (text that ends in a line break) is not counted.

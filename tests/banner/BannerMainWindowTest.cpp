@@ -1,10 +1,10 @@
 // The main window's banner start-up and rotation against a loopback server, and its
 // "退出" button with the exit prompt.
-#include "app/windows/Banner.h"
-#include "app/windows/BannerView.h"
+#include "banner/windows/Banner.h"
+#include "banner/windows/BannerView.h"
 #include "app/windows/EndMsg.h"
 #include "app/windows/Unt_Main.h"
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
@@ -24,6 +24,7 @@
 
 using namespace orlenvo;
 using namespace orlenvo::app;
+using namespace orlenvo::banner;
 using namespace orlenvo::testing;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/windows/BannerHttp.h"
+#include "banner/windows/BannerHttp.h"
 
 #include <QEventLoop>
 #include <QNetworkProxy>
@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 namespace {
 
@@ -136,4 +136,4 @@ HttpResult HttpClient::Get(const QUrl &url, int timeoutMs)
     return result;
 }
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

@@ -1,5 +1,5 @@
 // The banner store, BannerField, the start-up fetch sequence and the rotation step.
-#include "app/BannerCore.h"
+#include "banner/BannerCore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/app/BannerTestSupport.h"
+#include "tests/support/Doubles.h"
 
 #include "core/Text.h"
 
@@ -9,7 +9,25 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <unistd.h>
+
 namespace orlenvo::testing {
+
+banner::BannerEngineSource TestEngine()
+{
+    banner::BannerEngineSource source = banner::BannerEngineSource::Program();
+    source.options.loopbackWithoutSandbox = geteuid() == 0;
+    return source;
+}
+
+TestServices::TestServices(const QUrl &server, banner::BannerEngineSource bannerEngine)
+    : engine(std::move(bannerEngine))
+{
+    env.maker.server = server;
+    env.links = &links;
+    env.startPage = &startPage;
+    env.bannerEngine = &engine;
+}
 
 LoopbackServer::LoopbackServer()
 {

@@ -2,8 +2,8 @@
 // the banner timer `Timer1` and the browser `EmbeddedWB2` over the banner strip.
 #pragma once
 
-#include "app/BannerCore.h"
-#include "app/windows/BannerHttp.h"
+#include "banner/BannerCore.h"
+#include "banner/windows/BannerHttp.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +14,7 @@ class QPlainTextEdit;
 class QTimer;
 class QWidget;
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 class BannerView;
 
@@ -47,4 +47,4 @@ private:
     BannerRotation rotation_;
 };
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner

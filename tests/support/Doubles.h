@@ -2,8 +2,8 @@
 // 127.0.0.1 only.
 #pragma once
 
-#include "app/BannerCore.h"
-#include "app/windows/BannerView.h"
+#include "banner/BannerCore.h"
+#include "banner/windows/BannerView.h"
 #include "app/windows/Dispatch.h"
 #include "app/windows/Links.h"
 #include "app/windows/StartPage.h"
@@ -68,7 +68,7 @@ public:
     std::vector<CommandAction> seen;
 };
 
-class RecordingBannerView final : public app::BannerView {
+class RecordingBannerView final : public banner::BannerView {
 public:
     void Navigate(const QString &address) override { navigations.append(address); }
     void Hide() override { ++hides; }
@@ -96,6 +96,23 @@ public:
 
     QString value;
     int writes = 0;
+};
+
+// The program's web engine for tests: sandboxed as an unprivileged user; as root, where its
+// sandbox cannot run, without it and refusing every request off the loopback.
+banner::BannerEngineSource TestEngine();
+
+// The services of a program under test: the maker's server, recorded links, a start page in
+// memory and the banner's engine (pictures only by default).
+struct TestServices {
+    explicit TestServices(const QUrl &server, banner::BannerEngineSource bannerEngine = {});
+    TestServices(const TestServices &) = delete;
+    TestServices &operator=(const TestServices &) = delete;
+
+    RecordingLinks links;
+    MemoryStartPage startPage;
+    banner::BannerEngineSource engine;
+    app::ServiceEnvironment env;
 };
 
 // A GBK body from UTF-8 text.

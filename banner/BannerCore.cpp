@@ -1,4 +1,4 @@
-#include "app/BannerCore.h"
+#include "banner/BannerCore.h"
 
 #include "core/Text.h"
 

@@ -1,5 +1,6 @@
-// The banner engine module: a sealed QWebEngineView over an off-the-record profile.
-#include "app/windows/BannerEngine.h"
+// The banner engine module: a sealed QWebEngineView over an off-the-record profile, drawn in
+// software into the widget like any other child, in one small page process.
+#include "banner/windows/BannerEngine.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QOpenGLContext>
 #include <QPointer>
+#include <QQuickWindow>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineFullScreenRequest>
@@ -20,16 +22,37 @@
 #include <csignal>
 #include <utility>
 
-// QtGui's shared context, which the engine draws through.
+// QtGui's shared context, which the engine asks for when it starts.
 Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
-namespace orlenvo::app {
+namespace orlenvo::banner {
 
 namespace {
 
 // A page whose navigation takes longer is stopped and counts as failed.
 constexpr int kPageTimeoutMs = 8000;
+// The pages' memory cache: a banner page and its pictures are small.
+constexpr int kHttpCacheBytes = 2 * 1024 * 1024;
+
+// The engine's switches, all of them ours. A strip 803 × 107 needs no GPU: frames are drawn in
+// software and composited in the program (no OpenGL context, so the main window keeps its
+// native window and its raster surface). One page process at a time, a small script heap,
+// Chromium's low-memory mode, and none of the features a banner has no use for. None of them
+// touches the sandbox.
+constexpr char kEngineSwitches[] =
+    "--disable-gpu --disable-gpu-compositing --renderer-process-limit=1 --num-raster-threads=1"
+    " --no-unsandboxed-zygote --enable-low-end-device-mode --js-flags=\"--jitless --max-old-space-size=32\""
+    " --disable-features=SpareRendererForSitePerProcess,BackForwardCache,MediaRouter,DialMediaRouteProvider,"
+    "OptimizationHints,Translate,InterestCohortAPI,AutofillServerCommunication,CertificateTransparencyComponentUpdater"
+    " --disable-background-networking --disable-component-update --disable-domain-reliability"
+    " --disable-breakpad --disable-speech-api --no-pings";
+
+// What the engine would otherwise take from the environment: switches, a debugging port, another
+// helper program.
+constexpr const char *kEngineEnvironment[] = {"QTWEBENGINE_CHROMIUM_FLAGS", "QTWEBENGINE_REMOTE_DEBUGGING",
+                                              "QTWEBENGINE_PROCESS_PATH", "QTWEBENGINE_DISABLE_GPU",
+                                              "QTWEBENGINE_DISABLE_SANDBOX"};
 
 bool IsWebScheme(const QUrl &url)
 {
@@ -107,6 +130,7 @@ public:
     {
         // No storage name: off the record, nothing is written to disk.
         profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        profile_->setHttpCacheMaximumSize(kHttpCacheBytes);
         profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
         profile_->setSpellCheckEnabled(false);
         QObject::connect(profile_, &QWebEngineProfile::downloadRequested, profile_,
@@ -129,15 +153,22 @@ public:
             // for its end and then starts a new one.
             const qint64 process = killing_ ? 0 : view_->page()->renderProcessPid();
             killing_ = process > 0 && ::kill(static_cast<pid_t>(process), SIGKILL) == 0;
-            abandoned_ = loading_;
             queued_ = QUrl();
             if (events_.finished)
                 events_.finished(false);
         });
         QObject::connect(page, &QWebEnginePage::loadingChanged, view_, [this](const QWebEngineLoadingInfo &info) {
-            // Not reported: the empty page of Clear(), and the end of a navigation given up.
-            if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || !deadline_.isActive()
-                || info.url() == QUrl(QStringLiteral("about:blank")) || info.url() == abandoned_)
+            // Not reported: the empty page of Clear(), and the end of a navigation given up or
+            // replaced, which the engine may report after the next one was asked for (a page
+            // process that crashed reports its page as failed only then): a navigation's end
+            // counts once that navigation has started.
+            if (!deadline_.isActive() || info.url() == QUrl(QStringLiteral("about:blank")))
+                return;
+            if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+                started_ = true;
+                return;
+            }
+            if (!started_)
                 return;
             deadline_.stop();
             if (events_.finished)
@@ -170,15 +201,15 @@ public:
 
     void Load(const QUrl &url) override
     {
-        if (deadline_.isActive())
-            abandoned_ = loading_;
-        loading_ = url;
+        started_ = false;
         deadline_.start(kPageTimeoutMs);
         if (killing_)
             queued_ = url;
         else
             view_->load(url);
     }
+
+    qint64 PageProcess() const override { return view_->page()->renderProcessPid(); }
 
     void Evaluate(const QString &script, std::function<void(const QVariant &)> done) override
     {
@@ -187,7 +218,6 @@ public:
 
     void Clear() override
     {
-        abandoned_ = loading_;
         queued_ = QUrl();
         deadline_.stop();
         view_->setUrl(QUrl(QStringLiteral("about:blank")));
@@ -196,8 +226,7 @@ public:
 private:
     BannerEngineEvents events_;
     QTimer deadline_;
-    QUrl loading_;
-    QUrl abandoned_;
+    bool started_ = false;  // the navigation asked for last has started
     bool killing_ = false;  // the page's process was killed and has not ended yet
     QUrl queued_;           // the page to load once it has
     QWebEngineProfile *profile_;
@@ -215,32 +244,39 @@ bool EngineInstalled()
 
 }  // namespace
 
-}  // namespace orlenvo::app
+}  // namespace orlenvo::banner
 
-extern "C" Q_DECL_EXPORT orlenvo::app::BannerEngine *OrlenvoCreateBannerEngine(
-    QWidget *parent, const orlenvo::app::BannerEngineOptions &options, orlenvo::app::BannerEngineEvents events)
+extern "C" Q_DECL_EXPORT orlenvo::banner::BannerEngine *OrlenvoCreateBannerEngine(
+    QWidget *parent, const orlenvo::banner::BannerEngineOptions &options, orlenvo::banner::BannerEngineEvents events)
 {
-    using namespace orlenvo::app;
+    using namespace orlenvo::banner;
     if (!EngineInstalled())
         return nullptr;
     // The engine takes switches from the environment and from the command line; none of
     // them may turn its sandbox off or change how it runs.
     if (QCoreApplication::arguments().contains(QStringLiteral("--webEngineArgs")))
         return nullptr;
-    // The engine draws through an OpenGL context shared with the windows. Made at start-up it
-    // would cost every run the memory of the OpenGL libraries, so it is made here, once.
-    if (!qt_gl_global_share_context()) {
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-        auto *shared = new QOpenGLContext(QCoreApplication::instance());
-        shared->setFormat(QSurfaceFormat::defaultFormat());
-        // Without OpenGL the context stays invalid and the engine draws in software.
-        shared->create();
-        qt_gl_set_global_share_context(shared);
-    }
-    qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    // The view is a Qt Quick widget: drawn in software it needs no OpenGL context shared with the
+    // windows, and the window it joins stays a raster window. Set before the first view.
+    if (QQuickWindow::sceneGraphBackend() != QLatin1String("software"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // The engine reads the format of QtGui's shared context when it starts. A context that is
+    // never created tells it there is no OpenGL to share, and loads no OpenGL library.
+    if (!qt_gl_global_share_context())
+        qt_gl_set_global_share_context(new QOpenGLContext(QCoreApplication::instance()));
+    // It also asks whether OpenGL may run in threads, which under X makes a trial context and so
+    // loads the whole OpenGL driver; without the trial the answer is only not checked.
+    qputenv("QT_OPENGL_NO_SANITY_CHECK", "1");
+    // The engine reads its switches once, when its first profile is made: they are set for that
+    // moment only, so no program started later inherits them.
+    for (const char *name : kEngineEnvironment)
+        qunsetenv(name);
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", kEngineSwitches);
     if (options.loopbackWithoutSandbox)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    else
-        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
-    return new WebEngine(parent, options, std::move(events));
+    auto *engine = new WebEngine(parent, options, std::move(events));
+    for (const char *name : kEngineEnvironment)
+        qunsetenv(name);
+    qunsetenv("QT_OPENGL_NO_SANITY_CHECK");
+    return engine;
 }
