@@ -66,6 +66,7 @@ Item Separated(Item item)
 }
 
 // The office commands that both the office menu and the career menu hold.
+// clang-format off
 std::vector<Item> OfficeCommands()
 {
     return {
@@ -77,6 +78,7 @@ std::vector<Item> OfficeCommands()
         "办公桌摆放的风水六原则",
     };
 }
+// clang-format on
 
 // The menus of the bar in their order.
 std::vector<Item> MenuTree()

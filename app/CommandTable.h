@@ -8,13 +8,13 @@
 namespace orlenvo {
 
 enum class ActionKind {
-    Submenu,          // a menu or sub-menu, not a command
-    None,             // a command that performs no action
+    Submenu,  // a menu or sub-menu, not a command
+    None,     // a command that performs no action
     EndProgram,
-    Article,          // text = article id
-    PictureArticle,   // number = picture-article number; the caption is the window title
-    Omen,             // text = window title, number = page index
-    ModalWindow,      // text = window class
+    Article,         // text = article id
+    PictureArticle,  // number = picture-article number; the caption is the window title
+    Omen,            // text = window title, number = page index
+    ModalWindow,     // text = window class
     AlmanacWindow,
     CustomerService,
     About,
@@ -27,8 +27,8 @@ enum class ActionKind {
 
 // One row of the menu table. A Submenu row holds the rows after it that are one level deeper.
 struct CommandRow {
-    int depth;              // 0 for the menus of the bar
-    const char *caption;    // exact caption, "&" marks the access key
+    int depth;            // 0 for the menus of the bar
+    const char *caption;  // exact caption, "&" marks the access key
     bool separatorBefore;
     ActionKind kind;
     const char *text = "";
@@ -38,8 +38,8 @@ struct CommandRow {
 // What choosing a command asks for.
 struct CommandAction {
     ActionKind kind = ActionKind::None;
-    std::string text;     // article id, omen title, window class or picture caption
-    int number = 0;       // picture number or omen page
+    std::string text;  // article id, omen title, window class or picture caption
+    int number = 0;    // picture number or omen page
 
     bool operator==(const CommandAction &) const = default;
 };

@@ -54,14 +54,10 @@ std::string BannerLineField(std::string_view line, int n)
     const std::string trimmed = Trim(line);
     const std::string_view text = trimmed;
     switch (n) {
-    case 0:
-        return std::string(BeforeFirstMark(text));
-    case 1:
-        return std::string(BeforeFirstMark(AfterFirstMark(text)));
-    case 2:
-        return Trim(AfterFirstMark(AfterFirstMark(text)));
-    default:
-        return {};
+    case 0: return std::string(BeforeFirstMark(text));
+    case 1: return std::string(BeforeFirstMark(AfterFirstMark(text)));
+    case 2: return Trim(AfterFirstMark(AfterFirstMark(text)));
+    default: return {};
     }
 }
 

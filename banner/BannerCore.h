@@ -60,8 +60,8 @@ enum class BannerClient { IdHTTP1, IdHTTP2 };
 using BannerFetch = std::function<std::string(BannerClient client, std::string_view path)>;
 
 struct BannerDocuments {
-    std::string list;     // what the list fetch put into the store, empty when it failed
-    int bannerSwitch = 0; // second character of the flag document, 0 on any failure
+    std::string list;      // what the list fetch put into the store, empty when it failed
+    int bannerSwitch = 0;  // second character of the flag document, 0 on any failure
 };
 
 // The start-up fetches, in order: the list, the flag document for its first character and
@@ -75,7 +75,7 @@ struct BannerTick {
     bool navigate = false;  // let the browser show `address`
     std::string address;
     Timer timer = Timer::Keep;
-    int intervalMs = 0;     // with Timer::SetInterval
+    int intervalMs = 0;  // with Timer::SetInterval
 };
 
 // The banner state kept by the main window and the rotation step.

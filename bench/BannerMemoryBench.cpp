@@ -43,11 +43,11 @@ QByteArray Png(QColor colour)
 
 QByteArray Page(const char *background, const char *picture, const char *text)
 {
-    return QByteArray("<html><head><meta charset='utf-8'></head><body style='margin:0;background:") + background
-           + "'><img src='" + picture + "' style='position:absolute;left:12px;top:17px;width:120px;height:81px'>"
-           + "<div style='position:absolute;top:30px;left:160px;font:bold 30px sans-serif;color:#8b0000'>" + text
-           + "</div><script>var n = 0; setInterval(function(){ document.title = 'tick ' + (++n); }, 500);</script>"
-             "</body></html>";
+    return QByteArray("<html><head><meta charset='utf-8'></head><body style='margin:0;background:") + background +
+           "'><img src='" + picture + "' style='position:absolute;left:12px;top:17px;width:120px;height:81px'>" +
+           "<div style='position:absolute;top:30px;left:160px;font:bold 30px sans-serif;color:#8b0000'>" + text +
+           "</div><script>var n = 0; setInterval(function(){ document.title = 'tick ' + (++n); }, 500);</script>"
+           "</body></html>";
 }
 
 void State(const char *name, const char *shows)
@@ -60,12 +60,9 @@ void State(const char *name, const char *shows)
 const char *Shows(const BannerBrowser &browser)
 {
     switch (browser.Showing()) {
-    case BannerBrowser::Shows::Page:
-        return "an HTML page in the engine";
-    case BannerBrowser::Shows::Picture:
-        return "a picture";
-    case BannerBrowser::Shows::Nothing:
-        break;
+    case BannerBrowser::Shows::Page: return "an HTML page in the engine";
+    case BannerBrowser::Shows::Picture: return "a picture";
+    case BannerBrowser::Shows::Nothing: break;
     }
     return "nothing";
 }
@@ -83,8 +80,8 @@ int main(int argc, char **argv)
     const QByteArray first = mode == "picture" ? "/red.png" : "/gold.html";
     const QByteArray second = mode == "picture" ? "/red.png" : "/blue.html";
     // Every line active: the last line is never shown, so the first two alternate.
-    server.Serve(list, "1>5>" + server.Url(first).toEncoded() + "\r\n1>5>" + server.Url(second).toEncoded()
-                           + "\r\n1>5>" + server.Url(first).toEncoded() + "\r\n");
+    server.Serve(list, "1>5>" + server.Url(first).toEncoded() + "\r\n1>5>" + server.Url(second).toEncoded() +
+                           "\r\n1>5>" + server.Url(first).toEncoded() + "\r\n");
     server.Serve(flag, mode == "off" ? "10" : "01");
     server.Serve("/red.png", {.body = Png(QColor(200, 40, 30)), .contentType = "image/png"});
     server.Serve("/green.png", {.body = Png(QColor(30, 160, 60)), .contentType = "image/png"});
@@ -92,7 +89,7 @@ int main(int argc, char **argv)
     server.Serve("/blue.html", Page("#b4d2fa", "/green.png", "吉祥如意 · 万事亨通"));
 
     orlenvo::testing::TestServices services(server.Base(),
-                                           mode == "page" ? orlenvo::testing::TestEngine() : BannerEngineSource());
+                                            mode == "page" ? orlenvo::testing::TestEngine() : BannerEngineSource());
     Program program(services.env);
     TFrmmain &w = program.mainWindow();
     w.show();

@@ -1,11 +1,11 @@
 // The lunar date code, day-cell label and almanac row of every day 1901-2050, one fill of the
 // calendar window, and what a fill computes per month: the cells' texts alone (as before the day
 // details) beside the cells' texts with every day's details, tooltip lines and good-day test.
-#include "calendar/windows/DateWin.h"
 #include "calendar/Almanac.h"
 #include "calendar/CalendarLabels.h"
 #include "calendar/DayDetails.h"
 #include "calendar/LunarCalendar.h"
+#include "calendar/windows/DateWin.h"
 
 #include <QApplication>
 
@@ -29,8 +29,7 @@ void EveryDay(benchmark::State &state, Of of)
     state.SetItemsProcessed(state.iterations() * dayCount);
     // Seconds per day, printed by the library in its time unit.
     state.counters["per_day"] = benchmark::Counter(
-        static_cast<double>(dayCount),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        static_cast<double>(dayCount), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void LunarDateCodeOfEveryDay(benchmark::State &state)

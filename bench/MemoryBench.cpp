@@ -12,16 +12,16 @@
 #include "app/windows/MenuBar.h"
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
+#include "ui/Application.h"
 #include "ui/Desktop.h"
 #include "ui/Fonts.h"
-#include "ui/Application.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
-#include <QTest>
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -86,7 +86,6 @@ std::map<std::string, double> ResidentByKind()
     return kinds;
 }
 
-
 void Report(const char *step)
 {
     std::printf("step %s %.1f\n", step, StatusMb("VmRSS"));
@@ -134,7 +133,8 @@ int Bare(int argc, char **argv, bool withMenu)
     auto *column = new QVBoxLayout(&w);
     if (withMenu)
         column->setMenuBar(new orlenvo::app::WrappingMenuBar([](const orlenvo::CommandAction &) {}, &w));
-    column->addWidget(new QLabel(QStringLiteral("万年历 黄道吉日 手机号码分析 网名分析 生男生女 关于系统 客户服务 退出")));
+    column->addWidget(
+        new QLabel(QStringLiteral("万年历 黄道吉日 手机号码分析 网名分析 生男生女 关于系统 客户服务 退出")));
     w.show();
     Settle(&w);
     Report("shown");
@@ -183,10 +183,8 @@ int WholeProgram(int argc, char **argv)
         case ActionKind::ModalWindow:
         case ActionKind::AlmanacWindow:
         case ActionKind::CustomerService:
-        case ActionKind::About:
-            break;
-        default:
-            continue;
+        case ActionKind::About: break;
+        default: continue;
         }
         if (!seen.insert({row.kind, cls}).second)
             continue;

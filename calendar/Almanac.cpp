@@ -117,11 +117,11 @@ AlmanacEntry ComputedEntryOf(const AlmanacDay &day)
     std::string monthName = LunarMonthName(day.lunar);
     if (day.lunar.leap)
         monthName += "月";
-    e.nn = "农历" + CycleName(YearCycleOf(day.lunar.year)) + "年" + monthName + LunarDayName(day.lunar) +
-           " " + WeekdayName(DayOfWeek(day.date));
+    e.nn = "农历" + CycleName(YearCycleOf(day.lunar.year)) + "年" + monthName + LunarDayName(day.lunar) + " " +
+           WeekdayName(DayOfWeek(day.date));
 
-    e.suici = CycleName(day.pillars.year) + "年 " + CycleName(day.pillars.month) + "月 " +
-              CycleName(day.pillars.day) + "日";
+    e.suici =
+        CycleName(day.pillars.year) + "年 " + CycleName(day.pillars.month) + "月 " + CycleName(day.pillars.day) + "日";
     e.tszf = FoetusSpiritText(day.pillars.day);
     e.wuhang = std::string(NayinOf(day.pillars.day)) + " " + OfficerName(day.officer) + "执位";
     e.cong = ClashText(day.pillars.day);
@@ -178,14 +178,13 @@ std::string ClashText(int dayCycle)
     // The clashing day: branch opposite, stem four on (甲子 clashes 戊午).
     const int branch = CyclePosition(BranchOfCycle(dayCycle) + 6, 12);
     const int stem = CyclePosition(StemOfCycle(dayCycle) + 4, 10);
-    return std::string("冲") + BranchAnimal(branch) + "(" + StemName(stem) +
-           BranchName(branch) + ")煞" + kShaDirection[BranchOfCycle(dayCycle) % 4];
+    return std::string("冲") + BranchAnimal(branch) + "(" + StemName(stem) + BranchName(branch) + ")煞" +
+           kShaDirection[BranchOfCycle(dayCycle) % 4];
 }
 
 std::string PengzuText(int dayCycle)
 {
-    return std::string(kPengzuStem[StemOfCycle(dayCycle)]) + " " +
-           kPengzuBranch[BranchOfCycle(dayCycle)];
+    return std::string(kPengzuStem[StemOfCycle(dayCycle)]) + " " + kPengzuBranch[BranchOfCycle(dayCycle)];
 }
 
 std::string FoetusSpiritText(int dayCycle)

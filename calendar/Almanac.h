@@ -24,7 +24,7 @@ int DayCycleOf(CalendarDate date);
 // the day of each month's first term (节): 寅 from 立春, 卯 from 惊蛰 ... 丑 from 小寒,
 // its stem by 五虎遁 from the stem of the year.
 struct Pillars {
-    int year = 0;   // cycle numbers
+    int year = 0;  // cycle numbers
     int month = 0;
     int day = 0;
 };
@@ -37,10 +37,10 @@ Pillars PillarsOf(CalendarDate date);
 int OfficerOf(int monthBranch, int dayBranch);  // 0 = 建 ... 11 = 闭
 const char *OfficerName(int officer);           // "建"
 
-const char *NayinOf(int cycle);                 // 纳音, "海中金"
-std::string ClashText(int dayCycle);            // "冲狗(戊戌)煞南"
-std::string PengzuText(int dayCycle);           // "甲不开仓财物耗散 辰不哭泣必主重丧"
-std::string FoetusSpiritText(int dayCycle);     // "占门栖 房内东"
+const char *NayinOf(int cycle);              // 纳音, "海中金"
+std::string ClashText(int dayCycle);         // "冲狗(戊戌)煞南"
+std::string PengzuText(int dayCycle);        // "甲不开仓财物耗散 辰不哭泣必主重丧"
+std::string FoetusSpiritText(int dayCycle);  // "占门栖 房内东"
 
 // The computed part of a day's almanac.
 struct AlmanacDay {

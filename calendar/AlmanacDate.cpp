@@ -92,9 +92,7 @@ bool ReadShortDate(std::string_view text, std::string_view picture, TextDate &da
     const std::array<Part, 3> order = OrderOf(picture);
     for (int i = 0; i < 3; ++i) {
         switch (order[i]) {
-        case Part::Year:
-            out.year = digits[i] <= 2 ? CurrentCentury() + numbers[i] : numbers[i];
-            break;
+        case Part::Year: out.year = digits[i] <= 2 ? CurrentCentury() + numbers[i] : numbers[i]; break;
         case Part::Month: out.month = numbers[i]; break;
         case Part::Day: out.day = numbers[i]; break;
         }

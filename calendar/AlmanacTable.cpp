@@ -77,7 +77,7 @@ AlmanacMonthTable AlmanacMonthTable::Parse(std::string_view text)
                                     " was already given on line " + std::to_string(lineOfPair[pair]));
         lineOfPair[pair] = lineNumber;
         table.rows_[pair] = {ListOf(fields[2], where), ListOf(fields[3], where), ListOf(fields[4], where),
-                              ListOf(fields[5], where)};
+                             ListOf(fields[5], where)};
     }
     for (int pair = 0; pair < kPairs; ++pair)
         if (lineOfPair[pair] == 0)

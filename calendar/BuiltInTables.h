@@ -9,9 +9,9 @@
 
 namespace orlenvo {
 
-std::string_view MonthTableText();         // content/almanac/month-table.txt
-std::string_view SolarTermMomentsText();   // content/almanac/solar-terms.txt
-std::string_view HolidayTableText();       // content/almanac/holidays.txt
+std::string_view MonthTableText();        // content/almanac/month-table.txt
+std::string_view SolarTermMomentsText();  // content/almanac/solar-terms.txt
+std::string_view HolidayTableText();      // content/almanac/holidays.txt
 
 // The month table parsed once, on first use.
 const AlmanacMonthTable &BuiltInAlmanacMonthTable();

@@ -257,8 +257,7 @@ std::string GregorianFestivalOn(CalendarDate date, int month, int day)
     for (const GregorianFestivalRow &row : kGregorianFestivals) {
         if (row.month != month)
             continue;
-        if (row.day != 0 ? row.day == day
-                         : DayOfWeek(date) == row.weekday && (day - 1) / 7 == row.nth - 1)
+        if (row.day != 0 ? row.day == day : DayOfWeek(date) == row.weekday && (day - 1) / 7 == row.nth - 1)
             return row.text;
     }
     return {};

@@ -19,15 +19,15 @@ struct DayDetails {
     // The almanac row of the day (nn, suici, cong, yi, ji ...), built as the database builder builds
     // it: AlmanacEntryOf over the compiled-in month table.
     AlmanacEntry almanac;
-    int clashBranch = 0;             // the branch (animal) the day clashes with, 0 = 子鼠
-    std::string animal;              // "鼠", of the lunar year
-    std::string constellation;       // "狮子座"
-    std::string lunarFestival;       // all three, whatever the cell shows
+    int clashBranch = 0;        // the branch (animal) the day clashes with, 0 = 子鼠
+    std::string animal;         // "鼠", of the lunar year
+    std::string constellation;  // "狮子座"
+    std::string lunarFestival;  // all three, whatever the cell shows
     std::string solarTerm;
     std::string gregorianFestival;
     std::optional<TermMoment> termMoment;
     HolidayStatus holiday;
-    std::string holidayNote;         // HolidayNote(date)
+    std::string holidayNote;  // HolidayNote(date)
 };
 
 // Throws std::out_of_range outside 1901-2050.
@@ -44,9 +44,9 @@ DayDetails DayDetailsOf(CalendarDate date);
 std::vector<std::string> DayDetailLines(const DayDetails &details);
 
 // The activities of the 吉日(&D) menu, in its order.
-inline constexpr std::array<const char *, 15> kGoodDayActivities = {
-    "开市", "交易", "嫁娶", "入宅", "入学", "纳财", "订盟", "安门",
-    "出行", "开光", "求嗣", "祈福", "破土", "祭祀", "安葬"};
+inline constexpr std::array<const char *, 15> kGoodDayActivities = {"开市", "交易", "嫁娶", "入宅", "入学",
+                                                                    "纳财", "订盟", "安门", "出行", "开光",
+                                                                    "求嗣", "祈福", "破土", "祭祀", "安葬"};
 
 struct GoodDayQuery {
     std::string activity;  // one item of 宜; empty: no day is good

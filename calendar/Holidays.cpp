@@ -91,12 +91,9 @@ int LastHolidayYear()
 const char *HolidayMark(HolidayKind kind)
 {
     switch (kind) {
-    case HolidayKind::Rest:
-        return "休";
-    case HolidayKind::Workday:
-        return "班";
-    case HolidayKind::None:
-        break;
+    case HolidayKind::Rest: return "休";
+    case HolidayKind::Workday: return "班";
+    case HolidayKind::None: break;
     }
     return "";
 }

@@ -32,8 +32,8 @@ struct HolidayDay {
 };
 
 struct HolidayTable {
-    int lastYear = 0;               // the last year whose notice the table holds
-    std::vector<HolidayDay> days;   // in date order
+    int lastYear = 0;              // the last year whose notice the table holds
+    std::vector<HolidayDay> days;  // in date order
 };
 
 // Reads the table text: '#' lines skipped except "# last year: YYYY"; rows "YYYY-MM-DD<tab>休|班<tab>name"

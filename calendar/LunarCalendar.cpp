@@ -138,8 +138,7 @@ LunarDate InYear(int year, int offset)
 CalendarDate EncodeDate(int year, int month, int day)
 {
     using namespace std::chrono;
-    const year_month first =
-        std::chrono::year{year} / January + months{static_cast<long long>(month) - 1};
+    const year_month first = std::chrono::year{year} / January + months{static_cast<long long>(month) - 1};
     return FromSysDays(sys_days{first / 1} + days{static_cast<long long>(day) - 1});
 }
 
@@ -174,7 +173,8 @@ int DayOfYearOf(CalendarDate date)
 int MonthLength(int year, int month)
 {
     namespace chr = std::chrono;
-    if (month < 1 || month > 12 || year < static_cast<int>(chr::year::min()) || year > static_cast<int>(chr::year::max()))
+    if (month < 1 || month > 12 || year < static_cast<int>(chr::year::min()) ||
+        year > static_cast<int>(chr::year::max()))
         return 0;
     const auto last = chr::year{year} / chr::month{static_cast<unsigned>(month)} / chr::last;
     return static_cast<int>(static_cast<unsigned>(last.day()));
@@ -187,8 +187,8 @@ CalendarDate ClampedDate(int year, int month, int day)
     const std::int64_t months = static_cast<std::int64_t>(year) * 12 + (static_cast<std::int64_t>(month) - 1);
     const std::int64_t carriedYear = months >= 0 ? months / 12 : -((-months + 11) / 12);
     if (carriedYear < kFirstDateYear || carriedYear > kLastDateYear)
-        throw std::out_of_range("ClampedDate: year " + std::to_string(carriedYear) + " lies outside "
-                                + std::to_string(kFirstDateYear) + "-" + std::to_string(kLastDateYear));
+        throw std::out_of_range("ClampedDate: year " + std::to_string(carriedYear) + " lies outside " +
+                                std::to_string(kFirstDateYear) + "-" + std::to_string(kLastDateYear));
     year = static_cast<int>(carriedYear);
     month = static_cast<int>(months - carriedYear * 12) + 1;
     const int length = MonthLength(year, month);

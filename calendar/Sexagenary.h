@@ -20,10 +20,10 @@ int StemOfCycle(int cycle);
 int BranchOfCycle(int cycle);
 // The cycle number of a stem and branch, or -1 when they never meet (odd/even mismatch).
 int CycleOf(int stem, int branch);
-const char *StemName(int stem);      // "甲"
-const char *BranchName(int branch);  // "子"
+const char *StemName(int stem);        // "甲"
+const char *BranchName(int branch);    // "子"
 const char *BranchAnimal(int branch);  // "鼠"
-std::string CycleName(int cycle);    // "甲子"
+std::string CycleName(int cycle);      // "甲子"
 // The cycle number of a year counted the Chinese way (4 AD and 1984 are 甲子).
 int YearCycleOf(int year);
 

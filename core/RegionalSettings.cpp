@@ -33,7 +33,8 @@ std::string WindowsPictureFromStrftime(const std::string &pattern)
         case 'm': out += "MM"; break;
         case 'd': out += "dd"; break;
         case 'e': out += "d"; break;
-        case 'b': case 'h': out += "MMM"; break;
+        case 'b':
+        case 'h': out += "MMM"; break;
         case 'B': out += "MMMM"; break;
         case 'a': out += "ddd"; break;
         case 'A': out += "dddd"; break;

@@ -11,8 +11,7 @@ namespace orlenvo {
 
 ConvertError::ConvertError(std::string_view text)
     : UserError("'" + std::string(text) + "' is not a valid integer value")
-{
-}
+{}
 
 std::string Trim(std::string_view text)
 {

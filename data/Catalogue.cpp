@@ -47,8 +47,8 @@ std::string AlmanacTableSchema()
 
 std::string PicturePageStatement(int number, int page)
 {
-    return "select picture,text from tuwen where num = " + std::to_string(number) + " and page = " +
-           std::to_string(page);
+    return "select picture,text from tuwen where num = " + std::to_string(number) +
+           " and page = " + std::to_string(page);
 }
 
 std::string PictureTableSchema()

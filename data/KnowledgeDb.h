@@ -10,8 +10,8 @@
 namespace orlenvo {
 
 // File names of the three knowledge databases.
-inline constexpr std::string_view kDreamFile = "dream.dll";        // table shouji
-inline constexpr std::string_view kQorvFile = "QorvFile.dll";      // tables huangdao, tuwen
+inline constexpr std::string_view kDreamFile = "dream.dll";          // table shouji
+inline constexpr std::string_view kQorvFile = "QorvFile.dll";        // tables huangdao, tuwen
 inline constexpr std::string_view kQorvBirthFile = "QorvBirth.dll";  // table Noter
 
 // Any failure of a knowledge database: a file that cannot be opened, is not a database or

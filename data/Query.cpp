@@ -106,8 +106,7 @@ void Query::Open()
 
     sqlite3_stmt *rawStatement = nullptr;
     const char *tail = nullptr;
-    if (sqlite3_prepare_v2(db.get(), sql.c_str(), static_cast<int>(sql.size() + 1), &rawStatement, &tail) !=
-        SQLITE_OK)
+    if (sqlite3_prepare_v2(db.get(), sql.c_str(), static_cast<int>(sql.size() + 1), &rawStatement, &tail) != SQLITE_OK)
         Fail(path, sqlite3_errmsg(db.get()));
     StatementHandle statement(rawStatement);
     if (!statement)

@@ -61,10 +61,22 @@ constexpr const char *kTraits[26] = {
 
 // clang-format on
 
-bool IsAsciiDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char ToUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char ToLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsAsciiDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsAsciiLetter(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+char ToUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char ToLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 void AppendNumeral(std::string &out, unsigned char trail)
 {
@@ -107,10 +119,8 @@ std::string FormatCode(unsigned char lead, unsigned char trail)
 
 }  // namespace
 
-UnreadableCodeError::UnreadableCodeError(unsigned char lead, unsigned char trail)
-    : UserError(FormatCode(lead, trail))
-{
-}
+UnreadableCodeError::UnreadableCodeError(unsigned char lead, unsigned char trail) : UserError(FormatCode(lead, trail))
+{}
 
 std::string PinyinInitials(std::string_view gbk)
 {
@@ -129,15 +139,9 @@ std::string PinyinInitials(std::string_view gbk)
         }
         i += 2;
         switch (c) {
-        case 0xA2:
-            AppendNumeral(out, t);
-            break;
-        case 0xA3:
-            AppendFullWidth(out, t);
-            break;
-        case 0xA6:
-            AppendGreek(out, t);
-            break;
+        case 0xA2: AppendNumeral(out, t); break;
+        case 0xA3: AppendFullWidth(out, t); break;
+        case 0xA6: AppendGreek(out, t); break;
         default:
             if (c == 0xFF || t == 0xFF)
                 throw UnreadableCodeError(c, t);

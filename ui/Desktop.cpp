@@ -1,6 +1,5 @@
 #include "ui/Desktop.h"
 
-
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>

@@ -18,8 +18,7 @@ QString ButtonStyle(const QColor &frame)
 
 }  // namespace
 
-FrameButton::FrameButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent)
+FrameButton::FrameButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
 {
     setFocusPolicy(Qt::TabFocus);
     setFrameColour(kDefaultFrameColour);

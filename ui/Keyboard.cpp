@@ -44,8 +44,7 @@ class WindowKeys final : public QObject {
 public:
     WindowKeys(QWidget *window, QAbstractButton *run, bool escapeCloses)
         : QObject(window), window_(window), run_(run), escapeCloses_(escapeCloses)
-    {
-    }
+    {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -119,8 +118,8 @@ private:
     bool ByKeyboard(const QFocusEvent *event) const
     {
         const Qt::FocusReason reason = event->reason();
-        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason
-               || control_->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason ||
+               control_->window()->testAttribute(Qt::WA_KeyboardFocusChange);
     }
 
     QWidget *control_;
@@ -132,8 +131,7 @@ public:
     using Actions = std::vector<std::pair<QString, std::function<void()>>>;
     ActingAccessible(QWidget *widget, QAccessible::Role role, Actions actions)
         : QAccessibleWidget(widget, role), actions_(std::move(actions))
-    {
-    }
+    {}
     QStringList actionNames() const override
     {
         QStringList names;
@@ -164,8 +162,7 @@ public:
         : ActingAccessible(spinner, QAccessible::SpinBox,
                            {{increaseAction(), [spinner] { spinner->Step(1); }},
                             {decreaseAction(), [spinner] { spinner->Step(-1); }}})
-    {
-    }
+    {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -202,8 +199,7 @@ public:
     explicit PressableAccessible(PressableLabel *label)
         : ActingAccessible(label, label->kind() == PressableLabel::Kind::Link ? QAccessible::Link : QAccessible::Button,
                            {{pressAction(), [label] { label->press(); }}})
-    {
-    }
+    {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
@@ -223,8 +219,7 @@ class ListAccessible final : public ActingAccessible {
 public:
     explicit ListAccessible(QComboBox *list)
         : ActingAccessible(list, QAccessible::ComboBox, {{showMenuAction(), [list] { list->showPopup(); }}})
-    {
-    }
+    {}
     QString text(QAccessible::Text t) const override
     {
         const QString value = static_cast<QComboBox *>(widget())->currentText();

@@ -19,8 +19,14 @@ void ShowErrorBox(const QString &text);
 void ReportException(const std::exception_ptr &error);
 
 // UTF-8 std::string <-> QString.
-inline QString FromUtf8(const std::string &text) { return QString::fromStdString(text); }
-inline std::string ToUtf8(const QString &text) { return text.toStdString(); }
+inline QString FromUtf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+inline std::string ToUtf8(const QString &text)
+{
+    return text.toStdString();
+}
 
 // The guard of every event handler that may fail: runs fn, and an exception that escapes it
 // (std::exception or any other) is shown in the general error box, after which Guarded

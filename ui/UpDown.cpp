@@ -12,8 +12,7 @@
 
 namespace orlenvo::ui {
 
-UpDown::UpDown(QWidget *parent)
-    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
+UpDown::UpDown(QWidget *parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
 {
     setFocusPolicy(Qt::TabFocus);
     AddFocusMark(this);

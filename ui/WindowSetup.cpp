@@ -81,8 +81,8 @@ void CentreWhenShown(QWidget *window)
 
 void CloseBoxOnly(QWidget *window, Qt::WindowType kind)
 {
-    window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
 }
 
 }  // namespace orlenvo::ui

@@ -40,22 +40,14 @@ bool AppDispatcher::Resolves(const CommandAction &action) const
 {
     switch (action.kind) {
     case ActionKind::Submenu:
-    case ActionKind::None:
-        return false;
-    case ActionKind::Article:
-        return static_cast<bool>(openArticle);
-    case ActionKind::PictureArticle:
-        return static_cast<bool>(openPictureArticle);
-    case ActionKind::Omen:
-        return static_cast<bool>(openOmenWindow);
-    case ActionKind::ModalWindow:
-        return factories_.count(action.text) > 0;
-    case ActionKind::AlmanacWindow:
-        return static_cast<bool>(createAlmanacWindow);
-    case ActionKind::EndProgram:
-        return static_cast<bool>(endProgram);
-    default:
-        return true;
+    case ActionKind::None: return false;
+    case ActionKind::Article: return static_cast<bool>(openArticle);
+    case ActionKind::PictureArticle: return static_cast<bool>(openPictureArticle);
+    case ActionKind::Omen: return static_cast<bool>(openOmenWindow);
+    case ActionKind::ModalWindow: return factories_.count(action.text) > 0;
+    case ActionKind::AlmanacWindow: return static_cast<bool>(createAlmanacWindow);
+    case ActionKind::EndProgram: return static_cast<bool>(endProgram);
+    default: return true;
     }
 }
 
@@ -82,23 +74,16 @@ void AppDispatcher::Run(const CommandAction &action)
 {
     switch (action.kind) {
     case ActionKind::Submenu:
-    case ActionKind::None:
-        break;
-    case ActionKind::EndProgram:
-        CallIfSet(endProgram);
-        break;
-    case ActionKind::Article:
-        CallIfSet(openArticle, action.text, mainWindow_);
-        break;
+    case ActionKind::None: break;
+    case ActionKind::EndProgram: CallIfSet(endProgram); break;
+    case ActionKind::Article: CallIfSet(openArticle, action.text, mainWindow_); break;
     case ActionKind::PictureArticle:
         CallIfSet(openPictureArticle, action.number, QString::fromStdString(action.text), mainWindow_);
         break;
     case ActionKind::Omen:
         CallIfSet(openOmenWindow, QString::fromStdString(action.text), action.number, mainWindow_);
         break;
-    case ActionKind::ModalWindow:
-        OpenModal(action.text);
-        break;
+    case ActionKind::ModalWindow: OpenModal(action.text); break;
     case ActionKind::AlmanacWindow:
         if (createAlmanacWindow) {
             // Each use adds a window; the previous one stays open on its own.
@@ -113,21 +98,11 @@ void AppDispatcher::Run(const CommandAction &action)
     case ActionKind::About:
         OpenModalWindow(modal_["TAbout"], [&] { return new TAbout(services.maker, mainWindow_); });
         break;
-    case ActionKind::MailLink:
-        OpenMailLink(services);
-        break;
-    case ActionKind::ChatLink:
-        OpenChatLink(services);
-        break;
-    case ActionKind::HomePage:
-        OpenHomePage(services);
-        break;
-    case ActionKind::ProductPage:
-        OpenProductPage(services);
-        break;
-    case ActionKind::UpgradeNote:
-        ui::ShowInformation(QStringLiteral("感谢你的使用,软件是最新版无需升级!"));
-        break;
+    case ActionKind::MailLink: OpenMailLink(services); break;
+    case ActionKind::ChatLink: OpenChatLink(services); break;
+    case ActionKind::HomePage: OpenHomePage(services); break;
+    case ActionKind::ProductPage: OpenProductPage(services); break;
+    case ActionKind::UpgradeNote: ui::ShowInformation(QStringLiteral("感谢你的使用,软件是最新版无需升级!")); break;
     }
 }
 

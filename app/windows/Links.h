@@ -31,8 +31,8 @@ DesktopLinks &ProgramLinks();
 // What the service commands, the banner and the exit reach outside the program.
 struct ServiceEnvironment {
     MakerInfo maker = DefaultMakerInfo();
-    Links *links = nullptr;               // null: the desktop's URL handler
-    StartPageStore *startPage = nullptr;  // null: the user's start-page store
+    Links *links = nullptr;                                    // null: the desktop's URL handler
+    StartPageStore *startPage = nullptr;                       // null: the user's start-page store
     const banner::BannerEngineSource *bannerEngine = nullptr;  // null: the program's web engine
 
     Links &LinksOrDesktop() const;

@@ -1,7 +1,7 @@
 #include "app/windows/MenuBar.h"
 
-#include "ui/Pictures.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 
 #include <QAction>
 #include <QHash>

@@ -41,8 +41,8 @@ void IniStartPageStore::WriteStartPage(const QString &text)
 
 QString UserStartPageFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/Orlenvo/StartPage.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Orlenvo/StartPage.ini");
 }
 
 StartPageStore &UserStartPageStore()

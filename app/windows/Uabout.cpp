@@ -1,9 +1,9 @@
 #include "app/windows/Uabout.h"
 
 #include "app/windows/MakerInfo.h"
+#include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
-#include "ui/Application.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"

@@ -4,8 +4,8 @@
 #include "app/windows/MenuBar.h"
 #include "banner/windows/Banner.h"
 #include "banner/windows/BannerView.h"
-#include "ui/Fonts.h"
 #include "ui/Application.h"
+#include "ui/Fonts.h"
 #include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
@@ -116,8 +116,8 @@ QString OtherProductName()
 TFrmmain::TFrmmain(Dispatcher &dispatcher, ServiceEnvironment services, QWidget *parent)
     : QMainWindow(parent), dispatcher_(&dispatcher), services_(std::move(services))
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
 
     dxBarManager1 = new WrappingMenuBar([this](const CommandAction &a) { dispatcher_->Run(a); }, this);
@@ -173,7 +173,8 @@ void TFrmmain::BuildCentralArea()
     int n = 0;
     for (const SideLink &link : sideLinks) {
         const ActionKind kind = link.kind;
-        QLabel *label = LinkLabel(link.text, [this, kind] { dispatcher_->Run(CommandAction{kind}); }, sidePanel_);
+        QLabel *label = LinkLabel(
+            link.text, [this, kind] { dispatcher_->Run(CommandAction{kind}); }, sidePanel_);
         label->setObjectName(QStringLiteral("SideLink%1").arg(++n));
         label->setFixedHeight(16);
         label->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; font-family: \"宋体\"; font-size: 12px; }"
@@ -245,9 +246,8 @@ void TFrmmain::BuildStatusBar()
     greeting->setObjectName(QStringLiteral("StatusGreeting"));
     auto *field = new QLabel(QStringLiteral("其他产品:"), bar);
     field->setObjectName(QStringLiteral("StatusField"));
-    QLabel *product = LinkLabel(OtherProductName(), [this] {
-        dispatcher_->Run(CommandAction{ActionKind::ProductPage});
-    }, bar);
+    QLabel *product = LinkLabel(
+        OtherProductName(), [this] { dispatcher_->Run(CommandAction{ActionKind::ProductPage}); }, bar);
     product->setObjectName(QStringLiteral("StatusProduct"));
     product->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; text-decoration: underline; }"));
     bar->addWidget(greeting, 1);

@@ -60,8 +60,7 @@ QPixmap EdgeGlyph(bool toStart)
 
 }  // namespace
 
-TImageInfoLoad::TImageInfoLoad(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+TImageInfoLoad::TImageInfoLoad(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("ImageInfoLoad"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -253,8 +252,8 @@ void TImageInfoLoad::ShowPicture(int index)
             continue;
         }
         QImage decoded;
-        if (image->pixmap().isNull() && i < static_cast<int>(pictures_.size())
-            && decoded.loadFromData(pictures_[i], "JPEG"))
+        if (image->pixmap().isNull() && i < static_cast<int>(pictures_.size()) &&
+            decoded.loadFromData(pictures_[i], "JPEG"))
             image->setPixmap(ui::ScreenPixmap(decoded));
     }
 }
@@ -328,8 +327,8 @@ QList<PicturePage> ReadPicturePages(Query &query, int number)
                 break;
             const std::vector<unsigned char> bytes = query.FieldBytesByName("picture");
             PicturePage content;
-            content.picture = QByteArray(reinterpret_cast<const char *>(bytes.data()),
-                                         static_cast<qsizetype>(bytes.size()));
+            content.picture =
+                QByteArray(reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size()));
             content.text = ui::FromUtf8(Trim(query.FieldByName("text")));
             pages.append(content);
         }

@@ -1,11 +1,11 @@
 #include "articles/windows/UntNote.h"
 
-#include "ui/Fonts.h"
-#include "ui/FrameButton.h"
-#include "ui/Keyboard.h"
 #include "core/Text.h"
 #include "data/Catalogue.h"
 #include "data/Query.h"
+#include "ui/Fonts.h"
+#include "ui/FrameButton.h"
+#include "ui/Keyboard.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
@@ -101,8 +101,7 @@ double MillimetresToPixels(double mm, int resolution)
 
 }  // namespace
 
-TFrmNote::TFrmNote(QWidget *parent)
-    : QWidget(parent, Qt::Window), pageLayout_(DefaultPageLayout())
+TFrmNote::TFrmNote(QWidget *parent) : QWidget(parent, Qt::Window), pageLayout_(DefaultPageLayout())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));

@@ -123,8 +123,7 @@ QString OmenNoteText()
     return QString::fromUtf8(kNote);
 }
 
-TFormOnther::TFormOnther(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+TFormOnther::TFormOnther(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     ui::CloseBoxOnly(this, Qt::Window);
@@ -135,10 +134,9 @@ TFormOnther::TFormOnther(QWidget *parent)
     outer->setContentsMargins(0, 0, 0, 0);
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("RzPanel1"));
-    panel->setStyleSheet(QStringLiteral(
-        "#RzPanel1 { border: 2px groove rgb(160, 178, 190);"
-        " background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,"
-        " stop: 0 rgb(205, 236, 251), stop: 1 rgb(213, 236, 230)); }"));
+    panel->setStyleSheet(QStringLiteral("#RzPanel1 { border: 2px groove rgb(160, 178, 190);"
+                                        " background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,"
+                                        " stop: 0 rgb(205, 236, 251), stop: 1 rgb(213, 236, 230)); }"));
     outer->addWidget(panel);
 
     auto *column = new QVBoxLayout(panel);

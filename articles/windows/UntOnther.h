@@ -27,7 +27,6 @@ public:
     void setActivePage(int page);
     int activePage() const;
 
-
 private:
     QTabWidget *RzPageControl1 = nullptr;
     QLabel *RzLabel1 = nullptr;

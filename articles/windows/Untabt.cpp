@@ -39,9 +39,8 @@ const ChartPage kPages[] = {
 };
 // clang-format on
 
-const char *const kNote =
-    "说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，"
-    "下半月以下个月份计算。查表时，看年龄与月份坐标交叉点即可知道孕育是男还是女。";
+const char *const kNote = "说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，"
+                          "下半月以下个月份计算。查表时，看年龄与月份坐标交叉点即可知道孕育是男还是女。";
 
 }  // namespace
 
@@ -57,12 +56,12 @@ QImage ChartPicture(int index)
     return image;
 }
 
-TFrm_NanNv::TFrm_NanNv(QWidget *parent)
-    : QDialog(parent)
+TFrm_NanNv::TFrm_NanNv(QWidget *parent) : QDialog(parent)
 {
     ui::CloseBoxOnly(this);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
-    ui::SetUpWindow(this, {QStringLiteral("Frm_NanNv"), QStringLiteral("生男生女"), QSize(kClientWidth, kClientHeight)});
+    ui::SetUpWindow(this,
+                    {QStringLiteral("Frm_NanNv"), QStringLiteral("生男生女"), QSize(kClientWidth, kClientHeight)});
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);

@@ -15,10 +15,7 @@ namespace orlenvo::banner {
 
 Banner::Banner(QWidget *strip, QPlainTextEdit *memo, QTimer *timer, const QUrl &server, BannerView *view,
                QObject *parent)
-    : QObject(parent),
-      IdHTTP1(new HttpClient(this)),
-      IdHTTP2(new HttpClient(this)),
-      Timer1(timer),
+    : QObject(parent), IdHTTP1(new HttpClient(this)), IdHTTP2(new HttpClient(this)), Timer1(timer),
       view_(view ? view : new BannerBrowser(strip))
 {
     setObjectName(QStringLiteral("Banner"));
@@ -39,8 +36,7 @@ Banner::Banner(QWidget *strip, QPlainTextEdit *memo, QTimer *timer, const QUrl &
     Timer1->start();
 }
 
-std::string Banner::Fetch(HttpClient &client, const QUrl &server, std::string_view path,
-                          const QDeadlineTimer &deadline)
+std::string Banner::Fetch(HttpClient &client, const QUrl &server, std::string_view path, const QDeadlineTimer &deadline)
 {
     QUrl url = server;
     url.setPath(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
@@ -61,14 +57,9 @@ void Banner::Timer1Timer()
     if (tick.navigate)
         view_->Navigate(QString::fromStdString(tick.address));
     switch (tick.timer) {
-    case BannerTick::Timer::Keep:
-        break;
-    case BannerTick::Timer::SetInterval:
-        Timer1->setInterval(tick.intervalMs);
-        break;
-    case BannerTick::Timer::Stop:
-        Timer1->stop();
-        break;
+    case BannerTick::Timer::Keep: break;
+    case BannerTick::Timer::SetInterval: Timer1->setInterval(tick.intervalMs); break;
+    case BannerTick::Timer::Stop: Timer1->stop(); break;
     }
 }
 

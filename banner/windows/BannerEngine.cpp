@@ -86,10 +86,9 @@ class SealedPage final : public QWebEnginePage {
 public:
     SealedPage(QWebEngineProfile *profile, QObject *parent) : QWebEnginePage(profile, parent)
     {
-        connect(this, &QWebEnginePage::featurePermissionRequested, this,
-                [this](const QUrl &origin, Feature feature) {
-                    setFeaturePermission(origin, feature, PermissionDeniedByUser);
-                });
+        connect(this, &QWebEnginePage::featurePermissionRequested, this, [this](const QUrl &origin, Feature feature) {
+            setFeaturePermission(origin, feature, PermissionDeniedByUser);
+        });
         connect(this, &QWebEnginePage::fullScreenRequested, this,
                 [](QWebEngineFullScreenRequest request) { request.reject(); });
     }
@@ -111,14 +110,29 @@ void Seal(QWebEngineSettings *s)
 {
     using A = QWebEngineSettings;
     s->setAttribute(A::JavascriptEnabled, true);
-    for (A::WebAttribute off :
-         {A::ShowScrollBars, A::JavascriptCanOpenWindows, A::JavascriptCanAccessClipboard, A::JavascriptCanPaste,
-          A::LocalContentCanAccessFileUrls, A::LocalContentCanAccessRemoteUrls, A::LocalStorageEnabled,
-          A::PluginsEnabled, A::PdfViewerEnabled, A::FullScreenSupportEnabled, A::ScreenCaptureEnabled,
-          A::ErrorPageEnabled, A::AutoLoadIconsForPage, A::TouchIconsEnabled, A::FocusOnNavigationEnabled,
-          A::AllowRunningInsecureContent, A::AllowGeolocationOnInsecureOrigins, A::AllowWindowActivationFromJavaScript,
-          A::DnsPrefetchEnabled, A::NavigateOnDropEnabled, A::HyperlinkAuditingEnabled, A::WebGLEnabled,
-          A::Accelerated2dCanvasEnabled})
+    for (A::WebAttribute off : {A::ShowScrollBars,
+                                A::JavascriptCanOpenWindows,
+                                A::JavascriptCanAccessClipboard,
+                                A::JavascriptCanPaste,
+                                A::LocalContentCanAccessFileUrls,
+                                A::LocalContentCanAccessRemoteUrls,
+                                A::LocalStorageEnabled,
+                                A::PluginsEnabled,
+                                A::PdfViewerEnabled,
+                                A::FullScreenSupportEnabled,
+                                A::ScreenCaptureEnabled,
+                                A::ErrorPageEnabled,
+                                A::AutoLoadIconsForPage,
+                                A::TouchIconsEnabled,
+                                A::FocusOnNavigationEnabled,
+                                A::AllowRunningInsecureContent,
+                                A::AllowGeolocationOnInsecureOrigins,
+                                A::AllowWindowActivationFromJavaScript,
+                                A::DnsPrefetchEnabled,
+                                A::NavigateOnDropEnabled,
+                                A::HyperlinkAuditingEnabled,
+                                A::WebGLEnabled,
+                                A::Accelerated2dCanvasEnabled})
         s->setAttribute(off, false);
     s->setAttribute(A::PlaybackRequiresUserGesture, true);
 }
@@ -237,8 +251,8 @@ private:
 // program instead of failing.
 bool EngineInstalled()
 {
-    const QString process = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)
-                            + QStringLiteral("/QtWebEngineProcess");
+    const QString process =
+        QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/QtWebEngineProcess");
     return QFileInfo(process).isExecutable();
 }
 
@@ -246,8 +260,9 @@ bool EngineInstalled()
 
 }  // namespace orlenvo::banner
 
-extern "C" Q_DECL_EXPORT orlenvo::banner::BannerEngine *OrlenvoCreateBannerEngine(
-    QWidget *parent, const orlenvo::banner::BannerEngineOptions &options, orlenvo::banner::BannerEngineEvents events)
+extern "C" Q_DECL_EXPORT orlenvo::banner::BannerEngine *
+OrlenvoCreateBannerEngine(QWidget *parent, const orlenvo::banner::BannerEngineOptions &options,
+                          orlenvo::banner::BannerEngineEvents events)
 {
     using namespace orlenvo::banner;
     if (!EngineInstalled())

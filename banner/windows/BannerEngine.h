@@ -43,7 +43,7 @@ public:
 
 // The module's one entry point: null when the engine cannot start here.
 using CreateBannerEngineFn = BannerEngine *(*)(QWidget *parent, const BannerEngineOptions &options,
-                                              BannerEngineEvents events);
+                                               BannerEngineEvents events);
 inline constexpr char kCreateBannerEngineSymbol[] = "OrlenvoCreateBannerEngine";
 
 }  // namespace orlenvo::banner

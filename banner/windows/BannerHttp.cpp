@@ -32,8 +32,8 @@ QNetworkRequest BannerRequest(const QUrl &url)
 bool IsWebAddress(const QUrl &url)
 {
     const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty()
-           && (scheme == QStringLiteral("http") || scheme == QStringLiteral("https"));
+    return url.isValid() && !url.host().isEmpty() &&
+           (scheme == QStringLiteral("http") || scheme == QStringLiteral("https"));
 }
 
 HttpClient::HttpClient(QObject *parent) : QObject(parent)
@@ -107,8 +107,8 @@ void HttpClient::Start(const QUrl &url, std::function<void(const HttpResult &)> 
         HttpResult result;
         result.timedOut = progress->timedOut;
         result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (!progress->timedOut && !progress->tooLarge && reply->error() == QNetworkReply::NoError
-            && result.status >= 200 && result.status < 300) {
+        if (!progress->timedOut && !progress->tooLarge && reply->error() == QNetworkReply::NoError &&
+            result.status >= 200 && result.status < 300) {
             progress->body += reply->read(kMaxBodyBytes + 1 - progress->body.size());
             result.ok = progress->body.size() <= kMaxBodyBytes;
             if (result.ok) {
@@ -126,11 +126,14 @@ HttpResult HttpClient::Get(const QUrl &url, int timeoutMs)
     HttpResult result;
     bool finished = false;
     QEventLoop loop;
-    Start(url, [&](const HttpResult &r) {
-        result = r;
-        finished = true;
-        loop.quit();
-    }, timeoutMs);
+    Start(
+        url,
+        [&](const HttpResult &r) {
+            result = r;
+            finished = true;
+            loop.quit();
+        },
+        timeoutMs);
     if (!finished)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     return result;

@@ -18,8 +18,8 @@ class QNetworkReply;
 namespace orlenvo::banner {
 
 struct HttpResult {
-    bool ok = false;      // a 2xx answer received in full within the time and size bounds
-    int status = 0;       // HTTP status, 0 when none arrived
+    bool ok = false;  // a 2xx answer received in full within the time and size bounds
+    int status = 0;   // HTTP status, 0 when none arrived
     bool timedOut = false;
     QByteArray body;
     QByteArray contentType;

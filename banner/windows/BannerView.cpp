@@ -42,8 +42,7 @@ bool CanSandboxEngine()
     if (child == 0)
         _exit(unshare(CLONE_NEWUSER) == 0 && unshare(CLONE_NEWPID | CLONE_NEWNET) == 0 ? 0 : 1);
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
@@ -53,9 +52,9 @@ BannerEngineSource BannerEngineSource::Program()
     const QString dir = QCoreApplication::applicationDirPath();
     // Beside the program in the build, in engine/ beside the installed program.
     const QLatin1String module(kEngineModule);
-    for (const QString &candidate : {QString(dir + QLatin1Char('/') + module),
-                                     QString(dir + QStringLiteral("/engine/") + module),
-                                     QString(dir + QStringLiteral("/../lib/orlenvo/") + module)}) {
+    for (const QString &candidate :
+         {QString(dir + QLatin1Char('/') + module), QString(dir + QStringLiteral("/engine/") + module),
+          QString(dir + QStringLiteral("/../lib/orlenvo/") + module)}) {
         if (QFileInfo::exists(candidate)) {
             source.module = candidate;
             break;
@@ -102,8 +101,7 @@ void BannerPictureView::paintEvent(QPaintEvent *)
     p.drawPixmap(-kBrowserCorner, picture_);
 }
 
-BannerBrowser::BannerBrowser(QWidget *strip, BannerEngineSource source)
-    : QWidget(strip), source_(std::move(source))
+BannerBrowser::BannerBrowser(QWidget *strip, BannerEngineSource source) : QWidget(strip), source_(std::move(source))
 {
     setObjectName(QStringLiteral("EmbeddedWB2"));
     // Transparent while it shows nothing: the strip's picture shows through.
@@ -143,8 +141,8 @@ bool BannerBrowser::eventFilter(QObject *watched, QEvent *event)
 
 void BannerBrowser::LoadEngine()
 {
-    if (!source_.module.isEmpty() && source_.canSandbox
-        && (source_.options.loopbackWithoutSandbox || source_.canSandbox())) {
+    if (!source_.module.isEmpty() && source_.canSandbox &&
+        (source_.options.loopbackWithoutSandbox || source_.canSandbox())) {
         module_ = std::make_unique<QLibrary>(source_.module);
         auto create = reinterpret_cast<CreateBannerEngineFn>(module_->resolve(kCreateBannerEngineSymbol));
         if (create) {

@@ -52,15 +52,11 @@ constexpr QColor kHighlightColour{0x7E, 0xE2, 0x81};
 QColor ColourOf(DayCellKind kind, const QColor &lunarDay)
 {
     switch (kind) {
-    case DayCellKind::MonthName:
-        return kMonthNameColour;
+    case DayCellKind::MonthName: return kMonthNameColour;
     case DayCellKind::GregorianFestival:
-    case DayCellKind::LunarFestival:
-        return kFestivalColour;
-    case DayCellKind::SolarTerm:
-        return kSolarTermColour;
-    case DayCellKind::LunarDay:
-        break;
+    case DayCellKind::LunarFestival: return kFestivalColour;
+    case DayCellKind::SolarTerm: return kSolarTermColour;
+    case DayCellKind::LunarDay: break;
     }
     return lunarDay;
 }
@@ -108,12 +104,12 @@ ui::UpDown *Spinner(QWidget *parent, const QString &name, const QRect &geometry,
 
 TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     ui::SetBackgroundColour(this, kWhite);
     setAutoFillBackground(true);
-    ui::SetUpWindow(this, {QStringLiteral("FRM_Date"), QStringLiteral("Kestrin日历"), QSize(kClientWidth, kClientHeight), true});
+    ui::SetUpWindow(
+        this, {QStringLiteral("FRM_Date"), QStringLiteral("Kestrin日历"), QSize(kClientWidth, kClientHeight), true});
 
     // Created first so that they lie beneath the highlight and the grid.
     const QRect gridArea(kGridLeft - 1, kGridTop, 6 * kColumnStep + 38, 5 * kRowStep + 31);
@@ -121,7 +117,7 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
     Label16->setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{120}));
     ui::SetTextColour(Label16, QColor(0xEB, 0xEB, 0xEB));
     Label20 = ui::MakeLabel(this, QStringLiteral("Label20"), QString(), gridArea.adjusted(0, 0, 0, 6),
-                        Qt::AlignRight | Qt::AlignBottom);
+                            Qt::AlignRight | Qt::AlignBottom);
     Label20->setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{64}));
     ui::SetTextColour(Label20, QColor(0xFF, 0xE8, 0xDD));
 
@@ -135,8 +131,7 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
                                  ui::Font(QStringLiteral("Arial Black"), ui::Pixels{29}), kBlue,
                                  QStringLiteral("单击改变年份"), QStringLiteral("%1年"));
     Label1 = year;
-    Label19 =
-        ui::MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(104, 24, 14, 16));
+    Label19 = ui::MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), QRect(104, 24, 14, 16));
     UpDown1 = Spinner(this, QStringLiteral("UpDown1"), QRect(120, 10, 17, 34), kFirstTableYear, kLastTableYear);
     ui::SetSpokenName(UpDown1, QStringLiteral("年"));
 
@@ -144,21 +139,20 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
                                   ui::Font(QStringLiteral("Arial"), ui::Pixels{32}, true), QColor(0x80, 0x80, 0xC0),
                                   QStringLiteral("单击改变月份"), QStringLiteral("%1月"));
     Label17 = month;
-    Label18 =
-        ui::MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(194, 24, 14, 16));
+    Label18 = ui::MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), QRect(194, 24, 14, 16));
     UpDown2 = Spinner(this, QStringLiteral("UpDown2"), QRect(210, 10, 17, 34), 1, 12);
     ui::SetSpokenName(UpDown2, QStringLiteral("月"));
 
     auto *today = new ui::PressableLabel(ui::PressableLabel::Kind::Button, this);
-    StaticText1 = ui::SetUpLabel(today, QStringLiteral("StaticText1"), QStringLiteral("今天"),
-                                 QRect(266, 16, 48, 22), Qt::AlignCenter);
+    StaticText1 = ui::SetUpLabel(today, QStringLiteral("StaticText1"), QStringLiteral("今天"), QRect(266, 16, 48, 22),
+                                 Qt::AlignCenter);
     StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     Label21 = ui::MakeLabel(this, QStringLiteral("Label21"), QString(), QRect(14, 50, 130, 44));
     Label21->setFont(ui::Font(QStringLiteral("隶书"), ui::Pixels{35}, true));
     ui::SetTextColour(Label21, QColor(0xDD, 0xDD, 0xFF));
     Label22 = ui::MakeLabel(this, QStringLiteral("Label22"), QString(), QRect(180, 60, 134, 28),
-                        Qt::AlignRight | Qt::AlignVCenter);
+                            Qt::AlignRight | Qt::AlignVCenter);
     Label22->setFont(ui::Font(QStringLiteral("黑体"), ui::Pixels{19}, true));
     ui::SetTextColour(Label22, QColor(0xFF, 0x80, 0xFF));
 
@@ -166,21 +160,20 @@ TFRM_Date::TFRM_Date(QWidget *parent) : QDialog(parent)
         const QString name = QString::fromUtf8(WeekdayName(i + 1));
         const QColor colour = i == 0 || i == 6 ? kRed : kBlack;
         const int left = kGridLeft - 1 + i * kColumnStep;
-        Label2to8[i] = ui::MakeLabel(this, QStringLiteral("Label%1").arg(2 + i), name,
-                                 QRect(left, 98, 38, 14), Qt::AlignCenter);
+        Label2to8[i] =
+            ui::MakeLabel(this, QStringLiteral("Label%1").arg(2 + i), name, QRect(left, 98, 38, 14), Qt::AlignCenter);
         ui::SetTextColour(Label2to8[i], colour);
-        Label9to15[i] = ui::MakeLabel(this, QStringLiteral("Label%1").arg(9 + i), name,
-                                  QRect(left, 312, 38, 14), Qt::AlignCenter);
+        Label9to15[i] =
+            ui::MakeLabel(this, QStringLiteral("Label%1").arg(9 + i), name, QRect(left, 312, 38, 14), Qt::AlignCenter);
         ui::SetTextColour(Label9to15[i], colour);
     }
 
-    day1 = ui::MakeLabel(this, QStringLiteral("day1"), QString(), QRect(kGridLeft, kGridTop, 36, 16),
-                     Qt::AlignCenter);
+    day1 = ui::MakeLabel(this, QStringLiteral("day1"), QString(), QRect(kGridLeft, kGridTop, 36, 16), Qt::AlignCenter);
     day1->setFont(ui::Font(QStringLiteral("Arial Black"), ui::Pixels{14}));
     ui::SetTextColour(day1, kBlack);
     day1->hide();
-    Cnday = ui::MakeLabel(this, QStringLiteral("Cnday"), QString(),
-                      QRect(kGridLeft - 1, kGridTop + 17, 36, 12), Qt::AlignCenter);
+    Cnday = ui::MakeLabel(this, QStringLiteral("Cnday"), QString(), QRect(kGridLeft - 1, kGridTop + 17, 36, 12),
+                          Qt::AlignCenter);
     Cnday->setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
     ui::SetTextColour(Cnday, kLunarDayColour);
     Cnday->hide();
@@ -220,10 +213,8 @@ void TFRM_Date::BuildGrid()
             number->setGeometry(day1->geometry());
             lunar->setGeometry(Cnday->geometry());
         } else if (i % 7 == 0) {
-            number->setGeometry(
-                QRect(QPoint(day1->x(), DayNumberCells[i - 1]->y() + kRowStep), day1->size()));
-            lunar->setGeometry(
-                QRect(QPoint(Cnday->x(), LunarTextCells[i - 1]->y() + kRowStep), Cnday->size()));
+            number->setGeometry(QRect(QPoint(day1->x(), DayNumberCells[i - 1]->y() + kRowStep), day1->size()));
+            lunar->setGeometry(QRect(QPoint(Cnday->x(), LunarTextCells[i - 1]->y() + kRowStep), Cnday->size()));
         } else {
             number->setGeometry(DayNumberCells[i - 1]->geometry().translated(kColumnStep, 0));
             lunar->setGeometry(LunarTextCells[i - 1]->geometry().translated(kColumnStep, 0));
@@ -353,9 +344,8 @@ bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
     auto *label = qobject_cast<QLabel *>(watched);
     if (label == nullptr)
         return QDialog::eventFilter(watched, event);
-    const bool isCell =
-        std::find(DayNumberCells.begin(), DayNumberCells.end(), label) != DayNumberCells.end() ||
-        std::find(LunarTextCells.begin(), LunarTextCells.end(), label) != LunarTextCells.end();
+    const bool isCell = std::find(DayNumberCells.begin(), DayNumberCells.end(), label) != DayNumberCells.end() ||
+                        std::find(LunarTextCells.begin(), LunarTextCells.end(), label) != LunarTextCells.end();
 
     if (event->type() == QEvent::MouseButtonPress) {
         if (isCell)
@@ -364,8 +354,7 @@ bool TFRM_Date::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton ||
-            !label->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))
             return false;
         if (isCell)
             ui::Guarded([&] { DayCellClick(label); });
@@ -415,8 +404,8 @@ void TFRM_Date::BuildDayExtras()
         auto *frame = new QFrame(this);
         frame->setObjectName(QStringLiteral("GoodDayMark%1").arg(i + 1));
         frame->setGeometry(number->x() - 3, number->y() - 1, 42, 33);
-        frame->setStyleSheet(QStringLiteral("QFrame { border: 2px solid %1; background: transparent; }")
-                                 .arg(kGoodDayColour.name()));
+        frame->setStyleSheet(
+            QStringLiteral("QFrame { border: 2px solid %1; background: transparent; }").arg(kGoodDayColour.name()));
         frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         frame->stackUnder(DayNumberCells[0]);
         frame->hide();
@@ -507,8 +496,8 @@ void TFRM_Date::FillDayExtras(int year, int month, int chosenDay)
         if (details.holiday.kind != HolidayKind::None) {
             QLabel *mark = holidayMarks_[i];
             mark->setText(QString::fromUtf8(HolidayMark(details.holiday.kind)));
-            ui::SetBackgroundColour(mark, details.holiday.kind == HolidayKind::Rest ? kRestMarkColour
-                                                                                     : kWorkdayMarkColour);
+            ui::SetBackgroundColour(mark,
+                                    details.holiday.kind == HolidayKind::Rest ? kRestMarkColour : kWorkdayMarkColour);
             mark->show();
             mark->raise();
         }
@@ -548,8 +537,8 @@ bool TFRM_Date::DayExtrasEvent(QObject *watched, QEvent *event)
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
             if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
                 gridFocusByKeyboard_ = event->type() == QEvent::FocusIn &&
-                                      (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                                       reason == Qt::ShortcutFocusReason);
+                                       (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                        reason == Qt::ShortcutFocusReason);
             ChosenDayChanged(chosenDay_);
             return false;
         }
@@ -576,8 +565,7 @@ bool TFRM_Date::DayExtrasEvent(QObject *watched, QEvent *event)
         dayGrid_->setFocus(Qt::MouseFocusReason);
         return false;
     }
-    if (event->type() == QEvent::MouseButtonDblClick &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         ui::Guarded([&] {
             DayCellMouseDown(label);
             DayCellClick(label);
@@ -595,7 +583,8 @@ bool TFRM_Date::DayExtrasEvent(QObject *watched, QEvent *event)
 bool TFRM_Date::GridKeyPress(const QKeyEvent *key)
 {
     // Arrows step a day or a week.
-    constexpr std::pair<int, int> kSteps[] = {{Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -7}, {Qt::Key_Down, 7}};
+    constexpr std::pair<int, int> kSteps[] = {
+        {Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -7}, {Qt::Key_Down, 7}};
     for (const auto &[arrow, days] : kSteps)
         if (key->key() == arrow) {
             MoveChosenDay(days);

@@ -94,7 +94,7 @@ private:
     void GoodDaysChosen();
     int CellOfDay(int day) const;  // 0-based cell of a day of the shown month, or -1
 
-    int shownYear_ = 0;   // the month of the last fill and its chosen day, the one under the highlight
+    int shownYear_ = 0;  // the month of the last fill and its chosen day, the one under the highlight
     int shownMonth_ = 0;
     int chosenDay_ = 0;
     GoodDayQuery goodDays_;

@@ -111,7 +111,8 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
-    ui::SetUpWindow(this, {QStringLiteral("FormHuangdao"), QStringLiteral("黄道吉日"), QSize(kClientWidth, kClientHeight), true});
+    ui::SetUpWindow(
+        this, {QStringLiteral("FormHuangdao"), QStringLiteral("黄道吉日"), QSize(kClientWidth, kClientHeight), true});
 
     Label2 = ui::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("选择黄历："), QRect(16, 14, 64, 22));
     SYear = MakeList(this, QStringLiteral("SYear"), 2008, 2019, 4, QRect(80, 14, 72, 22));

@@ -31,11 +31,12 @@ TFrm_SJcs::TFrm_SJcs(QWidget *parent)
         MakeResultRows(RzGroupBox1, QStringLiteral("手机号码是："),
                        {QRect(8, 24, 72, 16), 22, Qt::AlignLeft | Qt::AlignVCenter, 84, QRect(84, 90, 337, 83)});
 
-    RzLabel3 = MakeLabel(this, QStringLiteral("RzLabel3"),
-                         QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势"
-                                        "命运的意义是一样的。虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有"
-                                        "人的沟通桥梁！"),
-                         QRect(26, 254, 384, 36));
+    RzLabel3 =
+        MakeLabel(this, QStringLiteral("RzLabel3"),
+                  QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势"
+                                 "命运的意义是一样的。虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有"
+                                 "人的沟通桥梁！"),
+                  QRect(26, 254, 384, 36));
     RzLabel3->setWordWrap(true);
     RzLabel3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }

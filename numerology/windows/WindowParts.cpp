@@ -29,8 +29,8 @@ std::tuple<QLabel *, QLabel *, QLabel *, QLabel *> MakeResultRows(QGroupBox *box
     QLabel *values[3] = {};
     for (int row = 0; row < 4; ++row) {
         const QRect caption = shape.firstCaption.translated(0, row * shape.step);
-        captionLabels[row] = MakeLabel(box, QString::fromLatin1(captionNames[row]), captions[row], caption,
-                                       shape.captionAlignment);
+        captionLabels[row] =
+            MakeLabel(box, QString::fromLatin1(captionNames[row]), captions[row], caption, shape.captionAlignment);
         if (row < 3)
             values[row] = MakeLabel(box, QString::fromLatin1(valueNames[row]), {},
                                     QRect(shape.valueLeft, caption.top(), valueWidths[row], caption.height()));
@@ -51,7 +51,10 @@ namespace {
 
 constexpr int kMaxLength = 18;
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 QString DigitsOf(const QString &text)
 {

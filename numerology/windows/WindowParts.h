@@ -63,7 +63,7 @@ struct EntryRowShape {
     QRect runRect;
     QRect closeRect;
     QRect resultsRect;
-    bool digitsOnly;  // the field takes digits only
+    bool digitsOnly;         // the field takes digits only
     QString fieldName = {};  // what a screen reader calls the field; the caption without its colon when empty
 };
 

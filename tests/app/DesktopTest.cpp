@@ -58,8 +58,8 @@ private slots:
         QVERIFY(icon.name().isEmpty());
         const QPixmap sharp = icon.pixmap(QSize(32, 32), 2.0);
         QCOMPARE(sharp.size(), QSize(64, 64));
-        QVERIFY(sharp.toImage().pixelColor(32, 32).alpha() == 255);   // the disc's centre
-        QVERIFY(sharp.toImage().pixelColor(0, 0).alpha() == 0);       // transparent corner
+        QVERIFY(sharp.toImage().pixelColor(32, 32).alpha() == 255);  // the disc's centre
+        QVERIFY(sharp.toImage().pixelColor(0, 0).alpha() == 0);      // transparent corner
 
         // An installed theme icon wins.
         QDir dir(root.path());

@@ -2,8 +2,8 @@
 #include "app/windows/EndMsg.h"
 #include "app/windows/Links.h"
 #include "app/windows/StartPage.h"
-#include "tests/support/Doubles.h"
 #include "tests/support/Children.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 
@@ -75,8 +75,8 @@ void ExitTest::promptLayout()
     QCOMPARE(prompt.pos(), QPoint(500, 303));
     const Qt::WindowFlags flags = prompt.windowFlags();
     QVERIFY(flags & Qt::WindowTitleHint);
-    QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
-                       | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
+    QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
     QVERIFY(!Child<QLabel>(&prompt, "Image1")->pixmap().isNull());
     QCOMPARE(Child<QLabel>(&prompt, "Label1")->text(), QStringLiteral("您是否确定要退出系统？"));
     auto *box = Child<QCheckBox>(&prompt, "CheckBox1");

@@ -1,8 +1,8 @@
 // At twice the pixel ratio (run with QT_SCALE_FACTOR=2): windows keep their logical layout and
 // the pictures the program makes or loads carry device pixels for the ratio.
 #include "app/windows/MenuBar.h"
-#include "app/windows/Uabout.h"
 #include "app/windows/Program.h"
+#include "app/windows/Uabout.h"
 #include "app/windows/Unt_Main.h"
 #include "articles/windows/ImageInfo.h"
 #include "articles/windows/Untabt.h"

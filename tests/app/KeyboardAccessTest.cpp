@@ -14,8 +14,8 @@
 #include "numerology/windows/UntWangm.h"
 #include "numerology/windows/Unt_sjcs.h"
 #include "numerology/windows/Untonteher.h"
-#include "tests/support/Doubles.h"
 #include "tests/support/Children.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 #include "ui/Keyboard.h"
@@ -121,10 +121,10 @@ QList<QWidget *> MouseControls(QWidget *window)
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(window) || !w->isEnabled() || w->window() != window)
             continue;
-        const bool control = qobject_cast<QPushButton *>(w) || qobject_cast<QComboBox *>(w)
-                             || (qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w->parentWidget()))
-                             || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTabBar *>(w)
-                             || qobject_cast<ui::PressableLabel *>(w) || qobject_cast<ui::UpDown *>(w);
+        const bool control = qobject_cast<QPushButton *>(w) || qobject_cast<QComboBox *>(w) ||
+                             (qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w->parentWidget())) ||
+                             qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTabBar *>(w) ||
+                             qobject_cast<ui::PressableLabel *>(w) || qobject_cast<ui::UpDown *>(w);
         if (control)
             controls << w;
     }

@@ -2,9 +2,9 @@
 // the modal-window pattern, the information message and the general error box.
 #include "app/windows/Dispatch.h"
 #include "app/windows/Links.h"
-#include "app/windows/StartPage.h"
 #include "app/windows/MenuBar.h"
 #include "app/windows/Program.h"
+#include "app/windows/StartPage.h"
 #include "app/windows/Unt_Main.h"
 #include "core/Text.h"
 #include "tests/support/Doubles.h"
@@ -117,11 +117,12 @@ private slots:
         QCOMPARE(int(w.menu()->Menus().size()), 12);
         QCOMPARE(int(commands.size()), 607);
         QCOMPARE(separators, 9);
-        QCOMPARE(icons, QStringList({QStringLiteral("解梦全书"), QStringLiteral("打喷嚏占卜"), QStringLiteral("面热测占卜"),
-                                     QStringLiteral("心惊测占卜"), QStringLiteral("犬吠测占卜"), QStringLiteral("眼跳测占卜"),
-                                     QStringLiteral("耳热测占卜"), QStringLiteral("耳鸣测占卜"), QStringLiteral("QQ号码分析"),
-                                     QStringLiteral("网名分析"), QStringLiteral("生男生女"), QStringLiteral("万年历法"),
-                                     QStringLiteral("关于系统")}));
+        QCOMPARE(icons,
+                 QStringList({QStringLiteral("解梦全书"), QStringLiteral("打喷嚏占卜"), QStringLiteral("面热测占卜"),
+                              QStringLiteral("心惊测占卜"), QStringLiteral("犬吠测占卜"), QStringLiteral("眼跳测占卜"),
+                              QStringLiteral("耳热测占卜"), QStringLiteral("耳鸣测占卜"), QStringLiteral("QQ号码分析"),
+                              QStringLiteral("网名分析"), QStringLiteral("生男生女"), QStringLiteral("万年历法"),
+                              QStringLiteral("关于系统")}));
         // The menus of the bar are the table's top rows.
         QStringList titles, topRows;
         for (QMenu *m : w.menu()->Menus())
@@ -293,8 +294,8 @@ private slots:
         const auto before = QApplication::topLevelWidgets().size();
         int acted = 0;
         for (QAction *a : commands) {
-            if (a->text() == QStringLiteral("住宅风水") || a->text() == QStringLiteral("吉日查询")
-                || a->text() == QStringLiteral("周公解析") || a->text() == QStringLiteral("墓碑造型的设计")) {
+            if (a->text() == QStringLiteral("住宅风水") || a->text() == QStringLiteral("吉日查询") ||
+                a->text() == QStringLiteral("周公解析") || a->text() == QStringLiteral("墓碑造型的设计")) {
                 a->trigger();
                 ++acted;
             }
@@ -382,9 +383,9 @@ private slots:
             auto *button = new QPushButton(QStringLiteral("run"), &owner);
             int runs = 0;
             QObject::connect(button, &QPushButton::clicked, &owner, ui::Guard([&] {
-                ++runs;
-                c.fail();
-            }));
+                                 ++runs;
+                                 c.fail();
+                             }));
             QVERIFY(ShowOnScreen(&owner));
             for (int i = 0; i < 2; ++i) {
                 testing::SeenBox seen;

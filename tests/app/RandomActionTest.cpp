@@ -10,8 +10,8 @@
 #include "app/windows/Dispatch.h"
 #include "app/windows/Links.h"
 #include "app/windows/MenuBar.h"
-#include "app/windows/StartPage.h"
 #include "app/windows/Program.h"
+#include "app/windows/StartPage.h"
 #include "app/windows/Uabout.h"
 #include "app/windows/Unt_Main.h"
 #include "app/windows/Unt_servers.h"
@@ -43,12 +43,12 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <algorithm>
 #include <map>
 #include <random>
 #include <set>
@@ -61,10 +61,10 @@ using namespace orlenvo::app;
 
 namespace {
 
-constexpr qint64 kAnswerMs = 2000;       // the event loop must answer within this
-constexpr qint64 kHungMs = 30000;        // no answer at all for this long: a hang, the run ends
-constexpr int kTickMs = 5;               // pause between two actions
-constexpr int kMaxOpenWindows = 8;       // beyond this an action closes a window
+constexpr qint64 kAnswerMs = 2000;         // the event loop must answer within this
+constexpr qint64 kHungMs = 30000;          // no answer at all for this long: a hang, the run ends
+constexpr int kTickMs = 5;                 // pause between two actions
+constexpr int kMaxOpenWindows = 8;         // beyond this an action closes a window
 constexpr long kMaxGrowthKb = 768 * 1024;  // resident memory growth allowed over a run
 
 class RecordingLinks final : public Links {
@@ -133,14 +133,22 @@ QString KindOf(const CommandAction &action)
 
 // Texts a user may type or paste.
 const QStringList kChinese = {
-    QStringLiteral("风水"), QStringLiteral("黄道吉日"), QStringLiteral("张三丰"), QStringLiteral("龘靐齉"),
+    QStringLiteral("风水"),     QStringLiteral("黄道吉日"), QStringLiteral("张三丰"),       QStringLiteral("龘靐齉"),
     QStringLiteral("测算结果"), QStringLiteral("〇一二三"), QStringLiteral("ＡＢＣ１２３"), QStringLiteral("😀"),
 };
 const QStringList kAscii = {
-    QStringLiteral("13812345678"), QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("$FF"),
-    QStringLiteral("0x7FFFFFFFFFFFFFFF"), QStringLiteral("99999999999999999999"), QStringLiteral("abc"),
-    QStringLiteral("' or 1=1 --"), QStringLiteral("#2008-01-05#"), QStringLiteral("2008-02-30"),
-    QStringLiteral("a;b=c\\d\"e"), QStringLiteral(" 37 "),
+    QStringLiteral("13812345678"),
+    QStringLiteral("0"),
+    QStringLiteral("-1"),
+    QStringLiteral("$FF"),
+    QStringLiteral("0x7FFFFFFFFFFFFFFF"),
+    QStringLiteral("99999999999999999999"),
+    QStringLiteral("abc"),
+    QStringLiteral("' or 1=1 --"),
+    QStringLiteral("#2008-01-05#"),
+    QStringLiteral("2008-02-30"),
+    QStringLiteral("a;b=c\\d\"e"),
+    QStringLiteral(" 37 "),
 };
 
 class Driver final : public QObject {
@@ -192,13 +200,16 @@ private:
 
     static QString Name(const QObject *o)
     {
-        return QString::fromLatin1(o->metaObject()->className()) + QLatin1Char(' ') + o->objectName() + QLatin1Char(' ')
-               + (o->parent() ? o->parent()->objectName() : QString());
+        return QString::fromLatin1(o->metaObject()->className()) + QLatin1Char(' ') + o->objectName() +
+               QLatin1Char(' ') + (o->parent() ? o->parent()->objectName() : QString());
     }
 
     int Uniform(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 
-    void Schedule() { QTimer::singleShot(kTickMs, this, [this] { Tick(); }); }
+    void Schedule()
+    {
+        QTimer::singleShot(kTickMs, this, [this] { Tick(); });
+    }
 
     void Tick()
     {
@@ -294,29 +305,15 @@ private:
         }
         switch (Uniform(modal ? 9 : 12)) {
         case 0:
-        case 1:
-            Type();
-            break;
-        case 2:
-            Paste();
-            break;
+        case 1: Type(); break;
+        case 2: Paste(); break;
         case 3:
-        case 4:
-            PressKey();
-            break;
-        case 5:
-            ClickButton();
-            break;
-        case 6:
-            ClickWidget();
-            break;
+        case 4: PressKey(); break;
+        case 5: ClickButton(); break;
+        case 6: ClickWidget(); break;
         case 7:
-        case 8:
-            CloseWindow();
-            break;
-        case 9:
-            RaiseWindow();
-            break;
+        case 8: CloseWindow(); break;
+        case 9: RaiseWindow(); break;
         default: {  // 10, 11: a command, as a user picks one from the menu
             QAction *command = Uniform(5) == 0 ? commands_[Uniform(static_cast<int>(commands_.size()))]
                                                : acting_[Uniform(static_cast<int>(acting_.size()))];
@@ -337,10 +334,8 @@ private:
     QString RandomText()
     {
         switch (Uniform(4)) {
-        case 0:
-            return kChinese[Uniform(static_cast<int>(kChinese.size()))];
-        case 1:
-            return kAscii[Uniform(static_cast<int>(kAscii.size()))];
+        case 0: return kChinese[Uniform(static_cast<int>(kChinese.size()))];
+        case 1: return kAscii[Uniform(static_cast<int>(kAscii.size()))];
         case 2: {
             QString s;
             for (int i = 0, n = 1 + Uniform(24); i < n; ++i)
@@ -381,7 +376,7 @@ private:
 
     void PressKey()
     {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,  Qt::Key_Backtab,
+        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,      Qt::Key_Backtab,
                                        Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Space,  Qt::Key_Backspace};
         const Qt::Key key = keys[Uniform(static_cast<int>(std::size(keys)))];
         Note(QStringLiteral("key %1 on %2").arg(key, 0, 16).arg(Name(Focus())));
@@ -452,9 +447,9 @@ private:
     QElapsedTimer clock_;
     qint64 lastTick_ = 0;
     qint64 lastCpu_ = 0;
-    qint64 maxGap_ = 0;      // of the thread's processor time: a shared machine does not stretch it
+    qint64 maxGap_ = 0;  // of the thread's processor time: a shared machine does not stretch it
     qint64 maxWallGap_ = 0;
-    QString lastAction_;    // what the last action did, for the report of the longest wait
+    QString lastAction_;  // what the last action did, for the report of the longest wait
     QString longestAfter_;
     std::atomic<qint64> lastTickShared_{0};
     std::set<QString> seen_;
@@ -539,7 +534,8 @@ private slots:
             openWindows += t != &w && t->isVisible();
 
         std::printf("random actions: %d performed, %d kinds of command first, windows seen: %s; "
-                    "longest answer %lld ms of processor time (after %s), %lld ms on the clock; resident %ld -> %ld kB; %d end requests, %d links\n",
+                    "longest answer %lld ms of processor time (after %s), %lld ms on the clock; resident %ld -> %ld "
+                    "kB; %d end requests, %d links\n",
                     driver.Performed(), driver.Kinds(),
                     qPrintable(QStringList(driver.WindowClassesSeen().begin(), driver.WindowClassesSeen().end())
                                    .join(QLatin1Char(' '))),
@@ -552,22 +548,24 @@ private slots:
             // The first actions choose one command of each kind: every window was reached.
             // The modal windows the command table names, and the classes of the other windows.
             using orlenvo::testing::WindowName;
-            std::vector<std::string> windows = {
-                WindowName<calendar::TFormHuangdao>(), WindowName<articles::TFrmNote>(),
-                WindowName<articles::TImageInfoLoad>(), WindowName<articles::TFormOnther>(),
-                WindowName<TAbout>(), WindowName<TFrm_servers>()};
+            std::vector<std::string> windows = {WindowName<calendar::TFormHuangdao>(),
+                                                WindowName<articles::TFrmNote>(),
+                                                WindowName<articles::TImageInfoLoad>(),
+                                                WindowName<articles::TFormOnther>(),
+                                                WindowName<TAbout>(),
+                                                WindowName<TFrm_servers>()};
             for (const CommandRow &row : CommandTable())
                 if (row.kind == ActionKind::ModalWindow)
                     windows.emplace_back(row.text);
             for (const std::string &window : windows) {
-                const bool seen = std::any_of(driver.WindowClassesSeen().begin(), driver.WindowClassesSeen().end(),
-                                              [&](const QString &c) { return c.endsWith(QLatin1String("::") + QString::fromStdString(window)); });
+                const bool seen = std::any_of(
+                    driver.WindowClassesSeen().begin(), driver.WindowClassesSeen().end(),
+                    [&](const QString &c) { return c.endsWith(QLatin1String("::") + QString::fromStdString(window)); });
                 QVERIFY2(seen, window.c_str());
             }
         }
-        QVERIFY2(driver.MaxGapMs() <= kAnswerMs, qPrintable(QStringLiteral("the event loop waited %1 ms (seed %2)")
-                                                                 .arg(driver.MaxGapMs())
-                                                                 .arg(seed)));
+        QVERIFY2(driver.MaxGapMs() <= kAnswerMs,
+                 qPrintable(QStringLiteral("the event loop waited %1 ms (seed %2)").arg(driver.MaxGapMs()).arg(seed)));
         QCOMPARE(KnowledgeChecksums(), sumsBefore);
         QCOMPARE(openWindows, 0);
         QVERIFY2(residentAfter - residentBefore <= kMaxGrowthKb,

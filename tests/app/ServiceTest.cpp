@@ -2,12 +2,12 @@
 #include "app/windows/Dispatch.h"
 #include "app/windows/Links.h"
 #include "app/windows/MakerInfo.h"
-#include "app/windows/Uabout.h"
 #include "app/windows/Program.h"
+#include "app/windows/Uabout.h"
 #include "app/windows/Unt_Main.h"
 #include "app/windows/Unt_servers.h"
-#include "tests/support/Doubles.h"
 #include "tests/support/Children.h"
+#include "tests/support/Doubles.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 
@@ -30,15 +30,15 @@ QLabel *Label(QWidget *window, const char *name)
 bool Centred(QWidget *window)
 {
     const QRect screen = QApplication::primaryScreen()->availableGeometry();
-    return qAbs(window->geometry().center().x() - screen.center().x()) <= 1
-           && qAbs(window->geometry().center().y() - screen.center().y()) <= 1;
+    return qAbs(window->geometry().center().x() - screen.center().x()) <= 1 &&
+           qAbs(window->geometry().center().y() - screen.center().y()) <= 1;
 }
 
 bool SystemMenuOnly(QWidget *window)
 {
     const Qt::WindowFlags flags = window->windowFlags();
-    return (flags & Qt::WindowSystemMenuHint) && (flags & Qt::WindowCloseButtonHint)
-           && !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint));
+    return (flags & Qt::WindowSystemMenuHint) && (flags & Qt::WindowCloseButtonHint) &&
+           !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "articles/windows/UntNote.h"
 #include "data/KnowledgeDb.h"
-#include "tests/support/ScratchFolder.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/TopLevel.h"
 
 #include <QApplication>
@@ -123,7 +123,8 @@ private slots:
         w.show();
         auto *memo = w.Memo();
         memo->appendPlainText(QStringLiteral("正文"));
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), memo->viewport()->mapToGlobal(QPoint(20, 20)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                memo->viewport()->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(memo->viewport(), &click);
         QTest::qWait(100);
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
@@ -153,12 +154,12 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("body");
-        QTest::newRow("blanks and breaks") << QStringLiteral("b1") << QStringLiteral("标 题")
-                                           << QStringLiteral("第一行\n\n  第三行");
+        QTest::newRow("blanks and breaks")
+            << QStringLiteral("b1") << QStringLiteral("标 题") << QStringLiteral("第一行\n\n  第三行");
         QTest::newRow("empty title") << QStringLiteral("b2") << QString() << QStringLiteral("正文");
         QTest::newRow("null fields") << QStringLiteral("b3") << QString() << QString();
-        QTest::newRow("letter case of the id") << QStringLiteral("B1") << QStringLiteral("标 题")
-                                               << QStringLiteral("第一行\n\n  第三行");
+        QTest::newRow("letter case of the id")
+            << QStringLiteral("B1") << QStringLiteral("标 题") << QStringLiteral("第一行\n\n  第三行");
         QTest::newRow("quote in the id") << QStringLiteral("o'k") << QStringLiteral("引号") << QStringLiteral("x");
         QTest::newRow("no such article") << QStringLiteral("c99") << QStringLiteral("算命") << QString();
     }
@@ -169,8 +170,9 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, body);
         UseArticles({
-            {"b1", "char(13,10) || ' 标 题 ' || char(9)", "char(13,10,32,13,10) || '第一行' || char(13,10,13,10) || "
-                                                          "'  第三行' || char(32,13,10,0)"},
+            {"b1", "char(13,10) || ' 标 题 ' || char(9)",
+             "char(13,10,32,13,10) || '第一行' || char(13,10,13,10) || "
+             "'  第三行' || char(32,13,10,0)"},
             {"b2", "'   '", "'正文'"},
             {"b3", "NULL", "NULL"},
             {"o''k", "'引号'", "'x'"},
@@ -258,7 +260,9 @@ private slots:
         TFrmNote *w = OpenWindows<TFrmNote>().value(0);
         QVERIFY(w);
         SeenBox seen;
-        QVERIFY(AnswerBoxOf(seen, [&] { QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("RzBitBtn1")), Qt::LeftButton); }));
+        QVERIFY(AnswerBoxOf(seen, [&] {
+            QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("RzBitBtn1")), Qt::LeftButton);
+        }));
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(seen.text, QStringLiteral("There is no default printer currently selected."));
         QCOMPARE(OpenWindows<TFrmNote>().size(), 1);
@@ -303,7 +307,8 @@ private slots:
         QCOMPARE(second->PageLayout().pageSize().id(), QPageSize::Letter);
 
         QTemporaryDir dir;
-        const QString info = Run(QStringLiteral("pdfinfo"), {PrintToPdf(*first, dir.filePath(QStringLiteral("a4.pdf")))});
+        const QString info =
+            Run(QStringLiteral("pdfinfo"), {PrintToPdf(*first, dir.filePath(QStringLiteral("a4.pdf")))});
         QVERIFY2(info.contains(QStringLiteral("595 x 842 pts (A4)")), qPrintable(info));
     }
 

@@ -23,7 +23,7 @@ namespace {
 
 struct Grid {
     int firstAge, lastAge;
-    int top;           // y of the age row
+    int top;  // y of the age row
     int headerWidth, headerHeight, cellWidth, cellHeight;
 };
 
@@ -111,7 +111,8 @@ private slots:
                 QCOMPARE(cells.size(), 12);
                 for (int month = 0; month < 12; ++month) {
                     const QRect cell(grid.headerWidth + (age - grid.firstAge) * grid.cellWidth,
-                                     grid.top + grid.headerHeight + month * grid.cellHeight, grid.cellWidth, grid.cellHeight);
+                                     grid.top + grid.headerHeight + month * grid.cellHeight, grid.cellWidth,
+                                     grid.cellHeight);
                     const char expected = cells[month] == QChar(0x7537) ? 'B' : 'G';
                     QVERIFY2(CellInk(image, cell) == expected,
                              qPrintable(QStringLiteral("age %1, month %2").arg(age).arg(month + 1)));
@@ -132,13 +133,16 @@ private slots:
         QCOMPARE(pages->height(), 393);
         QVERIFY(pages->tabBar()->isVisible());
         QCOMPARE(pages->tabBar()->tabRect(0).height(), 19);
-        const QStringList captions = {QStringLiteral("18到31岁"), QStringLiteral("32到44岁"), QStringLiteral("生男生女有秘诀")};
+        const QStringList captions = {QStringLiteral("18到31岁"), QStringLiteral("32到44岁"),
+                                      QStringLiteral("生男生女有秘诀")};
         QCOMPARE(pages->count(), 3);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(pages->tabText(i), captions[i]);
         auto *note = window.findChild<QLabel *>(QStringLiteral("RzLabel1"));
-        QCOMPARE(note->text(), QStringLiteral("说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，"
-                                              "下半月以下个月份计算。查表时，看年龄与月份坐标交叉点即可知道孕育是男还是女。"));
+        QCOMPARE(
+            note->text(),
+            QStringLiteral("说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，"
+                           "下半月以下个月份计算。查表时，看年龄与月份坐标交叉点即可知道孕育是男还是女。"));
         QVERIFY(note->wordWrap());
         QVERIFY(note->geometry().top() >= pages->geometry().bottom());
         QVERIFY(note->geometry().top() + note->heightForWidth(note->width()) <= window.height());

@@ -113,10 +113,7 @@ class OmenWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        CloseWindows<TFormOnther>();
-    }
+    void cleanup() { CloseWindows<TFormOnther>(); }
 
     void everyCommandOpensItsPage_data()
     {

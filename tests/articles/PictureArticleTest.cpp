@@ -2,10 +2,10 @@
 #include "app/CommandTable.h"
 #include "articles/windows/ImageInfo.h"
 #include "data/KnowledgeDb.h"
-#include "tests/support/ScratchFolder.h"
 #include "tests/support/Children.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/TopLevel.h"
 
 #include <QApplication>
@@ -107,10 +107,11 @@ private slots:
         QCOMPARE(panel->height(), 56);
         QCOMPARE(panel->geometry().bottom(), window.height() - 1);
 
-        const std::map<QString, QString> captions = {
-            {QStringLiteral("RzBitBtn20"), QStringLiteral("首页")},  {QStringLiteral("RzBitBtn18"), QStringLiteral("上一页")},
-            {QStringLiteral("RzBitBtn19"), QStringLiteral("下一页")}, {QStringLiteral("RzBitBtn21"), QStringLiteral("最末")},
-            {QStringLiteral("RzBitBtn1"), QStringLiteral("关闭")}};
+        const std::map<QString, QString> captions = {{QStringLiteral("RzBitBtn20"), QStringLiteral("首页")},
+                                                     {QStringLiteral("RzBitBtn18"), QStringLiteral("上一页")},
+                                                     {QStringLiteral("RzBitBtn19"), QStringLiteral("下一页")},
+                                                     {QStringLiteral("RzBitBtn21"), QStringLiteral("最末")},
+                                                     {QStringLiteral("RzBitBtn1"), QStringLiteral("关闭")}};
         for (const auto &[name, caption] : captions)
             QCOMPARE(Button(&window, name)->text(), caption);
         // First row: BtnBegin, "1" to "15" side by side, each 20 wide, then BtnEnd.
@@ -166,7 +167,8 @@ private slots:
         // Page count 3 throughout.
         QTest::newRow("nothing clicked") << QStringList() << 1 << QList<int>{};
         QTest::newRow("最末 goes to the last page") << list({"RzBitBtn21"}) << 3 << QList<int>{3};
-        QTest::newRow("下一页 on the last page stays and marks it") << list({"RzBitBtn21", "RzBitBtn19"}) << 3 << QList<int>{3};
+        QTest::newRow("下一页 on the last page stays and marks it")
+            << list({"RzBitBtn21", "RzBitBtn19"}) << 3 << QList<int>{3};
         QTest::newRow("上一页 on page 1 stays and marks it") << list({"RzBitBtn18"}) << 1 << QList<int>{1};
         QTest::newRow("下一页") << list({"RzBitBtn19"}) << 2 << QList<int>{2};
         QTest::newRow("下一页 past the end") << list({"RzBitBtn19", "RzBitBtn19", "RzBitBtn19"}) << 3 << QList<int>{3};
@@ -292,7 +294,8 @@ private slots:
         QTest::addColumn<QString>("statements");
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("texts");
-        const QString table = QStringLiteral("CREATE TABLE tuwen (num INTEGER, page INTEGER, picture BLOB, text TEXT);");
+        const QString table =
+            QStringLiteral("CREATE TABLE tuwen (num INTEGER, page INTEGER, picture BLOB, text TEXT);");
         QTest::newRow("pages in order, other articles ignored")
             << table + QStringLiteral("INSERT INTO tuwen VALUES (5, 2, x'00', '  第二页\n');"
                                       "INSERT INTO tuwen VALUES (5, 1, x'00', '第一页');"
@@ -314,8 +317,8 @@ private slots:
         orlenvo::testing::ScratchFolder folder;
         folder.Sqlite("QorvFile.dll", statements.toStdString());
         orlenvo::Query query;
-        query.SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder.Path().string()
-                                  + "\\QorvFile.dll;Persist Security Info=True");
+        query.SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder.Path().string() +
+                                  "\\QorvFile.dll;Persist Security Info=True");
         const QList<PicturePage> pages = orlenvo::articles::ReadPicturePages(query, 5);
         QCOMPARE(pages.size(), count);
         for (int i = 0; i < count; ++i) {

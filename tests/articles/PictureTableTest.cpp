@@ -37,7 +37,10 @@ QSize PictureArea()
 
 QString Source(int number, int page, const char *extension)
 {
-    return QStringLiteral(ORLENVO_SOURCE_DIR "/content/tuwen/%1/%2.%3").arg(number).arg(page).arg(QLatin1String(extension));
+    return QStringLiteral(ORLENVO_SOURCE_DIR "/content/tuwen/%1/%2.%3")
+        .arg(number)
+        .arg(page)
+        .arg(QLatin1String(extension));
 }
 
 // The check and cross marks of a page source, each as a picture of its own: the page's <svg>
@@ -104,8 +107,12 @@ private slots:
             // Shown whole, and across most of the window's width.
             const QSize area = PictureArea();
             QVERIFY2(image.width() <= area.width() && image.height() <= area.height(),
-                     qPrintable(QStringLiteral("page %1: %2x%3 in %4x%5").arg(i + 1).arg(image.width())
-                                    .arg(image.height()).arg(area.width()).arg(area.height())));
+                     qPrintable(QStringLiteral("page %1: %2x%3 in %4x%5")
+                                    .arg(i + 1)
+                                    .arg(image.width())
+                                    .arg(image.height())
+                                    .arg(area.width())
+                                    .arg(area.height())));
             QVERIFY(image.width() >= area.width() * 3 / 4);
             // A rendered drawing, not a blank: the picture holds many different colours.
             QSet<QRgb> colours;
@@ -154,13 +161,17 @@ private slots:
                             ++painted;
                             const QRgb d = drawn.pixel(x, y);
                             hidden += std::abs(qRed(m) - qRed(d)) + std::abs(qGreen(m) - qGreen(d)) +
-                                          std::abs(qBlue(m) - qBlue(d)) > 12;
+                                          std::abs(qBlue(m) - qBlue(d)) >
+                                      12;
                         }
                     }
                     QVERIFY(painted > 50);
                     if (hidden > 0)
                         covered.append(QStringLiteral("%1-%2: %3 of %4 pixels of a mark hidden")
-                                           .arg(number).arg(page).arg(hidden).arg(painted));
+                                           .arg(number)
+                                           .arg(page)
+                                           .arg(hidden)
+                                           .arg(painted));
                     ++checked;
                 }
             }

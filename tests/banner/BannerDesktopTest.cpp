@@ -35,8 +35,8 @@ const Colour kPages[] = {{"#faecb4", QColor(0xfa, 0xec, 0xb4)}, {"#1e5ac8", QCol
 
 bool Near(QColor a, QColor b)
 {
-    return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12
-           && std::abs(a.blue() - b.blue()) < 12;
+    return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
+           std::abs(a.blue() - b.blue()) < 12;
 }
 
 // The strip's middle as the X server shows it on the screen.
@@ -89,9 +89,9 @@ protected:
     {
         if (event->type() == QEvent::WinIdChange)
             ++idChanges_;
-        else if (event->type() == QEvent::PlatformSurface
-                 && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
-                        == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
+        else if (event->type() == QEvent::PlatformSurface &&
+                 static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType() ==
+                     QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
             ++surfacesDestroyed_;
         return QObject::eventFilter(watched, event);
     }
@@ -157,8 +157,8 @@ void BannerDesktopTest::pagesShowOnTheScreenInOneNativeWindow()
         QVERIFY(shown.wait(20000));
         QCOMPARE(browser->Showing(), BannerBrowser::Shows::Page);
         QTRY_VERIFY2_WITH_TIMEOUT(Near(OnScreen(w.bannerStrip()), page.rgb),
-                                  qPrintable(OnScreen(w.bannerStrip()).name() + QStringLiteral(" on the screen, not ")
-                                             + QLatin1String(page.css)),
+                                  qPrintable(OnScreen(w.bannerStrip()).name() + QStringLiteral(" on the screen, not ") +
+                                             QLatin1String(page.css)),
                                   5000);
     }
     // Through both, the main window kept its one native window, mapped all along.

@@ -2,10 +2,10 @@
 // Run as an unprivileged user the engine runs sandboxed, as in the program; run as root (where
 // the sandbox cannot start) it runs without it and refuses every request off the loopback.
 // Like the program, the test does not link the engine: the browser loads it.
-#include "banner/windows/Banner.h"
-#include "banner/windows/BannerView.h"
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
+#include "banner/windows/Banner.h"
+#include "banner/windows/BannerView.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
@@ -66,8 +66,8 @@ QByteArray BannerPage()
 
 bool Near(QColor a, QColor b)
 {
-    return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12
-           && std::abs(a.blue() - b.blue()) < 12;
+    return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
+           std::abs(a.blue() - b.blue()) < 12;
 }
 
 // The title of the page that shows.
@@ -178,8 +178,7 @@ void BannerEngineTest::showsAnHtmlPageWithItsPictureAndText()
     // Rendered: the picture at the strip's corner, text beside it, no scroll bars although
     // the page is larger than the browser.
     QImage grab;
-    QTRY_VERIFY_WITH_TIMEOUT((grab = strip.widget.grab().toImage(), Near(grab.pixelColor(5, 5), kPictureColour)),
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT((grab = strip.widget.grab().toImage(), Near(grab.pixelColor(5, 5), kPictureColour)), 5000);
     QVERIFY2(Near(grab.pixelColor(5, 75), kPictureColour), qPrintable(grab.pixelColor(5, 75).name()));
     QVERIFY2(Near(grab.pixelColor(115, 75), kPictureColour), qPrintable(grab.pixelColor(115, 75).name()));
     QVERIFY2(Near(grab.pixelColor(125, 40), kPageColour), qPrintable(grab.pixelColor(125, 40).name()));
@@ -193,7 +192,8 @@ void BannerEngineTest::pagesGetNoWindowsDownloadsOrLocalFiles()
 {
     LoopbackServer server;
     server.Serve("/popup", "<p>popup</p>");
-    server.Serve("/file.bin", {.body = QByteArray(4096, 'z'), .contentType = "application/octet-stream",
+    server.Serve("/file.bin", {.body = QByteArray(4096, 'z'),
+                               .contentType = "application/octet-stream",
                                .extraHeaders = "Content-Disposition: attachment; filename=x.bin\r\n"});
     server.Serve("/page", "<html><body><script>"
                           "var w = window.open('/popup', '_blank');"
@@ -232,12 +232,11 @@ void BannerEngineTest::hostilePagesLeaveTheProgramAnswering_data()
     for (char &c : binary)
         c = char(random.bounded(256));
     QTest::newRow("3000 nested tables") << LoopbackServer::Response{.body = tables};
-    QTest::newRow("50 MB page")
-        << LoopbackServer::Response{.body = "<html><body>" + QByteArray("<p>吉祥如意</p>").repeated(50 * 1024 * 1024 / 19)};
+    QTest::newRow("50 MB page") << LoopbackServer::Response{
+        .body = "<html><body>" + QByteArray("<p>吉祥如意</p>").repeated(50 * 1024 * 1024 / 19)};
     QTest::newRow("endless body") << LoopbackServer::Response{.body = QByteArray("<div>风水</div>").repeated(4096),
                                                               .endless = true};
-    QTest::newRow("binary body")
-        << LoopbackServer::Response{.body = binary, .contentType = "application/octet-stream"};
+    QTest::newRow("binary body") << LoopbackServer::Response{.body = binary, .contentType = "application/octet-stream"};
     QTest::newRow("binary as html") << LoopbackServer::Response{.body = binary};
 }
 

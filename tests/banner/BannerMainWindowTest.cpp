@@ -1,22 +1,22 @@
 // The main window's banner start-up and rotation against a loopback server, and its
 // "退出" button with the exit prompt.
-#include "banner/windows/Banner.h"
-#include "banner/windows/BannerView.h"
 #include "app/windows/EndMsg.h"
 #include "app/windows/Unt_Main.h"
+#include "banner/windows/Banner.h"
+#include "banner/windows/BannerView.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 
 #include <QCheckBox>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QtTest>
 
@@ -32,18 +32,19 @@ namespace {
 // A banner picture of the maker's: a PNG strip 800 × 81 with a greeting.
 QByteArray BannerPicture(const char *greeting)
 {
-    const QByteArray svg = QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='800' height='81'>"
-                      "<defs><linearGradient id='g' x1='0' y1='0' x2='1' y2='1'>"
-                      "<stop offset='0' stop-color='#7a0f0f'/><stop offset='1' stop-color='#d4380d'/>"
-                      "</linearGradient></defs>"
-                      "<rect width='800' height='81' fill='url(#g)'/>"
-                      "<circle cx='52' cy='40' r='28' fill='none' stroke='#f6d365' stroke-width='3'/>"
-                      "<text x='52' y='50' font-size='28' text-anchor='middle' fill='#f6d365'"
-                      " font-family='WenQuanYi Zen Hei'>福</text>"
-                      "<text x='100' y='38' font-size='22' fill='#fff5d6' font-family='WenQuanYi Zen Hei'>")
-           + greeting
-           + "</text><text x='100' y='64' font-size='13' fill='#f6d365' font-family='WenQuanYi Zen Hei'>"
-             "Orlenvo 风水百科 · 黄道吉日 · 万年历法 · 姓名测算</text></svg>";
+    const QByteArray svg =
+        QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='800' height='81'>"
+                   "<defs><linearGradient id='g' x1='0' y1='0' x2='1' y2='1'>"
+                   "<stop offset='0' stop-color='#7a0f0f'/><stop offset='1' stop-color='#d4380d'/>"
+                   "</linearGradient></defs>"
+                   "<rect width='800' height='81' fill='url(#g)'/>"
+                   "<circle cx='52' cy='40' r='28' fill='none' stroke='#f6d365' stroke-width='3'/>"
+                   "<text x='52' y='50' font-size='28' text-anchor='middle' fill='#f6d365'"
+                   " font-family='WenQuanYi Zen Hei'>福</text>"
+                   "<text x='100' y='38' font-size='22' fill='#fff5d6' font-family='WenQuanYi Zen Hei'>") +
+        greeting +
+        "</text><text x='100' y='64' font-size='13' fill='#f6d365' font-family='WenQuanYi Zen Hei'>"
+        "Orlenvo 风水百科 · 黄道吉日 · 万年历法 · 姓名测算</text></svg>";
     QImage image(800, 81, QImage::Format_RGB32);
     QPainter painter(&image);
     QSvgRenderer(svg).render(&painter);
@@ -90,8 +91,8 @@ void BannerMainWindowTest::bannerRotatesOverTheStrip()
     LoopbackServer server;
     const QByteArray page0 = server.Url("/ads/0.png").toEncoded();
     const QByteArray page1 = server.Url("/ads/1.png").toEncoded();
-    server.Serve(kList, "1>5>" + page0 + "\r\n1>5>" + page1 + "\r\n1>5>" + server.Url("/ads/2.png").toEncoded()
-                            + "\r\n");
+    server.Serve(kList,
+                 "1>5>" + page0 + "\r\n1>5>" + page1 + "\r\n1>5>" + server.Url("/ads/2.png").toEncoded() + "\r\n");
     server.Serve(kFlag, "01");
     server.Serve("/ads/0.png", {.body = BannerPicture("今日宜：出行　纳财　祈福"), .contentType = "image/png"});
     server.Serve("/ads/1.png", {.body = BannerPicture("万事如意　吉祥安康"), .contentType = "image/png"});
@@ -190,8 +191,8 @@ void BannerMainWindowTest::exitButton_data()
     const QString directory = DefaultMakerInfo().webDirectory.toString();
     QTest::newRow("yes, box checked") << QString() << false << QStringLiteral("Button1") << true << 1;
     QTest::newRow("yes, box unchecked") << QString() << true << QStringLiteral("Button1") << true << 0;
-    QTest::newRow("yes, start page already set") << (QStringLiteral(" ") + directory) << false
-                                                  << QStringLiteral("Button1") << true << 0;
+    QTest::newRow("yes, start page already set")
+        << (QStringLiteral(" ") + directory) << false << QStringLiteral("Button1") << true << 0;
     QTest::newRow("no") << QString() << false << QStringLiteral("Button2") << false << 0;
 }
 

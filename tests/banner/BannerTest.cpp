@@ -159,7 +159,7 @@ void BannerTest::rotationOverHttp_data()
     QTest::addColumn<QByteArray>("list");
     QTest::addColumn<QStringList>("shown");  // navigations after five ticks
     QTest::addColumn<int>("hides");
-    QTest::addColumn<int>("interval");       // the timer's interval afterwards
+    QTest::addColumn<int>("interval");  // the timer's interval afterwards
 
     QTest::newRow("empty list") << QByteArray() << QStringList() << 1 << 1000;
     QTest::newRow("three lines: 0 and 1 alternate")
@@ -170,12 +170,10 @@ void BannerTest::rotationOverHttp_data()
         << Texts({"http://h/3"}) << 0 << 9000;
     QTest::newRow("no active line: visible and empty")
         << QByteArray("0>5>http://h/0\r\n2>5>http://h/1\r\n") << QStringList() << 0 << 1000;
-    QTest::newRow("address containing >")
-        << QByteArray("1>10>http://h/p?a=1>2>3\r\nend\r\n") << QStringList(5, QStringLiteral("http://h/p?a=1>2>3"))
-        << 0 << 10000;
-    QTest::newRow("bad display time skipped")
-        << QByteArray("1>soon>http://h/0\r\n1>2>http://h/1\r\n1>2>http://h/2\r\n")
-        << Texts({"http://h/1", "http://h/1"}) << 0 << 2000;
+    QTest::newRow("address containing >") << QByteArray("1>10>http://h/p?a=1>2>3\r\nend\r\n")
+                                          << QStringList(5, QStringLiteral("http://h/p?a=1>2>3")) << 0 << 10000;
+    QTest::newRow("bad display time skipped") << QByteArray("1>soon>http://h/0\r\n1>2>http://h/1\r\n1>2>http://h/2\r\n")
+                                              << Texts({"http://h/1", "http://h/1"}) << 0 << 2000;
 }
 
 void BannerTest::rotationOverHttp()
@@ -457,7 +455,8 @@ void BannerTest::pictureViewFailsOnAnythingElse_data()
     QByteArray announcing = Picture("PNG");
     announcing.insert(announcing.size() - 12, QByteArray::fromHex("66f4b46c") + "tEXtComment");
     QTest::newRow("png chunk longer than the body") << LoopbackServer::Response{.body = announcing};
-    QTest::newRow("picture over 1 MiB") << LoopbackServer::Response{.body = Picture("PNG") + QByteArray(kMaxBodyBytes, 0)};
+    QTest::newRow("picture over 1 MiB") << LoopbackServer::Response{.body =
+                                                                        Picture("PNG") + QByteArray(kMaxBodyBytes, 0)};
     QTest::newRow("endless body") << LoopbackServer::Response{.endless = true};
     QTest::newRow("error status") << LoopbackServer::Response{.status = 500, .body = Picture("PNG")};
     QTest::newRow("no answer") << LoopbackServer::Response{.silent = true};

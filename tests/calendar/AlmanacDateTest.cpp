@@ -25,18 +25,23 @@ std::string Read(const std::string &text, const std::string &picture)
 
 TEST(ReadShortDate, YearMonthDayUnderTheProgramsFormat)
 {
-    ExpectEach<std::string, std::string>([](const std::string &text) { return Read(text, "yyyy-MM-dd"); }, {
-        {"2008-01-05", "2008-1-5"}, {"2008-1-5", "2008-1-5"}, {"2008-02-29", "2008-2-29"},
-        {"2008-02-30", "invalid"}, {"2000-02-29", "2000-2-29"}, {"1900-02-29", "invalid"},
-        {"2009-02-29", "invalid"}, {"2008-04-31", "invalid"}, {"2008-12-31", "2008-12-31"},
-        {"2008-13-01", "invalid"}, {"2008-00-10", "invalid"}, {"2008-01-00", "invalid"},
-        {"1901-1-1", "1901-1-1"}, {"9999-12-31", "9999-12-31"}, {"0000-01-01", "invalid"},
-        {"20081-01-01", "invalid"}, {"2008-001-05", "2008-1-5"}, {"2008--05", "invalid"},
-        {"2008-01-05-", "invalid"}, {"-2008-01-05", "invalid"}, {"2008-01", "invalid"},
-        {"2008/01/05", "invalid"}, {" 2008-01-05", "invalid"}, {"2008-01-05#", "invalid"},
-        {"2008-0x-05", "invalid"}, {"2008-+1-05", "invalid"}, {"２００８-01-05", "invalid"},
-        {"", "invalid"},
-    });
+    ExpectEach<std::string, std::string>([](const std::string &text) { return Read(text, "yyyy-MM-dd"); },
+                                         {
+                                             {"2008-01-05", "2008-1-5"},    {"2008-1-5", "2008-1-5"},
+                                             {"2008-02-29", "2008-2-29"},   {"2008-02-30", "invalid"},
+                                             {"2000-02-29", "2000-2-29"},   {"1900-02-29", "invalid"},
+                                             {"2009-02-29", "invalid"},     {"2008-04-31", "invalid"},
+                                             {"2008-12-31", "2008-12-31"},  {"2008-13-01", "invalid"},
+                                             {"2008-00-10", "invalid"},     {"2008-01-00", "invalid"},
+                                             {"1901-1-1", "1901-1-1"},      {"9999-12-31", "9999-12-31"},
+                                             {"0000-01-01", "invalid"},     {"20081-01-01", "invalid"},
+                                             {"2008-001-05", "2008-1-5"},   {"2008--05", "invalid"},
+                                             {"2008-01-05-", "invalid"},    {"-2008-01-05", "invalid"},
+                                             {"2008-01", "invalid"},        {"2008/01/05", "invalid"},
+                                             {" 2008-01-05", "invalid"},    {"2008-01-05#", "invalid"},
+                                             {"2008-0x-05", "invalid"},     {"2008-+1-05", "invalid"},
+                                             {"２００８-01-05", "invalid"}, {"", "invalid"},
+                                         });
 }
 
 TEST(ReadShortDate, ShortYearsLieInTheCurrentCentury)
@@ -53,7 +58,8 @@ TEST(ReadShortDate, ShortYearsLieInTheCurrentCentury)
 TEST(ReadShortDate, OrderAndSeparatorComeFromThePicture)
 {
     ExpectEach<std::pair<std::string, std::string>, std::string>(
-        [](const auto &textAndPicture) { return Read(textAndPicture.first, textAndPicture.second); }, {
+        [](const auto &textAndPicture) { return Read(textAndPicture.first, textAndPicture.second); },
+        {
             {{"2/29/2008", "M/d/yyyy"}, "2008-2-29"},
             {{"29.02.2008", "dd.MM.yyyy"}, "2008-2-29"},
             {{"2008-02-29", "dd.MM.yyyy"}, "invalid"},

@@ -68,18 +68,16 @@ TEST(AlmanacCycle, NayinOfAllSixtyDays)
 TEST(AlmanacCycle, FoetusSpiritOfAllSixtyDays)
 {
     const char *expected[60] = {
-        "占门碓 外东南", "碓磨厕 外东南", "厨灶炉 外正南", "仓库门 外正南", "房床栖 外正南",
-        "占门床 外正南", "占碓磨 外正南", "厨灶厕 外西南", "仓库炉 外西南", "房床门 外西南",
-        "占门栖 外西南", "碓磨床 外西南", "厨灶碓 外西南", "仓库厕 外正西", "房床炉 外正西",
-        "占大门 外正西", "碓磨栖 外正西", "厨灶床 外正西", "仓库碓 外西北", "房床厕 外西北",
-        "占门炉 外西北", "碓磨门 外西北", "厨灶栖 外西北", "仓库床 外西北", "房床碓 外正北",
-        "占门厕 外正北", "碓磨炉 外正北", "厨灶门 外正北", "仓库栖 外正北", "占房床 房内北",
-        "占门碓 房内北", "碓磨厕 房内北", "厨灶炉 房内北", "仓库门 房内北", "房床栖 房内中",
-        "占门床 房内中", "占碓磨 房内南", "厨灶厕 房内南", "仓库炉 房内南", "房床门 房内西",
-        "占门栖 房内东", "碓磨床 房内东", "厨灶碓 房内东", "仓库厕 房内东", "房床炉 房内中",
-        "占大门 外东北", "碓磨栖 外东北", "厨灶床 外东北", "仓库碓 外东北", "房床厕 外东北",
-        "占门炉 外东北", "碓磨门 外正东", "厨灶栖 外正东", "仓库床 外正东", "房床碓 外正东",
-        "占门厕 外正东", "碓磨炉 外东南", "厨灶门 外东南", "仓库栖 外东南", "占房床 外东南",
+        "占门碓 外东南", "碓磨厕 外东南", "厨灶炉 外正南", "仓库门 外正南", "房床栖 外正南", "占门床 外正南",
+        "占碓磨 外正南", "厨灶厕 外西南", "仓库炉 外西南", "房床门 外西南", "占门栖 外西南", "碓磨床 外西南",
+        "厨灶碓 外西南", "仓库厕 外正西", "房床炉 外正西", "占大门 外正西", "碓磨栖 外正西", "厨灶床 外正西",
+        "仓库碓 外西北", "房床厕 外西北", "占门炉 外西北", "碓磨门 外西北", "厨灶栖 外西北", "仓库床 外西北",
+        "房床碓 外正北", "占门厕 外正北", "碓磨炉 外正北", "厨灶门 外正北", "仓库栖 外正北", "占房床 房内北",
+        "占门碓 房内北", "碓磨厕 房内北", "厨灶炉 房内北", "仓库门 房内北", "房床栖 房内中", "占门床 房内中",
+        "占碓磨 房内南", "厨灶厕 房内南", "仓库炉 房内南", "房床门 房内西", "占门栖 房内东", "碓磨床 房内东",
+        "厨灶碓 房内东", "仓库厕 房内东", "房床炉 房内中", "占大门 外东北", "碓磨栖 外东北", "厨灶床 外东北",
+        "仓库碓 外东北", "房床厕 外东北", "占门炉 外东北", "碓磨门 外正东", "厨灶栖 外正东", "仓库床 外正东",
+        "房床碓 外正东", "占门厕 外正东", "碓磨炉 外东南", "厨灶门 外东南", "仓库栖 外东南", "占房床 外东南",
     };
     for (int n = 0; n < 60; ++n)
         EXPECT_EQ(FoetusSpiritText(n), expected[n]) << CycleName(n);
@@ -120,25 +118,26 @@ TEST(AlmanacEntry, DaysAsPrintedInAlmanacs)
         const char *tszf;
     };
     const Row rows[] = {
-        {2008, 1, 5, "printed almanac page of 5 Jan 2008, as quoted in our brief",
-         "丁亥年 壬子月 甲辰日", "农历丁亥年冬月廿七 星期六", "覆灯火 定执位", "冲狗(戊戌)煞南",
-         "甲不开仓财物耗散 辰不哭泣必主重丧", "占门栖 房内东"},
-        {2008, 2, 4, "printed almanac, 立春 2008: 戊子年 甲寅月 甲戌日",
-         "戊子年 甲寅月 甲戌日", nullptr, nullptr, nullptr, nullptr, nullptr},
-        {2008, 8, 8, "almanac pillars widely printed for the Beijing Olympic opening day",
-         "戊子年 庚申月 庚辰日", "农历戊子年七月初八 星期五", nullptr, nullptr, nullptr, nullptr},
-        {1949, 10, 1, "almanac pillars widely printed for 1 Oct 1949 (农历八月初十, 甲子日)",
-         "己丑年 癸酉月 甲子日", "农历己丑年八月初十 星期六", nullptr, nullptr, nullptr, nullptr},
-        {2001, 1, 1, "almanac: 1 Jan 2001 was a 甲子 day of the 庚辰 year",
-         "庚辰年 戊子月 甲子日", nullptr, nullptr, nullptr, nullptr, nullptr},
-        {2000, 1, 1, "almanac: 1 Jan 2000 was a 戊午 day of the 己卯 year",
-         "己卯年 丙子月 戊午日", nullptr, nullptr, nullptr, nullptr, nullptr},
+        {2008, 1, 5, "printed almanac page of 5 Jan 2008, as quoted in our brief", "丁亥年 壬子月 甲辰日",
+         "农历丁亥年冬月廿七 星期六", "覆灯火 定执位", "冲狗(戊戌)煞南", "甲不开仓财物耗散 辰不哭泣必主重丧",
+         "占门栖 房内东"},
+        {2008, 2, 4, "printed almanac, 立春 2008: 戊子年 甲寅月 甲戌日", "戊子年 甲寅月 甲戌日", nullptr, nullptr,
+         nullptr, nullptr, nullptr},
+        {2008, 8, 8, "almanac pillars widely printed for the Beijing Olympic opening day", "戊子年 庚申月 庚辰日",
+         "农历戊子年七月初八 星期五", nullptr, nullptr, nullptr, nullptr},
+        {1949, 10, 1, "almanac pillars widely printed for 1 Oct 1949 (农历八月初十, 甲子日)", "己丑年 癸酉月 甲子日",
+         "农历己丑年八月初十 星期六", nullptr, nullptr, nullptr, nullptr},
+        {2001, 1, 1, "almanac: 1 Jan 2001 was a 甲子 day of the 庚辰 year", "庚辰年 戊子月 甲子日", nullptr, nullptr,
+         nullptr, nullptr, nullptr},
+        {2000, 1, 1, "almanac: 1 Jan 2000 was a 戊午 day of the 己卯 year", "己卯年 丙子月 戊午日", nullptr, nullptr,
+         nullptr, nullptr, nullptr},
     };
     for (const Row &r : rows) {
         const AlmanacEntry e = AlmanacEntryOf(EncodeDate(r.y, r.m, r.d));
         SCOPED_TRACE(r.source);
-        const std::pair<const std::string &, const char *> fields[] = {
-            {e.suici, r.suici}, {e.nn, r.nn}, {e.wuhang, r.wuhang}, {e.cong, r.cong}, {e.pzbj, r.pzbj}, {e.tszf, r.tszf}};
+        const std::pair<const std::string &, const char *> fields[] = {{e.suici, r.suici},   {e.nn, r.nn},
+                                                                       {e.wuhang, r.wuhang}, {e.cong, r.cong},
+                                                                       {e.pzbj, r.pzbj},     {e.tszf, r.tszf}};
         for (const auto &[shown, expected] : fields) {
             if (expected) {
                 EXPECT_EQ(shown, expected);
@@ -178,9 +177,18 @@ TEST(AlmanacEntry, NotANumberAndHugeDatesAreOutOfRange)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const double outside[] = {
-        nan, -nan, inf, -inf, 1e300, -1e300, std::numeric_limits<double>::max(),
-        std::numeric_limits<double>::lowest(), 4294967296.0, -2147483649.0,
-        FirstAlmanacDate() - 1e-9, LastAlmanacDate() + 1,
+        nan,
+        -nan,
+        inf,
+        -inf,
+        1e300,
+        -1e300,
+        std::numeric_limits<double>::max(),
+        std::numeric_limits<double>::lowest(),
+        4294967296.0,
+        -2147483649.0,
+        FirstAlmanacDate() - 1e-9,
+        LastAlmanacDate() + 1,
     };
     for (double date : outside) {
         SCOPED_TRACE(date);
@@ -230,9 +238,9 @@ TEST(AlmanacPillars, SwitchOnTheDaysOfTheTerms)
 // repeats, on every other day the next officer follows.
 TEST(AlmanacPillars, OfficersStartAtJianAndRepeatOnTheJieDay)
 {
-    EXPECT_STREQ(OfficerName(OfficerOf(2, 2)), "建");   // 寅 day of the 寅 month
-    EXPECT_STREQ(OfficerName(OfficerOf(2, 8)), "破");   // 申 day: the clash
-    EXPECT_STREQ(OfficerName(OfficerOf(0, 4)), "定");   // 辰 day of the 子 month
+    EXPECT_STREQ(OfficerName(OfficerOf(2, 2)), "建");  // 寅 day of the 寅 month
+    EXPECT_STREQ(OfficerName(OfficerOf(2, 8)), "破");  // 申 day: the clash
+    EXPECT_STREQ(OfficerName(OfficerOf(0, 4)), "定");  // 辰 day of the 子 month
     EXPECT_STREQ(OfficerName(OfficerOf(2, 1)), "闭");
     int previous = AlmanacDayOf(FirstAlmanacDate()).officer;
     for (CalendarDate date = FirstAlmanacDate() + 1; date <= EncodeDate(1910, 12, 31); date += 1) {
@@ -276,9 +284,8 @@ TEST(AlmanacMonthTable, HoldsAllPairsOfMonthBranchAndDay)
     for (int month = 0; month < 12; ++month) {
         for (int day = 0; day < 60; ++day) {
             const AlmanacLists &l = table.Of(month, day);
-            const std::string row = std::string(BranchName(month)) + "\t" + CycleName(day) + "\t" +
-                                    l.goodSpirits.text + "\t" + l.badSpirits.text + "\t" + l.suits.text +
-                                    "\t" + l.avoids.text;
+            const std::string row = std::string(BranchName(month)) + "\t" + CycleName(day) + "\t" + l.goodSpirits.text +
+                                    "\t" + l.badSpirits.text + "\t" + l.suits.text + "\t" + l.avoids.text;
             ASSERT_TRUE(rows.count(row)) << row;
             for (const AlmanacList *list : {&l.goodSpirits, &l.badSpirits, &l.suits, &l.avoids}) {
                 ASSERT_FALSE(list->items.empty());
@@ -330,7 +337,8 @@ TEST(AlmanacMonthTable, DaysAsTheLibraryGivesThem)
          "月建 小时 土府 重日 勾陈 小会 纯阳 阳错", "塞穴 结网 馀事勿取", "诸事不宜"},
         {2012, 5, 12, "nothing forbidden: 无", "壬辰年 乙巳月 癸酉日", "民日 三合 时阴 要安 除神 鸣吠",
          "死气 五离 朱雀",
-         "嫁娶 祭祀 祈福 求嗣 开光 出行 出火 拆卸 动土 上梁 进人口 入宅 移徙 安床 安门 开市 交易 立券 挂匾 栽种 破土 安葬",
+         "嫁娶 祭祀 祈福 求嗣 开光 出行 出火 拆卸 动土 上梁 进人口 入宅 移徙 安床 安门 开市 交易 立券 挂匾 栽种 破土 "
+         "安葬",
          "无"},
     };
     for (const Row &r : rows) {

@@ -118,7 +118,9 @@ class DateWinDetailsTest : public QObject {
         const AlmanacEntry entry = AlmanacEntryOf(date, BuiltInAlmanacMonthTable());
         QCOMPARE(Child<QLabel>(almanac_.data(), "Label1")->text(),
                  QString::fromLatin1(dateText) + QStringLiteral("  ") + QString::fromStdString(entry.nn));
-        QVERIFY(Child<QPlainTextEdit>(almanac_.data(), "Memo1")->toPlainText().contains(QString::fromStdString("宜:" + entry.yi)));
+        QVERIFY(Child<QPlainTextEdit>(almanac_.data(), "Memo1")
+                    ->toPlainText()
+                    .contains(QString::fromStdString("宜:" + entry.yi)));
     }
 
 private slots:
@@ -153,11 +155,11 @@ private slots:
         QToolTip::showText(number->mapToGlobal(QPoint(number->width() / 2, number->height())), expected, number);
         QWidget *tip = nullptr;
         QTRY_VERIFY((tip = QApplication::activePopupWidget() ? nullptr : [] {
-                         for (QWidget *top : QApplication::topLevelWidgets())
-                             if (top->inherits("QTipLabel") && top->isVisible())
-                                 return top;
-                         return static_cast<QWidget *>(nullptr);
-                     }()) != nullptr);
+                        for (QWidget *top : QApplication::topLevelWidgets())
+                            if (top->inherits("QTipLabel") && top->isVisible())
+                                return top;
+                        return static_cast<QWidget *>(nullptr);
+                    }()) != nullptr);
         const QRect window(w->mapToGlobal(QPoint(0, 0)), w->size());
         const QRect both = window.united(tip->geometry());
         QImage image(both.size(), QImage::Format_ARGB32);
@@ -188,7 +190,8 @@ private slots:
             QVERIFY(number->toolTip().endsWith(QString::fromStdString(HolidayNote(EncodeDate(2026, 10, d)))));
             // Clear of the widest day number's glyphs and of the lunar text.
             const int numberWidth = number->fontMetrics().horizontalAdvance(QStringLiteral("28"));
-            const QRect digits(number->geometry().center().x() - numberWidth / 2, number->y(), numberWidth, number->height());
+            const QRect digits(number->geometry().center().x() - numberWidth / 2, number->y(), numberWidth,
+                               number->height());
             QVERIFY(!mark->geometry().intersects(digits));
             QVERIFY(!mark->geometry().intersects(lunar->geometry()));
             // White on a dark ground reads on white and on the green highlight.
@@ -263,7 +266,8 @@ private slots:
         QCOMPARE(Child<ui::UpDown>(w.get(), "UpDown2")->position(), 7);
         QCOMPARE(highlight->pos(), CellOf(*w, 28).first->pos() + QPoint(-1, 1));
         QVERIFY(grid->accessibleName().startsWith(QStringLiteral("2008年7月28日")));
-        QCOMPARE(grid->accessibleName(), Details(EncodeDate(2008, 7, 28)).replace(QLatin1Char('\n'), QStringLiteral("，")));
+        QCOMPARE(grid->accessibleName(),
+                 Details(EncodeDate(2008, 7, 28)).replace(QLatin1Char('\n'), QStringLiteral("，")));
         QTest::keyClick(grid, Qt::Key_Down);
         QTest::keyClick(grid, Qt::Key_Left);  // 3 August
         QCOMPARE(Child<QLabel>(w.get(), "Label17")->text(), QStringLiteral("8"));
@@ -298,7 +302,8 @@ private slots:
                 const bool good = IsGoodDay(details, query);
                 auto *mark = Child<QFrame>(*w, QStringLiteral("GoodDayMark%1").arg(CellIndex(*w, d)));
                 QCOMPARE(mark->isVisible(), good);
-                QCOMPARE(CellOf(*w, d).first->toolTip().endsWith(QString::fromStdString("\n" + GoodDayReason(query))), good);
+                QCOMPARE(CellOf(*w, d).first->toolTip().endsWith(QString::fromStdString("\n" + GoodDayReason(query))),
+                         good);
                 marked += good;
             }
         };
@@ -331,7 +336,8 @@ private slots:
             menu->close();
         });
         QLabel *cell = CellOf(*w, 5).first;
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, cell->rect().center(), cell->mapToGlobal(cell->rect().center()));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, cell->rect().center(),
+                                     cell->mapToGlobal(cell->rect().center()));
         QApplication::sendEvent(cell, &rightClick);
         QVERIFY(stayedOpen);
         QVERIFY(w->isVisible());

@@ -51,8 +51,7 @@ void StepTo(QWidget &window, const QString &spinner, int target)
 {
     auto *upDown = Child<UpDown>(window, spinner);
     for (int guard = 0; guard < 200 && upDown->position() != target; ++guard)
-        Click(Child<QToolButton>(
-            *upDown, upDown->position() < target ? QStringLiteral("up") : QStringLiteral("down")));
+        Click(Child<QToolButton>(*upDown, upDown->position() < target ? QStringLiteral("up") : QStringLiteral("down")));
 }
 
 void ShowMonth(QWidget &window, int year, int month)
@@ -143,9 +142,8 @@ void DateWinTest::controlsAsLaidOut()
     QCOMPARE(months->minimum(), 1);
     QCOMPARE(months->maximum(), 12);
 
-    const QString weekdays[7] = {QStringLiteral("星期日"), QStringLiteral("星期一"),
-                                 QStringLiteral("星期二"), QStringLiteral("星期三"),
-                                 QStringLiteral("星期四"), QStringLiteral("星期五"),
+    const QString weekdays[7] = {QStringLiteral("星期日"), QStringLiteral("星期一"), QStringLiteral("星期二"),
+                                 QStringLiteral("星期三"), QStringLiteral("星期四"), QStringLiteral("星期五"),
                                  QStringLiteral("星期六")};
     for (int i = 0; i < 7; ++i) {
         const QColor expected = i == 0 || i == 6 ? QColor(Qt::red) : QColor(Qt::black);
@@ -154,8 +152,7 @@ void DateWinTest::controlsAsLaidOut()
             QCOMPARE(label->text(), weekdays[i]);
             QCOMPARE(TextColour(label), expected);
             // Each heading stands over its column of the grid.
-            QCOMPARE(label->geometry().center().x(),
-                     DayNumberCell(*w, i + 1)->geometry().center().x());
+            QCOMPARE(label->geometry().center().x(), DayNumberCell(*w, i + 1)->geometry().center().x());
         }
     }
 }
@@ -165,12 +162,8 @@ void DateWinTest::gridOfThirtySevenCells()
     auto w = OpenCalendar();
     QLabel *day1 = Label(*w, QStringLiteral("day1"));
     QLabel *cnday = Label(*w, QStringLiteral("Cnday"));
-    QCOMPARE(
-        w->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^DayNumberCell\\d+$"))).size(),
-        37);
-    QCOMPARE(
-        w->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^LunarTextCell\\d+$"))).size(),
-        37);
+    QCOMPARE(w->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^DayNumberCell\\d+$"))).size(), 37);
+    QCOMPARE(w->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^LunarTextCell\\d+$"))).size(), 37);
     for (int i = 1; i <= 37; ++i) {
         const int row = (i - 1) / 7;
         const int column = (i - 1) % 7;
@@ -198,10 +191,8 @@ void DateWinTest::opensOnToday()
     QCOMPARE(Child<UpDown>(*w, QStringLiteral("UpDown1"))->position(), year);
     QCOMPARE(Child<UpDown>(*w, QStringLiteral("UpDown2"))->position(), month);
     QCOMPARE(HighlightedDay(*w), day);
-    QCOMPARE(Label(*w, QStringLiteral("Label21"))->text(),
-             QString::fromStdString(ZodiacAnimalOf(Today())));
-    QCOMPARE(Label(*w, QStringLiteral("Label22"))->text(),
-             QString::fromStdString(ConstellationOf(Today())));
+    QCOMPARE(Label(*w, QStringLiteral("Label21"))->text(), QString::fromStdString(ZodiacAnimalOf(Today())));
+    QCOMPARE(Label(*w, QStringLiteral("Label22"))->text(), QString::fromStdString(ConstellationOf(Today())));
     QVERIFY(!Child<UpDown>(*w, QStringLiteral("UpDown1"))->isHidden());
     QVERIFY(!Child<UpDown>(*w, QStringLiteral("UpDown2"))->isHidden());
 }
@@ -396,11 +387,9 @@ void DateWinTest::todayGoesBackToToday()
     QCOMPARE(Child<UpDown>(*w, QStringLiteral("UpDown1"))->position(), year);
     QCOMPARE(Child<UpDown>(*w, QStringLiteral("UpDown2"))->position(), month);
     QCOMPARE(HighlightedDay(*w), day);
-    QCOMPARE(Label(*w, QStringLiteral("Label22"))->text(),
-             QString::fromStdString(ConstellationOf(Today())));
+    QCOMPARE(Label(*w, QStringLiteral("Label22"))->text(), QString::fromStdString(ConstellationOf(Today())));
     // The spinners work from today again.
-    Click(
-        Child<QToolButton>(*Child<UpDown>(*w, QStringLiteral("UpDown1")), QStringLiteral("down")));
+    Click(Child<QToolButton>(*Child<UpDown>(*w, QStringLiteral("UpDown1")), QStringLiteral("down")));
     QCOMPARE(Label(*w, QStringLiteral("Label1"))->text(), QString::number(year - 1));
 }
 

@@ -70,8 +70,8 @@ TEST(DayDetailsTest, NoticesMakeUpDays)
     EXPECT_EQ(HolidayNote(EncodeDate(2026, 10, 10)), "国庆节 调休上班");
     EXPECT_EQ(HolidayNote(EncodeDate(2026, 10, 1)), "国庆节 放假");
     const int after = LastHolidayYear() + 1;
-    EXPECT_EQ(HolidayNote(EncodeDate(after, 10, 1)), std::to_string(after) + "年的放假安排尚未收录（节假日数据至" +
-                                                         std::to_string(after - 1) + "年）");
+    EXPECT_EQ(HolidayNote(EncodeDate(after, 10, 1)),
+              std::to_string(after) + "年的放假安排尚未收录（节假日数据至" + std::to_string(after - 1) + "年）");
 }
 
 // Each term's moment lies on the day the core labels with it, except three terms whose moment falls
@@ -115,9 +115,12 @@ TEST(DayDetailsTest, HolidayTableOverItsSpan)
     // Each notice year holds a 春节 and a 国庆 rest day (国庆节, or 国庆中秋 when the two meet).
     for (int year = 2002; year <= LastHolidayYear(); ++year)
         for (const char *name : {"春节", "国庆"})
-            EXPECT_TRUE(std::any_of(table.days.begin(), table.days.end(), [&](const HolidayDay &d) {
-                return d.year == year && d.status.kind == HolidayKind::Rest && d.status.name.find(name) == 0;
-            })) << year << ' ' << name;
+            EXPECT_TRUE(std::any_of(table.days.begin(), table.days.end(),
+                                    [&](const HolidayDay &d) {
+                                        return d.year == year && d.status.kind == HolidayKind::Rest &&
+                                               d.status.name.find(name) == 0;
+                                    }))
+                << year << ' ' << name;
 }
 
 TEST(DayDetailsTest, TablesRefuseMalformedRows)
@@ -138,8 +141,8 @@ TEST(DayDetailsTest, TablesRefuseMalformedRows)
     const std::string terms(SolarTermMomentsText());
     const std::size_t first = terms.find("1901-01-06");
     ASSERT_NE(first, std::string::npos);
-    for (const auto &[from, to] : {std::pair{"\t小寒", "\t大寒"}, std::pair{"07:53:23", "07:53"},
-                                   std::pair{"1901-01-06", "1902-01-06"}}) {
+    for (const auto &[from, to] :
+         {std::pair{"\t小寒", "\t大寒"}, std::pair{"07:53:23", "07:53"}, std::pair{"1901-01-06", "1902-01-06"}}) {
         std::string bad = terms;
         bad.replace(bad.find(from, first), std::string(from).size(), to);
         EXPECT_THROW(ParseSolarTermMoments(bad), SolarTermTableError) << from;

@@ -1,12 +1,12 @@
 // The almanac window, driven through its controls, on small test tables and on the
 // QorvFile.dll the database build makes.
-#include "calendar/Almanac.h"
 #include "calendar/windows/huangdao.h"
+#include "calendar/Almanac.h"
 #include "core/RegionalSettings.h"
 #include "data/KnowledgeDb.h"
-#include "tests/support/ScratchFolder.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/TopLevel.h"
 #include "tools/dbbuild/DbBuild.h"
 
@@ -42,8 +42,8 @@ std::string Quoted(const std::string &text)
     return "'" + text + "'";
 }
 
-// The statements of a QorvFile.dll holding the rows of the given days as the build makes them, plus one hand-made row whose
-// fields carry blanks and line breaks around their texts.
+// The statements of a QorvFile.dll holding the rows of the given days as the build makes them, plus one hand-made row
+// whose fields carry blanks and line breaks around their texts.
 std::string SmallTable(std::initializer_list<orlenvo::CalendarDate> days)
 {
     std::string sql = "BEGIN; CREATE TABLE huangdao (gn TEXT NOT NULL PRIMARY KEY, nn TEXT, suici TEXT, tszf TEXT,"
@@ -73,8 +73,10 @@ private:
     // Types the three parts (empty ones are left alone) and presses "测算".
     static void Choose(QWidget *w, const QString &year, const QString &month, const QString &day)
     {
-        const struct { const char *name; const QString &text; } parts[] = {
-            {"SYear", year}, {"SMonth", month}, {"Sday", day}};
+        const struct {
+            const char *name;
+            const QString &text;
+        } parts[] = {{"SYear", year}, {"SMonth", month}, {"Sday", day}};
         for (const auto &p : parts) {
             QComboBox *list = Child<QComboBox>(w, p.name);
             list->lineEdit()->clear();
@@ -94,10 +96,9 @@ private:
     // 31 December 2050 and the hand-made row.
     TFormHuangdao *OpenOverSmallTable()
     {
-        folder_ = ProgramFolderWithDatabase("QorvFile.dll",
-                                             SmallTable({orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
-                                                         orlenvo::EncodeDate(1949, 10, 1),
-                                                         orlenvo::EncodeDate(2050, 12, 31)}));
+        folder_ = ProgramFolderWithDatabase(
+            "QorvFile.dll", SmallTable({orlenvo::EncodeDate(2008, 1, 5), orlenvo::EncodeDate(2008, 2, 29),
+                                        orlenvo::EncodeDate(1949, 10, 1), orlenvo::EncodeDate(2050, 12, 31)}));
         return Open();
     }
 
@@ -126,8 +127,13 @@ private slots:
         QVERIFY(w.isWindow());
         QVERIFY(w.testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(CloseButtonOnly(&w));
-        const struct { const char *name; int first; int count; const char *firstText; const char *lastText; } lists[] = {
-            {"SYear", 2008, 12, "2008", "2019"}, {"SMonth", 1, 12, "01", "12"}, {"Sday", 1, 31, "01", "31"}};
+        const struct {
+            const char *name;
+            int first;
+            int count;
+            const char *firstText;
+            const char *lastText;
+        } lists[] = {{"SYear", 2008, 12, "2008", "2019"}, {"SMonth", 1, 12, "01", "12"}, {"Sday", 1, 31, "01", "31"}};
         for (const auto &l : lists) {
             QComboBox *list = Child<QComboBox>(&w, l.name);
             QVERIFY2(list, l.name);
@@ -138,9 +144,11 @@ private slots:
             QCOMPARE(list->currentText(), QString());
         }
         QCOMPARE(Child<QComboBox>(&w, "SMonth")->itemText(8), QStringLiteral("09"));
-        const struct { const char *name; const char *text; } captions[] = {
-            {"Label2", "选择黄历："}, {"Label3", "年"}, {"Label4", "月"}, {"Label5", "日"},
-            {"Label6", "当日统览："}, {"Label1", ""}};
+        const struct {
+            const char *name;
+            const char *text;
+        } captions[] = {{"Label2", "选择黄历："}, {"Label3", "年"},         {"Label4", "月"},
+                        {"Label5", "日"},         {"Label6", "当日统览："}, {"Label1", ""}};
         for (const auto &c : captions) {
             QVERIFY2(w.findChild<QLabel *>(QString::fromUtf8(c.name)), c.name);
             QCOMPARE(Child<QLabel>(&w, c.name)->text(), QString::fromUtf8(c.text));
@@ -194,16 +202,23 @@ private slots:
     void promptsForEachMissingPartAndAnInvalidDate()
     {
         TFormHuangdao *w = OpenOverSmallTable();
-        const struct { const char *y, *m, *d, *message; } cases[] = {
-            {"", "", "", "请选择年!"},       {"2008", "", "", "请选择月!"},
-            {"2008", "02", "", "请选择日!"}, {"2008", "02", "30", "请选择有效的日期!"},
-            {"  ", "01", "05", "请选择年!"},  {"2009", "02", "29", "请选择有效的日期!"},
-            {"2008x", "01", "05", "请选择有效的日期!"}, {"2008#", "01", "05", "请选择有效的日期!"},
+        const struct {
+            const char *y, *m, *d, *message;
+        } cases[] = {
+            {"", "", "", "请选择年!"},
+            {"2008", "", "", "请选择月!"},
+            {"2008", "02", "", "请选择日!"},
+            {"2008", "02", "30", "请选择有效的日期!"},
+            {"  ", "01", "05", "请选择年!"},
+            {"2009", "02", "29", "请选择有效的日期!"},
+            {"2008x", "01", "05", "请选择有效的日期!"},
+            {"2008#", "01", "05", "请选择有效的日期!"},
             {"2008", "1'", "05", "请选择有效的日期!"},
         };
         for (const auto &c : cases) {
             SeenBox seen;
-            QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QString::fromUtf8(c.y), QString::fromUtf8(c.m), QString::fromUtf8(c.d)); }));
+            QVERIFY(AnswerBoxOf(
+                seen, [&] { Choose(w, QString::fromUtf8(c.y), QString::fromUtf8(c.m), QString::fromUtf8(c.d)); }));
             QCOMPARE(seen.title, QStringLiteral("提示"));
             QCOMPARE(seen.icon, QMessageBox::Information);
             QCOMPARE(seen.text, QString::fromUtf8(c.message));
@@ -281,7 +296,8 @@ private slots:
         TFormHuangdao *w = OpenOverSmallTable();
         orlenvo::RegionalSettings().Write(orlenvo::LocaleItem::ShortDate, "dd.MM.yyyy");
         SeenBox seen;
-        QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05")); }));
+        QVERIFY(
+            AnswerBoxOf(seen, [&] { Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05")); }));
         QCOMPARE(seen.text, QStringLiteral("请选择有效的日期!"));
         orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
         Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05"));
@@ -296,7 +312,8 @@ private slots:
         TFormHuangdao *w = Open();  // opening needs no database
         for (int run = 0; run < 2; ++run) {
             SeenBox seen;
-            QVERIFY(AnswerBoxOf(seen, [&] { Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05")); }));
+            QVERIFY(AnswerBoxOf(
+                seen, [&] { Choose(w, QStringLiteral("2008"), QStringLiteral("01"), QStringLiteral("05")); }));
             QCOMPARE(seen.icon, QMessageBox::Critical);
             QVERIFY(!seen.text.isEmpty());
             QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString());
@@ -328,8 +345,8 @@ private slots:
         orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR);
         TFormHuangdao *w = Open();
         Choose(w, QStringLiteral("1901"), QStringLiteral("01"), QStringLiteral("01"));
-        QCOMPARE(Child<QLabel>(w, "Label1")->text(), QString::fromStdString("1901-01-01  " +
-                 orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(1901, 1, 1)).nn));
+        QCOMPARE(Child<QLabel>(w, "Label1")->text(),
+                 QString::fromStdString("1901-01-01  " + orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(1901, 1, 1)).nn));
         Choose(w, QStringLiteral("2050"), QStringLiteral("12"), QStringLiteral("31"));
         const orlenvo::AlmanacEntry last = orlenvo::AlmanacEntryOf(orlenvo::EncodeDate(2050, 12, 31), MonthTable());
         const QStringList lines = DayLines(w);

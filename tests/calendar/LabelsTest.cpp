@@ -18,7 +18,10 @@ namespace {
 using testing::Day;
 using testing::ExpectEach;
 
-CalendarDate DateOf(const Day &d) { return EncodeDate(d.year, d.month, d.day); }
+CalendarDate DateOf(const Day &d)
+{
+    return EncodeDate(d.year, d.month, d.day);
+}
 
 std::string Ymd(int year, int month, int day)
 {
@@ -82,19 +85,20 @@ TEST(LabelsTest, DayCellPrecedence)
         const DayCell c = DayCellLabel(DateOf(d));
         return std::pair{c.text, c.kind};
     };
-    ExpectEach<Day, std::pair<std::string, DayCellKind>>(cell, {
-        {{2000, 2, 4}, {"除夕", DayCellKind::LunarFestival}},        // also 立春
-        {{2008, 8, 7}, {"七夕节", DayCellKind::LunarFestival}},      // also 立秋
-        {{2008, 2, 7}, {"春节", DayCellKind::LunarFestival}},        // also 正月初一
-        {{2000, 12, 21}, {"冬至", DayCellKind::SolarTerm}},
-        {{2014, 1, 1}, {"元旦节", DayCellKind::GregorianFestival}},  // also 腊月初一
-        {{2008, 1, 1}, {"元旦节", DayCellKind::GregorianFestival}},
-        {{1989, 8, 2}, {"七月", DayCellKind::MonthName}},
-        {{2001, 5, 23}, {"闰四", DayCellKind::MonthName}},
-        {{2033, 12, 22}, {"闰冬", DayCellKind::MonthName}},
-        {{2009, 1, 4}, {"初九", DayCellKind::LunarDay}},
-        {{2000, 12, 22}, {"廿七", DayCellKind::LunarDay}},
-    });
+    ExpectEach<Day, std::pair<std::string, DayCellKind>>(
+        cell, {
+                  {{2000, 2, 4}, {"除夕", DayCellKind::LunarFestival}},    // also 立春
+                  {{2008, 8, 7}, {"七夕节", DayCellKind::LunarFestival}},  // also 立秋
+                  {{2008, 2, 7}, {"春节", DayCellKind::LunarFestival}},    // also 正月初一
+                  {{2000, 12, 21}, {"冬至", DayCellKind::SolarTerm}},
+                  {{2014, 1, 1}, {"元旦节", DayCellKind::GregorianFestival}},  // also 腊月初一
+                  {{2008, 1, 1}, {"元旦节", DayCellKind::GregorianFestival}},
+                  {{1989, 8, 2}, {"七月", DayCellKind::MonthName}},
+                  {{2001, 5, 23}, {"闰四", DayCellKind::MonthName}},
+                  {{2033, 12, 22}, {"闰冬", DayCellKind::MonthName}},
+                  {{2009, 1, 4}, {"初九", DayCellKind::LunarDay}},
+                  {{2000, 12, 22}, {"廿七", DayCellKind::LunarDay}},
+              });
 }
 
 // Over every day of the tables the cell shows the label of highest rank that the day has.
@@ -105,9 +109,9 @@ TEST(LabelsTest, DayCellFollowsTheRanksOnEveryDay)
         const DayCell cell = DayCellLabel(d);
         const std::string lunar = LunarFestival(d), term = SolarTerm(d), gregorian = GregorianFestival(d);
         festivalsOverTerms += !lunar.empty() && !term.empty();
-        const std::string expected = !lunar.empty()      ? lunar
-                                     : !term.empty()      ? term
-                                     : !gregorian.empty() ? gregorian
+        const std::string expected = !lunar.empty()              ? lunar
+                                     : !term.empty()             ? term
+                                     : !gregorian.empty()        ? gregorian
                                      : LunarDayName(d) == "初一" ? LunarMonthName(d)
                                                                  : LunarDayName(d);
         ASSERT_EQ(cell.text, expected) << d;
@@ -125,8 +129,8 @@ TEST(LabelsTest, WeekdayNames)
 
 TEST(LabelsTest, LunarAndTermTextsAreEmptyOutsideTheTables)
 {
-    for (const CalendarDate date : {EncodeDate(1900, 12, 31), EncodeDate(2051, 1, 1),
-                                    EncodeDate(2051, 2, 4), EncodeDate(1850, 6, 1)}) {
+    for (const CalendarDate date :
+         {EncodeDate(1900, 12, 31), EncodeDate(2051, 1, 1), EncodeDate(2051, 2, 4), EncodeDate(1850, 6, 1)}) {
         EXPECT_EQ(LunarMonthName(date), "");
         EXPECT_EQ(LunarDayName(date), "");
         EXPECT_EQ(LunarFestival(date), "");
@@ -141,18 +145,17 @@ TEST(LabelsTest, LunarAndTermTextsAreEmptyOutsideTheTables)
 
 TEST(LabelsTest, GregorianFestivals)
 {
-    ExpectEach<Day, std::string>([](const Day &d) { return GregorianFestival(DateOf(d)); }, {
-        {{2008, 1, 1}, "元旦节"}, {{2008, 2, 14}, "情人节"}, {{2008, 3, 8}, "妇女节"},
-        {{2008, 4, 1}, "愚人节"}, {{2008, 5, 1}, "劳动节"}, {{2008, 5, 4}, "青年节"},  // a Sunday
-        {{2008, 5, 11}, "母亲节"}, {{2008, 5, 18}, ""}, {{2008, 6, 1}, "儿童节"},
-        {{2008, 6, 15}, "父亲节"}, {{2008, 6, 8}, ""}, {{2008, 7, 1}, "建党节"},
-        {{2008, 8, 1}, "建军节"}, {{2008, 9, 10}, "教师节"}, {{2008, 10, 1}, "国庆节"},
-        {{2008, 10, 6}, "老人节"}, {{1950, 10, 6}, "老人节"}, {{2049, 10, 6}, "老人节"},
-        {{2008, 10, 31}, "万圣节"}, {{2008, 11, 8}, "记者日"}, {{2008, 11, 27}, "感恩节"},
-        {{2008, 11, 20}, ""}, {{2008, 12, 25}, "圣诞节"}, {{2008, 12, 24}, ""},
-        {{2009, 5, 10}, "母亲节"}, {{2009, 5, 3}, ""}, {{2009, 6, 21}, "父亲节"},
-        {{2009, 11, 26}, "感恩节"}, {{2012, 11, 22}, "感恩节"}, {{2012, 11, 29}, ""},
-        {{2000, 5, 14}, "母亲节"}, {{2000, 5, 7}, ""}, {{2051, 5, 14}, "母亲节"}});
+    ExpectEach<Day, std::string>(
+        [](const Day &d) { return GregorianFestival(DateOf(d)); },
+        {{{2008, 1, 1}, "元旦节"},   {{2008, 2, 14}, "情人节"},  {{2008, 3, 8}, "妇女节"},   {{2008, 4, 1}, "愚人节"},
+         {{2008, 5, 1}, "劳动节"},   {{2008, 5, 4}, "青年节"},  // a Sunday
+         {{2008, 5, 11}, "母亲节"},  {{2008, 5, 18}, ""},        {{2008, 6, 1}, "儿童节"},   {{2008, 6, 15}, "父亲节"},
+         {{2008, 6, 8}, ""},         {{2008, 7, 1}, "建党节"},   {{2008, 8, 1}, "建军节"},   {{2008, 9, 10}, "教师节"},
+         {{2008, 10, 1}, "国庆节"},  {{2008, 10, 6}, "老人节"},  {{1950, 10, 6}, "老人节"},  {{2049, 10, 6}, "老人节"},
+         {{2008, 10, 31}, "万圣节"}, {{2008, 11, 8}, "记者日"},  {{2008, 11, 27}, "感恩节"}, {{2008, 11, 20}, ""},
+         {{2008, 12, 25}, "圣诞节"}, {{2008, 12, 24}, ""},       {{2009, 5, 10}, "母亲节"},  {{2009, 5, 3}, ""},
+         {{2009, 6, 21}, "父亲节"},  {{2009, 11, 26}, "感恩节"}, {{2012, 11, 22}, "感恩节"}, {{2012, 11, 29}, ""},
+         {{2000, 5, 14}, "母亲节"},  {{2000, 5, 7}, ""},         {{2051, 5, 14}, "母亲节"}});
 }
 
 // Days of the corrected table entries (Beijing time, astronomical calendars), with the
@@ -165,13 +168,11 @@ TEST(LabelsTest, CorrectedSolarTermDays)
         int formerDay;
     };
     const Row rows[] = {
-        {1904, 10, 9, "寒露", 8},   {1912, 11, 22, "小雪", 23}, {1913, 9, 23, "秋分", 24},
-        {1929, 10, 9, "寒露", 8},   {1929, 11, 23, "小雪", 22}, {1949, 8, 23, "处暑", 24},
-        {1954, 10, 24, "霜降", 23}, {1962, 1, 20, "大寒", 21},  {1973, 2, 19, "雨水", 20},
-        {1976, 8, 23, "处暑", 24},  {1977, 5, 5, "立夏", 6},    {1979, 1, 20, "大寒", 21},
-        {1981, 11, 7, "立冬", 8},   {1991, 5, 6, "立夏", 7},    {1995, 8, 23, "处暑", 21},
-        {2033, 7, 22, "大暑", 23},  {2034, 8, 7, "立秋", 8},    {2049, 4, 4, "清明", 5},
-        {2049, 4, 19, "谷雨", 20},  {2050, 9, 7, "白露", 8},
+        {1904, 10, 9, "寒露", 8},   {1912, 11, 22, "小雪", 23}, {1913, 9, 23, "秋分", 24},  {1929, 10, 9, "寒露", 8},
+        {1929, 11, 23, "小雪", 22}, {1949, 8, 23, "处暑", 24},  {1954, 10, 24, "霜降", 23}, {1962, 1, 20, "大寒", 21},
+        {1973, 2, 19, "雨水", 20},  {1976, 8, 23, "处暑", 24},  {1977, 5, 5, "立夏", 6},    {1979, 1, 20, "大寒", 21},
+        {1981, 11, 7, "立冬", 8},   {1991, 5, 6, "立夏", 7},    {1995, 8, 23, "处暑", 21},  {2033, 7, 22, "大暑", 23},
+        {2034, 8, 7, "立秋", 8},    {2049, 4, 4, "清明", 5},    {2049, 4, 19, "谷雨", 20},  {2050, 9, 7, "白露", 8},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(Ymd(r.year, r.month, r.day));
@@ -184,12 +185,25 @@ TEST(LabelsTest, SolarTermDayAndName)
 {
     // Year, month and which term of the month (0 the first, 1 the second); the bytes of 2000:
     // 96 B4 A5 B5 A6 A6 87 88 88 78 87 86.
-    ExpectEach<std::tuple<int, int, int>, int>([](const auto &t) { return std::apply(SolarTermDay, t); }, {
-        {{2000, 1, 0}, 6}, {{2000, 1, 1}, 21}, {{2000, 2, 0}, 4}, {{2000, 2, 1}, 19},
-        {{2000, 12, 0}, 7}, {{2000, 12, 1}, 21}, {{1901, 1, 0}, 6}, {{2050, 12, 1}, 22},
-        {{2049, 4, 0}, 4}, {{2049, 4, 1}, 19}, {{1900, 1, 0}, 0}, {{2051, 1, 0}, 0},
-        {{2000, 0, 0}, 0}, {{2000, 13, 1}, 0}, {{2000, 1, 2}, 0}, {{2000, 1, -1}, 0},
-    });
+    ExpectEach<std::tuple<int, int, int>, int>([](const auto &t) { return std::apply(SolarTermDay, t); },
+                                               {
+                                                   {{2000, 1, 0}, 6},
+                                                   {{2000, 1, 1}, 21},
+                                                   {{2000, 2, 0}, 4},
+                                                   {{2000, 2, 1}, 19},
+                                                   {{2000, 12, 0}, 7},
+                                                   {{2000, 12, 1}, 21},
+                                                   {{1901, 1, 0}, 6},
+                                                   {{2050, 12, 1}, 22},
+                                                   {{2049, 4, 0}, 4},
+                                                   {{2049, 4, 1}, 19},
+                                                   {{1900, 1, 0}, 0},
+                                                   {{2051, 1, 0}, 0},
+                                                   {{2000, 0, 0}, 0},
+                                                   {{2000, 13, 1}, 0},
+                                                   {{2000, 1, 2}, 0},
+                                                   {{2000, 1, -1}, 0},
+                                               });
 
     ExpectEach<int, std::string>(SolarTermName,
                                  {{1, "小寒"}, {3, "立春"}, {16, "处暑"}, {24, "冬至"}, {0, ""}, {25, ""}});
@@ -252,8 +266,7 @@ TEST(LabelsTest, WholeRangeYearlyPatterns)
         }
         const std::string animal = ZodiacAnimalOf(date);
         if (animal != previousAnimal) {
-            EXPECT_EQ(festival, "春节")
-                << Ymd(y, m, d) << ": " << previousAnimal << " -> " << animal;
+            EXPECT_EQ(festival, "春节") << Ymd(y, m, d) << ": " << previousAnimal << " -> " << animal;
         }
         previousAnimal = animal;
         const std::string term = SolarTerm(date);

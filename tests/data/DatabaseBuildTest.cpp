@@ -55,7 +55,10 @@ std::vector<std::string> Column(const std::vector<std::vector<std::string>> &row
     return out;
 }
 
-std::size_t CodePoints(std::string_view s) { return Utf8Length(s); }
+std::size_t CodePoints(std::string_view s)
+{
+    return Utf8Length(s);
+}
 
 // Characters of a text without blanks and line breaks.
 std::size_t VisibleCharacters(std::string_view s)
@@ -76,7 +79,11 @@ const fs::path kBin = ORLENVO_BIN_DIR;
 
 TEST(BuiltDatabases, HoldEveryTableAndColumnOfTheCatalogue)
 {
-    struct Case { std::string_view file; const char *table; std::vector<std::string> columns; };
+    struct Case {
+        std::string_view file;
+        const char *table;
+        std::vector<std::string> columns;
+    };
     const Case cases[] = {
         {kDreamFile, "shouji", {"num", "title", "jx", "content"}},
         {kQorvFile, "huangdao", {"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji"}},
@@ -218,7 +225,11 @@ TEST(DatabaseBuild, ReadsTheSourceFormats)
 // output folder stay as they were.
 TEST(DatabaseBuild, BadSourcesFailAndLeaveTheOutputAlone)
 {
-    struct Case { const char *name; std::function<void(const ScratchFolder &)> spoil; const char *message; };
+    struct Case {
+        const char *name;
+        std::function<void(const ScratchFolder &)> spoil;
+        const char *message;
+    };
     const Case cases[] = {
         {"missing field", [](auto &f) { f.Write("content/shouji.txt", "[0]\ntitle: a\njx: 吉\n"); }, "has no content"},
         {"unknown luck", [](auto &f) { f.Write("content/shouji.txt", "[0]\ntitle: a\njx: 大吉\ncontent: c\n"); },
@@ -228,7 +239,8 @@ TEST(DatabaseBuild, BadSourcesFailAndLeaveTheOutputAlone)
              f.Write("content/shouji.txt", "[a]\ntitle: a\njx: 吉\ncontent: c\n[A]\ntitle: a\njx: 吉\ncontent: c\n");
          },
          "given twice"},
-        {"field twice", [](auto &f) { f.Write("content/shouji.txt", "[0]\ntitle: a\ntitle: b\n"); }, "title given twice"},
+        {"field twice", [](auto &f) { f.Write("content/shouji.txt", "[0]\ntitle: a\ntitle: b\n"); },
+         "title given twice"},
         {"text before key", [](auto &f) { f.Write("content/shouji.txt", "title: a\n"); }, "before the first"},
         {"unknown line", [](auto &f) { f.Write("content/shouji.txt", "[0]\nnote: a\n"); }, ":2: expected"},
         {"no shouji", [](auto &f) { fs::remove(f.Path("content/shouji.txt")); }, "cannot be read"},
@@ -259,8 +271,8 @@ TEST(DatabaseBuild, BadSourcesFailAndLeaveTheOutputAlone)
 
 TEST(DatabaseBuild, AlmanacRowsMustBeDistinctIsoDates)
 {
-    const std::vector<std::string> bad[] = {{"2008-1-5"}, {"2008-02-30"}, {"20080105"}, {""},
-                                            {"2008-01-05", "2008-01-05"}};
+    const std::vector<std::string> bad[] = {
+        {"2008-1-5"}, {"2008-02-30"}, {"20080105"}, {""}, {"2008-01-05", "2008-01-05"}};
     for (const auto &dates : bad) {
         std::vector<AlmanacEntry> rows;
         for (const auto &d : dates)

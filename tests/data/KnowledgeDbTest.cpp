@@ -1,5 +1,5 @@
-#include "data/Catalogue.h"
 #include "data/KnowledgeDb.h"
+#include "data/Catalogue.h"
 #include "tests/support/Rows.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +20,9 @@ TEST_F(ProgramFolderTest, IsTheFolderOfTheRunningProgramWithItsSeparator)
 
 TEST_F(ProgramFolderTest, ConnectionStringIsBuiltAfreshOnEachCall)
 {
-    EXPECT_EQ(ConnectionStringFor(kDreamFile), "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
-                                                    std::string(ORLENVO_BIN_DIR) +
-                                                    "/\\dream.dll;Persist Security Info=True");
+    EXPECT_EQ(ConnectionStringFor(kDreamFile),
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + std::string(ORLENVO_BIN_DIR) +
+                  "/\\dream.dll;Persist Security Info=True");
     OverrideProgramFolder("/opt/app");
     EXPECT_EQ(ConnectionStringFor(kQorvFile),
               "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/app/\\QorvFile.dll;Persist Security Info=True");
@@ -35,18 +35,20 @@ TEST_F(ProgramFolderTest, ConnectionStringIsBuiltAfreshOnEachCall)
 
 TEST(DataSourcePath, ReadsBackslashesAndDoubledSeparatorsAsOne)
 {
-    testing::ExpectEach<std::string, std::string>(DataSourcePath, {
-        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/app/\\dream.dll;Persist Security Info=True",
-         "/opt/app/dream.dll"},
-        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\app\\\\dream.dll;Persist Security Info=True",
-         "C:/app/dream.dll"},
-        {"data source = /a//b///c.dll ", "/a/b/c.dll"},
-        {"Data Source=\"/with space/x.dll\"", "/with space/x.dll"},
-        {"Data Source=/x.dll", "/x.dll"},
-        {"Provider=P;Data Source=/a;b/c;d/\\dream.dll;Persist Security Info=True", "/a;b/c;d/dream.dll"},
-        {"Provider=P;Data Source=\"/a;b=\"\"c\\d/x.dll\" ;Persist Security Info=True", "/a;b=\"c\\d/x.dll"},
-        {"junk;Data Source=/y.dll", "/y.dll"},
-    });
+    testing::ExpectEach<std::string, std::string>(
+        DataSourcePath,
+        {
+            {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/app/\\dream.dll;Persist Security Info=True",
+             "/opt/app/dream.dll"},
+            {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\app\\\\dream.dll;Persist Security Info=True",
+             "C:/app/dream.dll"},
+            {"data source = /a//b///c.dll ", "/a/b/c.dll"},
+            {"Data Source=\"/with space/x.dll\"", "/with space/x.dll"},
+            {"Data Source=/x.dll", "/x.dll"},
+            {"Provider=P;Data Source=/a;b/c;d/\\dream.dll;Persist Security Info=True", "/a;b/c;d/dream.dll"},
+            {"Provider=P;Data Source=\"/a;b=\"\"c\\d/x.dll\" ;Persist Security Info=True", "/a;b=\"c\\d/x.dll"},
+            {"junk;Data Source=/y.dll", "/y.dll"},
+        });
     EXPECT_THROW(DataSourcePath("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=True"), DbError);
     EXPECT_THROW(DataSourcePath("Data Source=;"), DbError);
 }
@@ -58,15 +60,15 @@ TEST_F(ProgramFolderTest, DataSourceOfAnyFolderNameIsItsFile)
         return DataSourcePath(ConnectionStringFor(kDreamFile));
     };
     testing::ExpectEach<std::string, std::string>(pathIn, {
-        {"/opt/app/", "/opt/app/dream.dll"},
-        {"/a;b=c/", "/a;b=c/dream.dll"},
-        {"/a;Data Source=/x/", "/a;Data Source=/x/dream.dll"},
-        {"/back\\slash/", "/back\\slash/dream.dll"},
-        {"/q\"uo\"te/", "/q\"uo\"te/dream.dll"},
-        {"/it's/", "/it's/dream.dll"},
-        {"/\";\"=\"\"/", "/\";\"=\"\"/dream.dll"},
-        {"C:\\app\\", "C:/app/dream.dll"},
-    });
+                                                              {"/opt/app/", "/opt/app/dream.dll"},
+                                                              {"/a;b=c/", "/a;b=c/dream.dll"},
+                                                              {"/a;Data Source=/x/", "/a;Data Source=/x/dream.dll"},
+                                                              {"/back\\slash/", "/back\\slash/dream.dll"},
+                                                              {"/q\"uo\"te/", "/q\"uo\"te/dream.dll"},
+                                                              {"/it's/", "/it's/dream.dll"},
+                                                              {"/\";\"=\"\"/", "/\";\"=\"\"/dream.dll"},
+                                                              {"C:\\app\\", "C:/app/dream.dll"},
+                                                          });
     // The quoted form, path and file as they stand.
     OverrideProgramFolder("/opt/app;x/");
     EXPECT_EQ(ConnectionStringFor(kDreamFile),
@@ -76,9 +78,13 @@ TEST_F(ProgramFolderTest, DataSourceOfAnyFolderNameIsItsFile)
 TEST(QuoteText, DoublesEveryInnerQuote)
 {
     testing::ExpectEach<std::string, std::string>(QuoteText, {
-        {"37", "'37'"}, {"", "''"}, {"o'clock", "'o''clock'"}, {"''", "''''''"}, {"b5", "'b5'"},
-        {"\xE5\x90\x89", "'\xE5\x90\x89'"},
-    });
+                                                                 {"37", "'37'"},
+                                                                 {"", "''"},
+                                                                 {"o'clock", "'o''clock'"},
+                                                                 {"''", "''''''"},
+                                                                 {"b5", "'b5'"},
+                                                                 {"\xE5\x90\x89", "'\xE5\x90\x89'"},
+                                                             });
 }
 
 TEST(Statements, AreWrittenAsTheCatalogueWritesThem)
@@ -94,23 +100,25 @@ TEST(Statements, AreWrittenAsTheCatalogueWritesThem)
 
 TEST(TranslateJetStatement, TurnsTopAndDateLiteralsIntoSqlite)
 {
-    testing::ExpectEach<std::string, std::string>(TranslateJetStatement, {
-        {"Select top 1 * from huangdao where gn = #2008-1-5#",
-         "Select * from huangdao where gn = '2008-01-05' limit 1"},
-        {"Select top 1 * from huangdao where gn = #2008-01-05#",
-         "Select * from huangdao where gn = '2008-01-05' limit 1"},
-        {"SELECT TOP 25 gn FROM huangdao;", "SELECT gn FROM huangdao limit 25"},
-        {"select distinct top 2 a from t", "select distinct a from t limit 2"},
-        {"select * from t where d = #1/5/2008#", "select * from t where d = '2008-01-05'"},
-        {"select * from t where d = #2008/2/29#", "select * from t where d = '2008-02-29'"},
-        {"select title,jx,content from shouji where num = '37'",
-         "select title,jx,content from shouji where num = '37'"},
-        // Text literals and bracketed names pass unchanged, doubled quotes included.
-        {"select * from t where a = '#1#' and b = 'x''#2#'", "select * from t where a = '#1#' and b = 'x''#2#'"},
-        {"select [top 1] from t", "select [top 1] from t"},
-        {"select top1 from t", "select top1 from t"},
-        {"select topping from t", "select topping from t"},
-    });
+    testing::ExpectEach<std::string, std::string>(
+        TranslateJetStatement,
+        {
+            {"Select top 1 * from huangdao where gn = #2008-1-5#",
+             "Select * from huangdao where gn = '2008-01-05' limit 1"},
+            {"Select top 1 * from huangdao where gn = #2008-01-05#",
+             "Select * from huangdao where gn = '2008-01-05' limit 1"},
+            {"SELECT TOP 25 gn FROM huangdao;", "SELECT gn FROM huangdao limit 25"},
+            {"select distinct top 2 a from t", "select distinct a from t limit 2"},
+            {"select * from t where d = #1/5/2008#", "select * from t where d = '2008-01-05'"},
+            {"select * from t where d = #2008/2/29#", "select * from t where d = '2008-02-29'"},
+            {"select title,jx,content from shouji where num = '37'",
+             "select title,jx,content from shouji where num = '37'"},
+            // Text literals and bracketed names pass unchanged, doubled quotes included.
+            {"select * from t where a = '#1#' and b = 'x''#2#'", "select * from t where a = '#1#' and b = 'x''#2#'"},
+            {"select [top 1] from t", "select [top 1] from t"},
+            {"select top1 from t", "select top1 from t"},
+            {"select topping from t", "select topping from t"},
+        });
 }
 
 TEST(TranslateJetStatement, RejectsDatesThatAreNoDates)
@@ -132,20 +140,30 @@ TEST(TranslateJetStatement, RejectsDatesThatAreNoDates)
 
 TEST(MobileNumberKey, IsTheValueFromTheEighthCharacterModulo80)
 {
-    testing::ExpectEach<std::string, std::string>(MobileNumberKey, {
-        {"13812345678", "78"}, {"13800000079", "79"}, {"13900000000", "0"}, {"13900000080", "0"},
-        {"13900008000", "0"},  {"1380000567", "7"},   {"13800005", "5"},    {"15912340001", "1"},
-        {"13812349999", "79"},  // 9999 = 124 * 80 + 79
-        {"00000001234", "34"},  // the first seven digits never count
-        {"99999991234", "34"},
-        {"1234567-5", "-5"},    // a pasted sign makes the key negative
-        {"1234567$FF", "15"},   // a hexadecimal text converts as the integer conversion reads it
-    });
+    testing::ExpectEach<std::string, std::string>(
+        MobileNumberKey, {
+                             {"13812345678", "78"},
+                             {"13800000079", "79"},
+                             {"13900000000", "0"},
+                             {"13900000080", "0"},
+                             {"13900008000", "0"},
+                             {"1380000567", "7"},
+                             {"13800005", "5"},
+                             {"15912340001", "1"},
+                             {"13812349999", "79"},  // 9999 = 124 * 80 + 79
+                             {"00000001234", "34"},  // the first seven digits never count
+                             {"99999991234", "34"},
+                             {"1234567-5", "-5"},   // a pasted sign makes the key negative
+                             {"1234567$FF", "15"},  // a hexadecimal text converts as the integer conversion reads it
+                         });
 }
 
 TEST(MobileNumberKey, FailsWithTheConversionMessageWhenNoIntegerFollows)
 {
-    struct Case { const char *entry; const char *message; };
+    struct Case {
+        const char *entry;
+        const char *message;
+    };
     const Case cases[] = {
         {"1381234", "'' is not a valid integer value"},
         {"", "'' is not a valid integer value"},

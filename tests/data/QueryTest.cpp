@@ -1,5 +1,5 @@
-#include "data/Catalogue.h"
 #include "data/Query.h"
+#include "data/Catalogue.h"
 #include "tests/support/ScratchFolder.h"
 #include "tools/dbbuild/DbBuild.h"
 
@@ -27,8 +27,8 @@ protected:
         folder.Write("content/tuwen/3/1.txt", "第一页\n");
         folder.Write("pictures/3-1.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\xFF\xD9", 13));
         std::vector<AlmanacEntry> almanac = {
-            {"2008-01-05", "农历十一月廿八", "丁亥年", "占门床外东南", "涧下水", "冲马", "丁不剃头", "天恩",
-             "祭祀", "月破", "诸事不宜"},
+            {"2008-01-05", "农历十一月廿八", "丁亥年", "占门床外东南", "涧下水", "冲马", "丁不剃头", "天恩", "祭祀",
+             "月破", "诸事不宜"},
         };
         dbbuild::BuildDatabases(folder.Path("content"), folder.Path("pictures"), folder.Path("bin"), almanac);
         OverrideProgramFolder(folder.Path("bin").string());
@@ -63,7 +63,11 @@ TEST_F(QueryTest, DataSourceWithDoubledSeparatorOpensAndGivesTheFirstRowByPositi
 
 TEST_F(QueryTest, KeysAreComparedAsTextWithoutRegardToLetterCase)
 {
-    struct Case { std::string_view file; std::string statement; std::string first; };
+    struct Case {
+        std::string_view file;
+        std::string statement;
+        std::string first;
+    };
     const Case cases[] = {
         {kDreamFile, MobileReadingStatement("o'clock"), "带引号"},
         {kQorvBirthFile, ArticleStatement("b5"), "孝经"},
@@ -76,7 +80,9 @@ TEST_F(QueryTest, KeysAreComparedAsTextWithoutRegardToLetterCase)
         EXPECT_EQ(q.Field(0), c.first) << c.statement;
     }
     const std::string noRow[] = {
-        MobileReadingStatement("o''clock"), MobileReadingStatement("037"), MobileReadingStatement(" 37"),
+        MobileReadingStatement("o''clock"),
+        MobileReadingStatement("037"),
+        MobileReadingStatement(" 37"),
         MobileReadingStatement("80"),
     };
     for (const auto &statement : noRow)
@@ -155,8 +161,9 @@ TEST_F(QueryTest, NullFieldsReadAsEmptyText)
 {
     sqlite3 *db = nullptr;
     ASSERT_EQ(sqlite3_open(folder.Path("bin/other.dll").c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, "CREATE TABLE shouji (num TEXT, title TEXT, jx TEXT, content TEXT);"
-                     "INSERT INTO shouji VALUES ('1', NULL, 'x', NULL);",
+    sqlite3_exec(db,
+                 "CREATE TABLE shouji (num TEXT, title TEXT, jx TEXT, content TEXT);"
+                 "INSERT INTO shouji VALUES ('1', NULL, 'x', NULL);",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);
     Query q = Opened("other.dll", MobileReadingStatement("1"));
@@ -199,7 +206,10 @@ TEST(QueryBadFiles, FailCleanlyAndChangeNothing)
         c = static_cast<char>(random());
     std::string sqliteHeaderThenNoise = "SQLite format 3" + std::string(1, '\0') + noise;
 
-    struct Case { const char *name; std::function<void(ScratchFolder &)> make; };
+    struct Case {
+        const char *name;
+        std::function<void(ScratchFolder &)> make;
+    };
     const Case cases[] = {
         {"missing", [](ScratchFolder &) {}},
         {"zero length", [](ScratchFolder &f) { f.Write("bin/dream.dll", ""); }},
@@ -266,8 +276,8 @@ TEST(QueryPaths, FolderNamesNeedNoEscaping)
 {
     // Names that hold the separators and quotes of a connection string open all three files.
     const std::string odd[] = {
-        "bin #1 ?x=%20&y;z 风水", "a;Data Source=b", "x;y=z;w", "back\\slash", "end\\", "\"quoted\"",
-        "it's", "\"a\";b=\"c\"", "semi;", "=", " lead and trail ",
+        "bin #1 ?x=%20&y;z 风水", "a;Data Source=b", "x;y=z;w", "back\\slash",      "end\\", "\"quoted\"", "it's",
+        "\"a\";b=\"c\"",          "semi;",           "=",       " lead and trail ",
     };
     for (const std::string &name : odd) {
         ScratchFolder f;

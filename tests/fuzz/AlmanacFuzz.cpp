@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         const AlmanacEntry entry = AlmanacEntryOf(date);
         fuzz::Check(inSpan, "an entry only inside the span");
-        fuzz::Check(entry.gn.size() == 10 && !entry.nn.empty() && !entry.suici.empty() && !entry.tszf.empty()
-                        && !entry.wuhang.empty() && !entry.cong.empty() && !entry.pzbj.empty(),
+        fuzz::Check(entry.gn.size() == 10 && !entry.nn.empty() && !entry.suici.empty() && !entry.tszf.empty() &&
+                        !entry.wuhang.empty() && !entry.cong.empty() && !entry.pzbj.empty(),
                     "an entry fills its computed columns");
         // The four lists come from the month table alone.
         fuzz::Check(entry.jsyq.empty() && entry.yi.empty() && entry.xsyq.empty() && entry.ji.empty(),

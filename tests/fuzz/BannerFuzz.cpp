@@ -25,8 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         try {
             const int digit = FlagDigit(text, pos);
             fuzz::Check(digit >= 0 && digit <= 9, "a flag digit is one digit");
-        } catch (const ConvertError &) {
-        }
+        } catch (const ConvertError &) {}
     }
 
     // The whole start-up and a run of ticks, with the document as list and flag document.

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray body(reinterpret_cast<const char *>(data), qsizetype(size));
     const QImage image = banner::DecodeBannerImage(body);
     if (!image.isNull()) {
-        fuzz::Check(qint64(image.width()) * image.height() <= kMaxPicturePixels, "a decoded picture is within the limit");
+        fuzz::Check(qint64(image.width()) * image.height() <= kMaxPicturePixels,
+                    "a decoded picture is within the limit");
         fuzz::Check(body.startsWith("\x89PNG") || body.startsWith("\xFF\xD8") || body.startsWith("GIF8"),
                     "only PNG, JPEG and GIF decode");
     }

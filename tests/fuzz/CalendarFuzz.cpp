@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     int year = 0, month = 0, day = 0;
     DecodeDate(date, year, month, day);
-    fuzz::Check(year >= kFirstDateYear && year <= kLastDateYear && month >= 1 && month <= 12 && day >= 1
-                    && day <= MonthLength(year, month),
+    fuzz::Check(year >= kFirstDateYear && year <= kLastDateYear && month >= 1 && month <= 12 && day >= 1 &&
+                    day <= MonthLength(year, month),
                 "a decoded date is a date");
     const int weekday = DayOfWeek(date);
     fuzz::Check(weekday >= 1 && weekday <= 7, "a weekday is 1-7");
@@ -49,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::Check(cd >= 1 && cd <= MonthLength(cy, cm), "a clamped date lies inside its month");
         if (m >= 1 && m <= 12)
             fuzz::Check(cy == y && cm == m, "a month of 1-12 stays in its year and month");
-    } catch (const std::out_of_range &) {
-    }
+    } catch (const std::out_of_range &) {}
     for (int which = -1; which <= 2; ++which)
         (void)SolarTermDay(y, m, which);
     (void)SolarTermName(y);

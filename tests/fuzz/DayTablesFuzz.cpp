@@ -22,12 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                       EncodeDate(d.year, d.month, d.day),
                         "each day once, in order");
         }
-    } catch (const HolidayTableError &) {
-    }
+    } catch (const HolidayTableError &) {}
     try {
         const std::vector<TermMoment> moments = ParseSolarTermMoments(text);
         fuzz::Check(moments.size() == 3600, "every term of 1901-2050");
-    } catch (const SolarTermTableError &) {
-    }
+    } catch (const SolarTermTableError &) {}
     return 0;
 }

@@ -41,13 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         try {
             const std::string initials = PinyinInitials(input);
             fuzz::Check(initials.size() <= 4 * input.size(), "initials grow at most fourfold");
-        } catch (const UnreadableCodeError &) {
-        }
+        } catch (const UnreadableCodeError &) {}
         try {
             const std::string trait = NetNameTrait(Trim(input));
             fuzz::Check(IsUtf8(trait), "a trait is UTF-8 text");
-        } catch (const UnreadableCodeError &) {
-        }
+        } catch (const UnreadableCodeError &) {}
     }
     return 0;
 }

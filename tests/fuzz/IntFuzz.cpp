@@ -27,8 +27,8 @@ std::optional<std::int64_t> Reference(std::string_view s)
     }
     if (i == s.size())
         return std::nullopt;
-    const unsigned __int128 limit = negative ? (static_cast<unsigned __int128>(1) << 63)
-                                             : (static_cast<unsigned __int128>(1) << 63) - 1;
+    const unsigned __int128 limit =
+        negative ? (static_cast<unsigned __int128>(1) << 63) : (static_cast<unsigned __int128>(1) << 63) - 1;
     unsigned __int128 magnitude = 0;
     for (; i < s.size(); ++i) {
         const char c = s[i];
@@ -46,8 +46,7 @@ std::optional<std::int64_t> Reference(std::string_view s)
             return std::nullopt;
     }
     if (negative)
-        return magnitude == limit ? std::numeric_limits<std::int64_t>::min()
-                                  : -static_cast<std::int64_t>(magnitude);
+        return magnitude == limit ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(magnitude);
     return static_cast<std::int64_t>(magnitude);
 }
 
@@ -70,10 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::optional<std::int32_t> got32;
     try {
         got32 = StrToInt(text);
-    } catch (const ConvertError &) {
-    }
-    const bool fits = expected && *expected >= std::numeric_limits<std::int32_t>::min()
-                      && *expected <= std::numeric_limits<std::int32_t>::max();
+    } catch (const ConvertError &) {}
+    const bool fits = expected && *expected >= std::numeric_limits<std::int32_t>::min() &&
+                      *expected <= std::numeric_limits<std::int32_t>::max();
     fuzz::Check(got32.has_value() == fits && (!fits || *got32 == *expected), "StrToInt is StrToInt64 within 32 bits");
     return 0;
 }

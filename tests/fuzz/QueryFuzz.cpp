@@ -64,8 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             for (const char *name : {"title", "nn", "Tite", "content", "picture", "gn"}) {
                 try {
                     (void)q.FieldByName(name);
-                } catch (const DbError &) {
-                }
+                } catch (const DbError &) {}
             }
         } catch (const DbError &) {
             fuzz::Check(!q.IsOpen(), "a failed open leaves the query closed");

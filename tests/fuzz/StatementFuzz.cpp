@@ -25,8 +25,7 @@ sqlite3 *Database()
                                  "INSERT INTO shouji VALUES ('37', 'other', 'j', 'c');"
                                  "INSERT INTO Noter VALUES ('37', 'other', 'c');"
                                  "INSERT INTO huangdao VALUES ('2008-01-05', 'n');",
-                                 nullptr, nullptr, nullptr)
-                        == SQLITE_OK,
+                                 nullptr, nullptr, nullptr) == SQLITE_OK,
                     "the tables are made");
         return d;
     }();
@@ -104,7 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         int rows = 0;
         Run(sql, [&](sqlite3_stmt *) { ++rows; });
         fuzz::Check(rows <= 1, "top 1 gives at most one row");
-    } catch (const DbError &) {
-    }
+    } catch (const DbError &) {}
     return 0;
 }

@@ -16,7 +16,8 @@
 namespace orlenvo::layers {
 
 // The subsystem folders the rules cover; tests, tools and benchmarks may use anything.
-inline const std::vector<std::string> kSubsystems = {"app", "banner", "calendar", "numerology", "articles", "data", "core", "ui"};
+inline const std::vector<std::string> kSubsystems = {"app",      "banner", "calendar", "numerology",
+                                                     "articles", "data",   "core",     "ui"};
 
 // One broken rule: the file (relative to the source root), its line and what is wrong.
 struct Violation {

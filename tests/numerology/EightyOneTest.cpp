@@ -15,9 +15,15 @@ const std::string kType1 =
     "主人性格类型：[做事喜好凭直觉型]，其具体表现为：有特强的第六灵感，性格率直无机心，深得朋辈爱戴。"
     "感情路上多采多姿。做事喜好凭个人直觉及预感做决定。";
 
-EightyOneRows Reading(const std::string &number) { return SplitEightyOne(LookupEightyOne(number)); }
+EightyOneRows Reading(const std::string &number)
+{
+    return SplitEightyOne(LookupEightyOne(number));
+}
 
-std::size_t Chars(const std::string &s) { return orlenvo::Utf8Length(s); }
+std::size_t Chars(const std::string &s)
+{
+    return orlenvo::Utf8Length(s);
+}
 
 TEST(LookupEightyOne, NumbersFromTheReadingRules)
 {
@@ -106,9 +112,8 @@ TEST(SplitEightyOne, SplitsAtTheFirstTwoBars)
         const char *text, *verdict, *luck, *character;
     };
     const Case cases[] = {
-        {"a|b|c", "a", "b", "c"},     {"a|b|c|d", "a", "b", "c|d"}, {"plain", "", "", "plain"},
-        {"a|b", "a", "", "b"},        {"|b|c", "", "b", "c"},       {"a||", "a", "", ""},
-        {"", "", "", ""},
+        {"a|b|c", "a", "b", "c"}, {"a|b|c|d", "a", "b", "c|d"}, {"plain", "", "", "plain"}, {"a|b", "a", "", "b"},
+        {"|b|c", "", "b", "c"},   {"a||", "a", "", ""},         {"", "", "", ""},
     };
     for (const auto &c : cases) {
         const EightyOneRows rows = SplitEightyOne(c.text);

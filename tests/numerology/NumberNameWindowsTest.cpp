@@ -27,8 +27,10 @@ namespace {
 const QString kEntry0 = QStringLiteral("大展鸿图，信用得固，名利双收，可获成功");
 const QString kNotFound = QStringLiteral("对不起,此号不在分解之类。");
 
-QString Text(QWidget *window, const char *name) { return Child<QLabel>(window, name)->text(); }
-
+QString Text(QWidget *window, const char *name)
+{
+    return Child<QLabel>(window, name)->text();
+}
 
 // Types text key by key; characters beyond ASCII arrive as key events carrying their text, as
 // a keyboard layout or an input method without composition delivers them.
@@ -82,10 +84,22 @@ struct NumberWindowKind {
 NumberWindowKind Kind(int index)
 {
     if (index == 0)
-        return {"TFrmQQhm", [] { return new orlenvo::numerology::TFrmQQhm; }, QStringLiteral("QQ号码测试"),
-                QStringLiteral("QQ号码："), QStringLiteral("qq号码是："), QStringLiteral("请输入你的QQ号码！"), 270, "qq"};
-    return {"TFrm_onther", [] { return new orlenvo::numerology::TFrm_onther; }, QStringLiteral("任意号码分析"),
-            QStringLiteral("任意号码："), QStringLiteral("输入号码是："), QStringLiteral("请输入你的号码！"), 271, "number"};
+        return {"TFrmQQhm",
+                [] { return new orlenvo::numerology::TFrmQQhm; },
+                QStringLiteral("QQ号码测试"),
+                QStringLiteral("QQ号码："),
+                QStringLiteral("qq号码是："),
+                QStringLiteral("请输入你的QQ号码！"),
+                270,
+                "qq"};
+    return {"TFrm_onther",
+            [] { return new orlenvo::numerology::TFrm_onther; },
+            QStringLiteral("任意号码分析"),
+            QStringLiteral("任意号码："),
+            QStringLiteral("输入号码是："),
+            QStringLiteral("请输入你的号码！"),
+            271,
+            "number"};
 }
 
 }  // namespace
@@ -181,15 +195,17 @@ void NumberNameWindowsTest::numberWindowReadings_data()
         QTest::addRow("%s 0", w) << kind << QStringLiteral("0") << kEntry0 << QStringLiteral("吉");
         QTest::addRow("%s 81", w) << kind << QStringLiteral("81") << kEntry0 << QStringLiteral("吉");
         QTest::addRow("%s 162", w) << kind << QStringLiteral("162") << kEntry0 << QStringLiteral("吉");
-        QTest::addRow("%s eighteen nines", w) << kind << QStringLiteral("999999999999999999") << kEntry0
-                                              << QStringLiteral("吉");
+        QTest::addRow("%s eighteen nines", w)
+            << kind << QStringLiteral("999999999999999999") << kEntry0 << QStringLiteral("吉");
         QTest::addRow("%s leading zeros", w) << kind << QStringLiteral("0000081") << kEntry0 << QStringLiteral("吉");
         QTest::addRow("%s 80", w) << kind << QStringLiteral("80")
                                   << QStringLiteral("最极之数，还本归元，能得繁荣，发达成功") << QStringLiteral("吉");
         QTest::addRow("%s 123456789", w) << kind << QStringLiteral("123456789")
-                                         << QStringLiteral("安乐自来，自然吉祥，力行不懈，终必成功") << QStringLiteral("吉");
+                                         << QStringLiteral("安乐自来，自然吉祥，力行不懈，终必成功")
+                                         << QStringLiteral("吉");
         QTest::addRow("%s 10000", w) << kind << QStringLiteral("10000")
-                                     << QStringLiteral("名虽可得，利则难获，艺界发展，可望成功") << QStringLiteral("凶带吉");
+                                     << QStringLiteral("名虽可得，利则难获，艺界发展，可望成功")
+                                     << QStringLiteral("凶带吉");
     }
 }
 
@@ -223,8 +239,8 @@ void NumberNameWindowsTest::numberKeyFilter_data()
         QTest::addRow("%s letters and symbols", w) << kind << QStringLiteral("1a2B-3 4.!") << QStringLiteral("1234");
         QTest::addRow("%s minus and plus", w) << kind << QStringLiteral("-81+") << QStringLiteral("81");
         QTest::addRow("%s full-width and Chinese", w) << kind << QStringLiteral("１二3") << QStringLiteral("3");
-        QTest::addRow("%s eighteen at most", w) << kind << QStringLiteral("12345678901234567890")
-                                                << QStringLiteral("123456789012345678");
+        QTest::addRow("%s eighteen at most", w)
+            << kind << QStringLiteral("12345678901234567890") << QStringLiteral("123456789012345678");
     }
 }
 
@@ -278,8 +294,9 @@ void NumberNameWindowsTest::numberPastedAndBlankEntries()
     ReplaceEntry(field, QStringLiteral("80"));
     QTest::keyClick(field, Qt::Key_Return);
     const QStringList reading = ResultRows(window.get());
-    QCOMPARE(reading.mid(0, 3), (QStringList{QStringLiteral("80"), QStringLiteral("最极之数，还本归元，能得繁荣，发达成功"),
-                                            QStringLiteral("吉")}));
+    QCOMPARE(reading.mid(0, 3),
+             (QStringList{QStringLiteral("80"), QStringLiteral("最极之数，还本归元，能得繁荣，发达成功"),
+                          QStringLiteral("吉")}));
     field->clear();
     Paste(field, QStringLiteral(" 12ab "));
     QCOMPARE(field->text(), QStringLiteral(" 12AB "));

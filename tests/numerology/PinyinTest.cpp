@@ -13,69 +13,77 @@ namespace {
 
 using testing::ExpectEach;
 
-std::string Initials(const std::string &utf8) { return PinyinInitials(Utf8ToGbk(utf8)); }
-std::string Trait(const std::string &utf8) { return NetNameTrait(Utf8ToGbk(utf8)); }
+std::string Initials(const std::string &utf8)
+{
+    return PinyinInitials(Utf8ToGbk(utf8));
+}
+std::string Trait(const std::string &utf8)
+{
+    return NetNameTrait(Utf8ToGbk(utf8));
+}
 
 TEST(PinyinInitials, ChineseLatinDigitsAndSymbols)
 {
-    ExpectEach<std::string, std::string>(Initials, {
-        {"张三", "ZS"},
-        {"小明", "XM"},
-        {"张王李一小明赵", "ZWLYXMZ"},
-        {"佛给髟", "FGB"},
-        {"abc", "ABC"},
-        {"ABC", "ABC"},
-        {"007", "007"},
-        {"abc!", "ABC"},
-        {"a b-c_d", "ABCD"},
-        {"!@#$%^&*()", ""},
-        // Full-width forms keep their case; full-width punctuation adds nothing.
-        {"ａＢ１，", "aB1"},
-        // Numerals: ⅰ..ⅹ, ⒈..⒛, ⑴..⒇, ①..⑩, ㈠..㈩, Ⅰ..Ⅻ.
-        {"Ⅻ", "12"},
-        {"ⅰⅹ", "110"},
-        {"⒈⒛", "120"},
-        {"⑴⒇", "120"},
-        {"①⑩", "110"},
-        {"㈠㈩", "110"},
-        {"ⅠⅫ", "112"},
-        // Greek, capitals and small letters alike.
-        {"θ", "TH"},
-        {"ΑΩαωφχψ", "AOAOPHKHPS"},
-        // Double-byte symbols without a reading.
-        {"张。", "Z?"},
-        {"★", "?"},
-        {"〇", "?"},  // A996: lead byte A9, a symbol here
-        // GBK extension ideographs.
-        {"丂丄龘", "KSD"},
-        // Not in GBK: one "?" byte, a symbol that adds nothing.
-        {"张\xF0\x9F\x98\x80", "Z"},
-    });
+    ExpectEach<std::string, std::string>(Initials,
+                                         {
+                                             {"张三", "ZS"},
+                                             {"小明", "XM"},
+                                             {"张王李一小明赵", "ZWLYXMZ"},
+                                             {"佛给髟", "FGB"},
+                                             {"abc", "ABC"},
+                                             {"ABC", "ABC"},
+                                             {"007", "007"},
+                                             {"abc!", "ABC"},
+                                             {"a b-c_d", "ABCD"},
+                                             {"!@#$%^&*()", ""},
+                                             // Full-width forms keep their case; full-width punctuation adds nothing.
+                                             {"ａＢ１，", "aB1"},
+                                             // Numerals: ⅰ..ⅹ, ⒈..⒛, ⑴..⒇, ①..⑩, ㈠..㈩, Ⅰ..Ⅻ.
+                                             {"Ⅻ", "12"},
+                                             {"ⅰⅹ", "110"},
+                                             {"⒈⒛", "120"},
+                                             {"⑴⒇", "120"},
+                                             {"①⑩", "110"},
+                                             {"㈠㈩", "110"},
+                                             {"ⅠⅫ", "112"},
+                                             // Greek, capitals and small letters alike.
+                                             {"θ", "TH"},
+                                             {"ΑΩαωφχψ", "AOAOPHKHPS"},
+                                             // Double-byte symbols without a reading.
+                                             {"张。", "Z?"},
+                                             {"★", "?"},
+                                             {"〇", "?"},  // A996: lead byte A9, a symbol here
+                                             // GBK extension ideographs.
+                                             {"丂丄龘", "KSD"},
+                                             // Not in GBK: one "?" byte, a symbol that adds nothing.
+                                             {"张\xF0\x9F\x98\x80", "Z"},
+                                         });
 }
 
 TEST(PinyinInitials, ByteLevelRules)
 {
     using namespace std::string_literals;
-    ExpectEach<std::string, std::string>(PinyinInitials, {
-        {"a\xD5"s, "A"},              // lead byte at the end is dropped
-        {"\xD5\x30"s, "0"},           // lead byte before a byte below 0x40: both read alone
-        {"\xD5\x3F\xC8\xFD"s, "S"},   // ... and the next character still pairs up
-        {"\x80\x41"s, "A"},           // 0x80 is a single-byte character
-        {"\xFF"s, ""},                // a lone 0xFF at the end is a single byte
-        {"\xFF\x31"s, "1"},
-        {"\xA2\xAB"s, ""},            // unassigned between numeral runs: nothing
-        {"\xA2\xE3\xA2\xF0\xA2\xFD"s, ""},
-        {"\xA2\x40"s, "?"},           // below the numeral runs
-        {"\xA2\xA0"s, "?"},
-        {"\xA2\xFF"s, "?"},
-        {"\xA3\xA0"s, ""},            // full-width row outside A1..FE
-        {"\xA3\xFF"s, ""},
-        {"\xA6\xB9"s, "?"},           // Greek row between capitals and small letters
-        {"\xA6\xFF"s, "?"},
-        {"\xD5\x7F"s, "?"},           // no character has trail byte 0x7F
-        {"\xAA\xA1"s, "?"},           // user-defined area
-        {"\xFE\xFE"s, "?"},
-    });
+    ExpectEach<std::string, std::string>(PinyinInitials,
+                                         {
+                                             {"a\xD5"s, "A"},     // lead byte at the end is dropped
+                                             {"\xD5\x30"s, "0"},  // lead byte before a byte below 0x40: both read alone
+                                             {"\xD5\x3F\xC8\xFD"s, "S"},  // ... and the next character still pairs up
+                                             {"\x80\x41"s, "A"},          // 0x80 is a single-byte character
+                                             {"\xFF"s, ""},               // a lone 0xFF at the end is a single byte
+                                             {"\xFF\x31"s, "1"},
+                                             {"\xA2\xAB"s, ""},  // unassigned between numeral runs: nothing
+                                             {"\xA2\xE3\xA2\xF0\xA2\xFD"s, ""},
+                                             {"\xA2\x40"s, "?"},  // below the numeral runs
+                                             {"\xA2\xA0"s, "?"},
+                                             {"\xA2\xFF"s, "?"},
+                                             {"\xA3\xA0"s, ""},  // full-width row outside A1..FE
+                                             {"\xA3\xFF"s, ""},
+                                             {"\xA6\xB9"s, "?"},  // Greek row between capitals and small letters
+                                             {"\xA6\xFF"s, "?"},
+                                             {"\xD5\x7F"s, "?"},  // no character has trail byte 0x7F
+                                             {"\xAA\xA1"s, "?"},  // user-defined area
+                                             {"\xFE\xFE"s, "?"},
+                                         });
 }
 
 TEST(PinyinInitials, CodesOutsideTheTableFail)
@@ -131,13 +139,41 @@ TEST(ReadingTable, TellingCharacters)
         char initial;
     };
     const Case cases[] = {
-        {"张", 'Z'}, {"王", 'W'}, {"李", 'L'}, {"一", 'Y'}, {"小", 'X'}, {"明", 'M'}, {"赵", 'Z'},
-        {"佛", 'F'}, {"给", 'G'}, {"髟", 'B'}, {"啊", 'A'}, {"座", 'Z'}, {"亍", 'C'}, {"齄", 'Z'},
-        {"女", 'N'}, {"绿", 'L'}, {"丂", 'K'}, {"龘", 'D'}, {"嗀", 'H'},
+        {"张", 'Z'},
+        {"王", 'W'},
+        {"李", 'L'},
+        {"一", 'Y'},
+        {"小", 'X'},
+        {"明", 'M'},
+        {"赵", 'Z'},
+        {"佛", 'F'},
+        {"给", 'G'},
+        {"髟", 'B'},
+        {"啊", 'A'},
+        {"座", 'Z'},
+        {"亍", 'C'},
+        {"齄", 'Z'},
+        {"女", 'N'},
+        {"绿", 'L'},
+        {"丂", 'K'},
+        {"龘", 'D'},
+        {"嗀", 'H'},
         // Readings of the 2013 standard where Unihan's customary reading is an older one.
-        {"傀", 'K'}, {"椎", 'Z'}, {"吖", 'A'}, {"喔", 'W'}, {"蹒", 'P'}, {"龈", 'Y'},
+        {"傀", 'K'},
+        {"椎", 'Z'},
+        {"吖", 'A'},
+        {"喔", 'W'},
+        {"蹒", 'P'},
+        {"龈", 'Y'},
         // Polyphones: the more frequent reading.
-        {"调", 'T'}, {"弹", 'T'}, {"泊", 'B'}, {"咖", 'K'}, {"幢", 'Z'}, {"茄", 'Q'}, {"行", 'X'}, {"长", 'Z'},
+        {"调", 'T'},
+        {"弹", 'T'},
+        {"泊", 'B'},
+        {"咖", 'K'},
+        {"幢", 'Z'},
+        {"茄", 'Q'},
+        {"行", 'X'},
+        {"长", 'Z'},
     };
     for (const auto &c : cases) {
         const std::string gbk = Utf8ToGbk(c.character);
@@ -220,24 +256,25 @@ TEST(ReadingTable, ExtensionIdeographsAndInitialLetters)
 
 TEST(NetNameTrait, LastLetterChoosesTheTrait)
 {
-    ExpectEach<std::string, std::string>(Trait, {
-        {"张三", "心胸宽大，有深藏不露的自恋"},
-        {"小明", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},
-        {"ABC", "可爱，较明显的自恋"},
-        {"abc", "可爱，较明显的自恋"},
-        {"abc!", "可爱，较明显的自恋"},
-        {"007", "大丈夫主义者"},   // JJG
-        {"10", "煽情高手"},        // AJ
-        {"Ⅻ", "老实，沉默"},       // 12 -> AB
-        {"ａ", "好奇心强，专一"},
-        {"θ", "自立，自强，可依靠"},  // TH
-        {"9", "有点懒惰"},
-        {"⑩", "煽情高手"},
-        {"!!!", ""},
-        {"张。", ""},
-        {"。张", "老实，想问题容易兜圈子"},  // ?Z
-        {"", ""},
-    });
+    ExpectEach<std::string, std::string>(Trait,
+                                         {
+                                             {"张三", "心胸宽大，有深藏不露的自恋"},
+                                             {"小明", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},
+                                             {"ABC", "可爱，较明显的自恋"},
+                                             {"abc", "可爱，较明显的自恋"},
+                                             {"abc!", "可爱，较明显的自恋"},
+                                             {"007", "大丈夫主义者"},  // JJG
+                                             {"10", "煽情高手"},       // AJ
+                                             {"Ⅻ", "老实，沉默"},      // 12 -> AB
+                                             {"ａ", "好奇心强，专一"},
+                                             {"θ", "自立，自强，可依靠"},  // TH
+                                             {"9", "有点懒惰"},
+                                             {"⑩", "煽情高手"},
+                                             {"!!!", ""},
+                                             {"张。", ""},
+                                             {"。张", "老实，想问题容易兜圈子"},  // ?Z
+                                             {"", ""},
+                                         });
 }
 
 TEST(NetNameTrait, EveryLetterHasATrait)
@@ -246,7 +283,9 @@ TEST(NetNameTrait, EveryLetterHasATrait)
         EXPECT_EQ(NetNameTrait(std::string(1, c)), NetNameTrait(std::string(1, static_cast<char>(c + 32)))) << c;
     EXPECT_EQ(NetNameTrait("z"), "老实，想问题容易兜圈子");
     EXPECT_EQ(NetNameTrait("y"), "乐天派呀！非同一般的乐天");
-    EXPECT_THROW(NetNameTrait("abc\xFF\x41" "d"), UnreadableCodeError);
+    EXPECT_THROW(NetNameTrait("abc\xFF\x41"
+                              "d"),
+                 UnreadableCodeError);
 }
 
 }  // namespace

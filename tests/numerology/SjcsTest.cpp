@@ -2,10 +2,10 @@
 #include "data/KnowledgeDb.h"
 #include "data/Query.h"
 #include "numerology/windows/Unt_sjcs.h"
-#include "tests/support/ScratchFolder.h"
 #include "tests/numerology/ResultRows.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/TopLevel.h"
 
 #include <QApplication>
@@ -25,7 +25,8 @@ namespace {
 // The statements of a dream.dll whose every row names its key, with blanks and line breaks around each value.
 std::string NamedReadings()
 {
-    std::string sql = "BEGIN; CREATE TABLE shouji (num TEXT COLLATE NOCASE PRIMARY KEY, title TEXT, jx TEXT, content TEXT);";
+    std::string sql =
+        "BEGIN; CREATE TABLE shouji (num TEXT COLLATE NOCASE PRIMARY KEY, title TEXT, jx TEXT, content TEXT);";
     for (int key = 0; key < 80; ++key) {
         if (key == 33)
             continue;  // a key without a row
@@ -59,10 +60,7 @@ private:
         return window;
     }
     static QLineEdit *Entry(QWidget *w) { return Child<QLineEdit>(w, "edtmun"); }
-    void UseNamedReadings()
-    {
-        folder_ = ProgramFolderWithDatabase("dream.dll", NamedReadings());
-    }
+    void UseNamedReadings() { folder_ = ProgramFolderWithDatabase("dream.dll", NamedReadings()); }
 
     std::unique_ptr<ScratchFolder> folder_;
 
@@ -82,10 +80,20 @@ private slots:
         QVERIFY(CloseButtonOnly(&w));
         QCOMPARE(w.font().family(), QStringLiteral("宋体"));
         QCOMPARE(w.font().pointSize(), 9);
-        const struct { const char *name; const char *text; } captions[] = {
-            {"RzLabel1", "输入号码："}, {"RzLabel2", "请注意：手机号码是11位，请正确输入。"},
-            {"RzLabel5", "手机号码是："}, {"RzLabel4", "状态："}, {"RzLabel6", "吉凶："}, {"RzLabel7", "具体表现："},
-            {"RzLabel11", ""}, {"RzLabel10", ""}, {"RzLabel9", ""}, {"RzLabel8", ""},
+        const struct {
+            const char *name;
+            const char *text;
+        } captions[] = {
+            {"RzLabel1", "输入号码："},
+            {"RzLabel2", "请注意：手机号码是11位，请正确输入。"},
+            {"RzLabel5", "手机号码是："},
+            {"RzLabel4", "状态："},
+            {"RzLabel6", "吉凶："},
+            {"RzLabel7", "具体表现："},
+            {"RzLabel11", ""},
+            {"RzLabel10", ""},
+            {"RzLabel9", ""},
+            {"RzLabel8", ""},
         };
         for (const auto &c : captions) {
             QVERIFY2(w.findChild<QLabel *>(QString::fromUtf8(c.name)), c.name);
@@ -149,7 +157,7 @@ private slots:
         QTest::keyClick(Entry(w), Qt::Key_Return);
         // Every value trimmed; inner line breaks of the description stay.
         QCOMPARE(ResultRows(w), (QStringList{number, QStringLiteral("标题") + key, QStringLiteral("吉"),
-                                       QStringLiteral("说明") + key + QStringLiteral("\r\n第二行")}));
+                                             QStringLiteral("说明") + key + QStringLiteral("\r\n第二行")}));
     }
 
     void buttonRunsTheBuiltDatabase()

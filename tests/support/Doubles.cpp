@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QHostAddress>
 #include <QPixmap>
-#include <QWidget>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QWidget>
 
 #include <unistd.h>
 

@@ -2,11 +2,11 @@
 // 127.0.0.1 only.
 #pragma once
 
-#include "banner/BannerCore.h"
-#include "banner/windows/BannerView.h"
 #include "app/windows/Dispatch.h"
 #include "app/windows/Links.h"
 #include "app/windows/StartPage.h"
+#include "banner/BannerCore.h"
+#include "banner/windows/BannerView.h"
 
 #include <QByteArray>
 #include <QList>

@@ -14,7 +14,7 @@ struct ModalWatch {
     std::function<void(QWidget *)> answer;
     QElapsedTimer clock;
     int timeoutMs = 0;
-    bool awaited = false;   // the test fails when nothing comes
+    bool awaited = false;  // the test fails when nothing comes
     bool answered = false;
     bool reported = false;  // its failure is recorded
     bool stopped = false;   // timed out, or its SeenBox is gone
@@ -72,8 +72,8 @@ void Poll(const std::shared_ptr<ModalWatch> &watch)
     QTimer::singleShot(10, [watch] { Poll(watch); });
 }
 
-std::shared_ptr<ModalWatch> Watch(std::function<void(QWidget *)> answer, int timeoutMs, bool awaited,
-                                  const char *file, int line)
+std::shared_ptr<ModalWatch> Watch(std::function<void(QWidget *)> answer, int timeoutMs, bool awaited, const char *file,
+                                  int line)
 {
     auto watch = std::make_shared<ModalWatch>();
     watch->answer = std::move(answer);

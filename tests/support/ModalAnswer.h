@@ -7,8 +7,8 @@
 #include "ui/Messages.h"
 
 #include <QMessageBox>
-#include <QTest>
 #include <QString>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -66,20 +66,20 @@ int ReportMissingModals();
 // A QtTest main that uses the program's application object. Every handler guards itself, so
 // an exception that reaches the application's last-resort net fails the test program, and so
 // does a modal box that a test waited for in vain after its test function ended.
-#define ORLENVO_QTEST_MAIN(TestObject)                                                        \
-    int main(int argc, char **argv)                                                            \
-    {                                                                                          \
-        orlenvo::ui::Application app(argc, argv);                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                               \
-        orlenvo::ui::InstallFontSubstitutions();                                               \
-        TestObject tc;                                                                         \
-        QTEST_SET_MAIN_SOURCE_PATH                                                             \
-        const int failed = QTest::qExec(&tc, argc, argv);                                      \
-        if (const int escaped = orlenvo::ui::Application::EscapedExceptions()) {               \
-            qCritical("%d exception(s) escaped an event handler to QApplication::notify", escaped); \
-            return failed ? failed : 1;                                                        \
-        }                                                                                      \
-        if (orlenvo::testing::ReportMissingModals())                                           \
-            return failed ? failed : 1;                                                        \
-        return failed;                                                                         \
+#define ORLENVO_QTEST_MAIN(TestObject)                                                                                 \
+    int main(int argc, char **argv)                                                                                    \
+    {                                                                                                                  \
+        orlenvo::ui::Application app(argc, argv);                                                                      \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        orlenvo::ui::InstallFontSubstitutions();                                                                       \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        const int failed = QTest::qExec(&tc, argc, argv);                                                              \
+        if (const int escaped = orlenvo::ui::Application::EscapedExceptions()) {                                       \
+            qCritical("%d exception(s) escaped an event handler to QApplication::notify", escaped);                    \
+            return failed ? failed : 1;                                                                                \
+        }                                                                                                              \
+        if (orlenvo::testing::ReportMissingModals())                                                                   \
+            return failed ? failed : 1;                                                                                \
+        return failed;                                                                                                 \
     }

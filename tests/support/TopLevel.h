@@ -23,7 +23,8 @@ inline bool ShowOnScreen(QWidget *window)
 inline bool CloseButtonOnly(const QWidget *window)
 {
     const Qt::WindowFlags flags = window->windowFlags();
-    return (flags & Qt::WindowCloseButtonHint) && !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    return (flags & Qt::WindowCloseButtonHint) &&
+           !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 
 // The name of window class T without its namespace ("TAbout"), as the dispatcher and the

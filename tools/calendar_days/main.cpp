@@ -20,8 +20,8 @@ int main()
                 const CalendarDate date = EncodeDate(year, month, day);
                 char moment[32] = "";
                 if (const auto m = SolarTermMomentOf(date))
-                    std::snprintf(moment, sizeof moment, "%04d-%02d-%02d %02d:%02d", m->year, m->month, m->day,
-                                  m->hour, m->minute);
+                    std::snprintf(moment, sizeof moment, "%04d-%02d-%02d %02d:%02d", m->year, m->month, m->day, m->hour,
+                                  m->minute);
                 const HolidayStatus holiday = HolidayStatusOf(date);
                 const std::string status =
                     holiday.kind == HolidayKind::None ? "" : HolidayMark(holiday.kind) + (" " + holiday.name);

@@ -284,7 +284,8 @@ std::vector<MobileReadingRow> ReadMobileReadings(const fs::path &file)
                 throw BuildError(Where(file, startLines.back()) + "record [" + r.num + "] has no " + field);
         }
         if (std::find(kLuckClasses.begin(), kLuckClasses.end(), r.jx) == kLuckClasses.end())
-            throw BuildError(Where(file, startLines.back()) + "record [" + r.num + "]: jx must be 吉, 凶, 吉带凶 or 凶带吉");
+            throw BuildError(Where(file, startLines.back()) + "record [" + r.num +
+                             "]: jx must be 吉, 凶, 吉带凶 or 凶带吉");
     };
 
     for (std::size_t i = 0; i < lines.size(); ++i) {

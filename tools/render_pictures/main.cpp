@@ -140,10 +140,10 @@ struct ChartLayout {
     QSize size;
     int firstAge;
     int lastAge;
-    QString title;    // drawn in a band above the grid when not empty
+    QString title;  // drawn in a band above the grid when not empty
     int titleHeight;
-    int headerWidth;  // the month column
-    int headerHeight; // the age row
+    int headerWidth;   // the month column
+    int headerHeight;  // the age row
     int cellWidth;
     int cellHeight;
 };
@@ -180,8 +180,8 @@ QImage DrawChart(const ChartTable &table, const ChartLayout &layout)
         const int x = left + layout.headerWidth + col * layout.cellWidth;
         p.setPen(kInk);
         p.setFont(ChartFont(13, true));
-        p.drawText(QRect(x, top + 4, layout.cellWidth, layout.headerHeight / 2 - 2),
-                   Qt::AlignHCenter | Qt::AlignBottom, QString::number(age));
+        p.drawText(QRect(x, top + 4, layout.cellWidth, layout.headerHeight / 2 - 2), Qt::AlignHCenter | Qt::AlignBottom,
+                   QString::number(age));
         p.setFont(ChartFont(13));
         p.drawText(QRect(x, top + layout.headerHeight / 2 + 2, layout.cellWidth, layout.headerHeight / 2 - 6),
                    Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("岁"));
