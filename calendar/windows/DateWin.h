@@ -19,7 +19,6 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QMenu;
-class QToolButton;
 
 namespace orlenvo::calendar {
 
