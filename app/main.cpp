@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     orlenvo::ui::Application app(argc, argv);
     fonts.join();
     // 2. The application title; with it the desktop id, the window icon from the icon theme,
-    // Qt's own dialogs in Chinese, memory given back as windows close, and the design font.
+    // Qt's own dialogs in Chinese, memory given back as windows close, and the program's font.
     orlenvo::ui::SetUpApplication(app);
     // 3. The regional date and time formats the windows rely on.
     orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());

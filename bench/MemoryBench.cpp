@@ -2,7 +2,7 @@
 // window that uses the same font. Each case runs in a process of its own:
 //
 //   memory_bench            runs both cases and prints them side by side
-//   memory_bench bare       a bare window with the design font, showing Chinese text
+//   memory_bench bare       a bare window with the program's font, showing Chinese text
 //   memory_bench menu       the bare window with the program's menu bar (607 commands) on top
 //   memory_bench program    the main window, then every kind of window opened and closed once
 //

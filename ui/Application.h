@@ -23,7 +23,7 @@ public:
 
 // Everything the program sets on its application object before the main window: the title,
 // the desktop identity, memory given back as windows close, the font substitutions and the
-// design font "宋体" 12 px.
+// program font "宋体" 12 px.
 void SetUpApplication(QCoreApplication &app);
 
 }  // namespace orlenvo::ui

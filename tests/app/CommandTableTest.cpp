@@ -1,4 +1,4 @@
-// The menu table against the design's lists: counts, captions along paths, separators,
+// The menu table against its fixed lists: counts, captions along paths, separators,
 // trailing blanks and the acting commands.
 #include "app/CommandTable.h"
 #include "tests/support/Rows.h"
@@ -71,7 +71,7 @@ TEST(CommandTable, TwelveMenusWithTheirCounts)
         int commands;
         int acting;
     };
-    // Counts as the design lists them per top-level menu.
+    // Counts per top-level menu.
     const Expect expected[] = {
         {"系统(&X)", 0, 1, 1},     {"阳宅(&F)", 13, 188, 0}, {"阴宅(&Y)", 6, 66, 0}, {"家居(&J)", 12, 143, 2},
         {"运用(&Y)", 14, 157, 30}, {"吉日(&D)", 0, 17, 1},   {"解梦(&M)", 0, 2, 0},  {"占卜(&X)", 0, 7, 7},
