@@ -232,20 +232,20 @@ public:
 
 QAccessibleInterface *Factory(const QString &className, QObject *object)
 {
-    if (object == nullptr || !object->isWidgetType())
+    // Qt asks with the name of each class of the object's hierarchy in turn. Decided by that name
+    // alone: the object may be one of another library's, whose type a call into it cannot check.
+    if (object == nullptr)
         return nullptr;
-    auto *widget = static_cast<QWidget *>(object);
-    if (auto *spinner = qobject_cast<UpDown *>(object); spinner && className == QLatin1String("orlenvo::ui::UpDown"))
-        return new SpinnerAccessible(spinner);
-    if (auto *label = qobject_cast<PressableLabel *>(object);
-        label && className == QLatin1String("orlenvo::ui::PressableLabel"))
-        return new PressableAccessible(label);
+    if (className == QLatin1String("orlenvo::ui::UpDown"))
+        return new SpinnerAccessible(static_cast<UpDown *>(object));
+    if (className == QLatin1String("orlenvo::ui::PressableLabel"))
+        return new PressableAccessible(static_cast<PressableLabel *>(object));
     if (className == QLatin1String("QComboBox"))
-        return new ListAccessible(static_cast<QComboBox *>(widget));
+        return new ListAccessible(static_cast<QComboBox *>(object));
     // Reached only when no class above plain QWidget has an interface: a window of our own,
     // which Qt would expose as a client area ("filler").
-    if (className == QLatin1String("QWidget") && widget->isWindow())
-        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("QWidget") && static_cast<QWidget *>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
 
