@@ -172,7 +172,18 @@ def describe(node):
 
 def menu_item(app, caption):
     main = [w for w in windows(app) if w.name == "Orlenvo"][0]
-    return find(main, lambda n: n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == caption)
+    wanted = lambda n: n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == caption
+    item = find(main, wanted)
+    if item is None:
+        # A menu makes its commands when it is first opened: open each menu of the bar once.
+        bar = find(main, lambda n: n.getRole() == pyatspi.ROLE_MENU_BAR)
+        for i in range(bar.childCount if bar is not None else 0):
+            press(bar.getChildAtIndex(i))
+            time.sleep(0.5)
+            subprocess.run(["xdotool", "key", "Escape"], check=False)
+            time.sleep(0.2)
+        item = find(main, wanted)
+    return item
 
 
 def close(window):
