@@ -62,8 +62,13 @@ sample() {  # label state pid
     utotal=$((utotal + uss))
     count=$((count + 1))
   done < <(descendants "$pid")
-  printf '%-7s %-16s total %7d kB PSS (%.1f MB), %d kB USS, in %d processes%s\n' "$label" "$state" "$total" \
-    "$(awk -v t="$total" 'BEGIN{print t / 1024}')" "$utotal" "$count" "$([ "$unread" -gt 0 ] && echo ", $unread unreadable")"
+  # The engine's library and data files are shared with any other program running the engine
+  # meanwhile, which lowers this program's PSS and USS: such samples are marked.
+  local others
+  others=$({ pgrep -f QtWebEngineProcess | grep -vxF -f <(descendants "$pid" | awk '{print $1}') || true; } | wc -l)
+  printf '%-7s %-16s total %7d kB PSS (%.1f MB), %d kB USS, in %d processes%s%s\n' "$label" "$state" "$total" \
+    "$(awk -v t="$total" 'BEGIN{print t / 1024}')" "$utotal" "$count" "$([ "$unread" -gt 0 ] && echo ", $unread unreadable")" \
+    "$([ "$others" -gt 0 ] && echo ", $others other engine processes running")"
 }
 
 run() {  # label bench mode [minutes]
