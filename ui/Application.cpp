@@ -5,6 +5,10 @@
 #include "ui/Keyboard.h"
 #include "ui/Memory.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
+
+#include <QPointer>
+#include <QProxyStyle>
 
 #include <atomic>
 
@@ -13,6 +17,23 @@ namespace orlenvo::ui {
 namespace {
 
 std::atomic<int> escapedExceptions{0};
+
+// The platform's style, whose toolbar extension icons are read when first drawn. Every menu bar
+// makes one for a button that shows only when its menus overflow, which ours never do; reading it
+// is the program's first picture read by content, and that loads every image format plugin.
+class ProgramStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+            return QIcon(new DeferredIcon([style = QPointer<QStyle>(baseStyle()), which] {
+                return style ? style->standardIcon(which) : QIcon();
+            }));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
 
 }  // namespace
 
@@ -45,6 +66,10 @@ bool Application::notify(QObject *receiver, QEvent *event)
 void SetUpApplication(QCoreApplication &app)
 {
     QCoreApplication::setApplicationName(ApplicationTitle());
+    // The program's menu bars are drawn in their windows, never handed to a desktop's global
+    // menu: a bar then skips asking the session bus whether one is there.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(new ProgramStyle(QApplication::style()));
     InstallDesktopIdentity(app);
     ReleaseMemoryWhenWindowsClose(app);
     InstallFontSubstitutions();

@@ -18,7 +18,8 @@ QIcon ApplicationIcon();
 // so that standard buttons and dialogs read in Chinese. Returns whether it was found.
 bool LoadQtTranslation(QCoreApplication &app);
 
-// Start-up: desktop id, window icon and Qt's translation.
+// Start-up: desktop id, window icon (the theme's once the first window has been drawn) and Qt's
+// translation.
 void InstallDesktopIdentity(QCoreApplication &app);
 
 }  // namespace orlenvo::ui

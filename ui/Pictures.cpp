@@ -29,4 +29,31 @@ QPixmap ScreenPixmap(const QImage &image)
     return pixmap;
 }
 
+QIcon &DeferredIcon::Icon()
+{
+    if (!icon_)
+        icon_ = make_();
+    return *icon_;
+}
+
+void DeferredIcon::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)
+{
+    Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+}
+
+QPixmap DeferredIcon::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
+{
+    return Icon().pixmap(size, 1.0, mode, state);
+}
+
+QSize DeferredIcon::actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state)
+{
+    return Icon().actualSize(size, mode, state);
+}
+
+QList<QSize> DeferredIcon::availableSizes(QIcon::Mode mode, QIcon::State state)
+{
+    return Icon().availableSizes(mode, state);
+}
+
 }  // namespace orlenvo::ui
