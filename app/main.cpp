@@ -4,12 +4,44 @@
 #include "core/RegionalSettings.h"
 #include "ui/Application.h"
 
+#include <QDBusConnection>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImageReader>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <thread>
 
 #include <fontconfig/fontconfig.h>
+
+namespace {
+
+// Work Qt does first on the main window's way that other threads can do meanwhile, once the
+// application object exists. The main thread finds the results behind Qt's own locks.
+struct StartedAside {
+    // The session bus, which the accessibility bridge connects to when the first widget gets its
+    // text (without a bus, libdbus first starts dbus-launch).
+    std::thread bus{[] { QDBusConnection::sessionBus(); }};
+    // The image format plugins' list and the SVG one, with the picture of the menu bar's style;
+    // then the font list and the fallback fonts of the program's font.
+    std::thread pictureAndFonts{[] {
+        QImageReader(QStringLiteral(":/pictures/menubar.svg")).read();
+        QFontDatabase::families();
+        QFont font(QStringLiteral("宋体"));
+        font.setPixelSize(12);
+        QFontMetrics(font).horizontalAdvance(QStringLiteral("系统阳宅"));
+    }};
+
+    ~StartedAside()
+    {
+        bus.join();
+        pictureAndFonts.join();
+    }
+};
+
+}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -19,8 +51,10 @@ int main(int argc, char **argv)
     // 1. The application object; its event handling reports escaped errors in an error box.
     orlenvo::ui::Application app(argc, argv);
     fonts.join();
-    // 2. The application title; with it the desktop id, the window icon from the icon theme,
-    // Qt's own dialogs in Chinese, memory given back as windows close, and the program's font.
+    auto aside = std::make_unique<StartedAside>();
+    // 2. The application title; with it the desktop id, the window icon (the icon theme's once
+    // the window shows), Qt's own dialogs in Chinese, memory given back as windows close, and
+    // the program's font.
     orlenvo::ui::SetUpApplication(app);
     // 3. The regional date and time formats the windows rely on.
     orlenvo::SynchroniseRegionalSettings(orlenvo::RegionalSettings());
@@ -28,6 +62,7 @@ int main(int argc, char **argv)
     // creating the window runs its start-up fetches before it first shows.
     auto program = std::make_unique<orlenvo::app::Program>();
     program->mainWindow().show();
+    aside.reset();
     // 5. The message loop.
     const int result = QApplication::exec();
     // The program ends at once: tearing the application object down would wait for name

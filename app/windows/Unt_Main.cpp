@@ -177,10 +177,11 @@ void TFrmmain::BuildCentralArea()
             link.text, [this, kind] { dispatcher_->Run(CommandAction{kind}); }, sidePanel_);
         label->setObjectName(QStringLiteral("SideLink%1").arg(++n));
         label->setFixedHeight(16);
-        label->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; font-family: \"宋体\"; font-size: 12px; }"
-                                            "QLabel:hover { color: #C0392B; text-decoration: underline; }"));
         links->addWidget(label);
     }
+    // One sheet for the six links, read once.
+    sidePanel_->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; font-family: \"宋体\"; font-size: 12px; }"
+                                             "QLabel:hover { color: #C0392B; text-decoration: underline; }"));
     links->addStretch(1);
 
     auto *workColumn = new QVBoxLayout;
@@ -240,7 +241,8 @@ void TFrmmain::BuildStatusBar()
         "QStatusBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E3EFFF, stop:1 #B9D1F4);"
         " font-family: \"宋体\"; font-size: 12px; }"
         "QStatusBar::item { border: none; }"
-        "QLabel { color: #10325F; padding: 0 6px; }"));
+        "QLabel { color: #10325F; padding: 0 6px; }"
+        "QLabel#StatusProduct { color: #1F4E96; text-decoration: underline; }"));
 
     auto *greeting = new QLabel(QStringLiteral("欢迎使用 Orlenvo 风水百科，祝您万事如意、吉祥安康！"), bar);
     greeting->setObjectName(QStringLiteral("StatusGreeting"));
@@ -249,7 +251,6 @@ void TFrmmain::BuildStatusBar()
     QLabel *product = LinkLabel(
         OtherProductName(), [this] { dispatcher_->Run(CommandAction{ActionKind::ProductPage}); }, bar);
     product->setObjectName(QStringLiteral("StatusProduct"));
-    product->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; text-decoration: underline; }"));
     bar->addWidget(greeting, 1);
     bar->addPermanentWidget(field);
     bar->addPermanentWidget(product);
