@@ -15,7 +15,8 @@ minutes="${ORLENVO_SOAK_MINUTES:-0}"
 modes="${ORLENVO_BENCH_MODES-off picture page}"
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$after" "$before"
+  # -noreset: the server keeps the access granted below when its last client leaves.
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$after" "$before"
 fi
 export QT_QPA_PLATFORM=xcb
 # An unprivileged user needs to reach the X server.
