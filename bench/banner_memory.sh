@@ -72,15 +72,42 @@ sample() {  # label state pid
     "$([ "$others" -gt 0 ] && echo ", $others other engine processes running")"
 }
 
+where() {  # label state pid: the twelve largest parts of the PSS of the process and its children
+  local label=$1 state=$2 pid=$3 files=() p kb what
+  while read -r p _; do
+    [ -r "/proc/$p/smaps" ] && files+=("/proc/$p/smaps")
+  done < <(descendants "$pid")
+  [ ${#files[@]} -gt 0 ] || return 0
+  # A part is a mapped file's code, read-only data or data, the font files together, the heap,
+  # anonymous or shared memory; each mapping's PSS goes to its part.
+  cat "${files[@]}" 2>/dev/null | awk '
+    /^[0-9a-f]+-[0-9a-f]+ / {
+      n = split($6, path, "/"); name = (NF >= 6) ? path[n] : "anonymous memory"
+      part = ($2 ~ /x/) ? " (code)" : ($2 ~ /w/) ? " (data)" : " (read-only)"
+      if ($6 ~ /^\/memfd:|^\/dev\/shm\//) { name = "shared memory"; part = "" }
+      if (name ~ /^\[/ || name ~ /memory$/) part = ""
+      if (name ~ /\.(ttf|ttc|otf)$/) { name = "font files"; part = "" }
+      key = name part
+      next
+    }
+    /^Pss:/ { pss[key] += $2 }
+    END { for (k in pss) if (pss[k] >= 512) printf "%d\t%s\n", pss[k], k }' | sort -rn | head -n 12 |
+    while IFS=$'\t' read -r kb what; do
+      printf '  %-7s %-16s where %-40s %7.1f MB\n' "$label" "$state" "$what" "$(awk -v k="$kb" 'BEGIN{print k / 1024}')"
+    done
+}
+
 run() {  # label bench mode [minutes]
-  local label=$1 bench=$2 mode=$3 min=${4:-0} line pid
+  local label=$1 bench=$2 mode=$3 min=${4:-0} line pid state
   coproc BENCH { exec sh "$here/../tests/banner/unprivileged.sh" "$bench" "$mode" "$min" 2>/dev/null; }
   pid=$BENCH_PID
   while IFS= read -r line <&"${BENCH[0]}"; do
     case $line in
       state\ *)
         sleep 1
-        sample "$label" "$(echo "$line" | sed 's/^state \([^:]*\):.*/\1/')" "$pid"
+        state=$(echo "$line" | sed 's/^state \([^:]*\):.*/\1/')
+        sample "$label" "$state" "$pid"
+        [ "$state" = off ] || [ "$label" = before ] || where "$label" "$state" "$pid"
         echo "  ($label: ${line#state })";;
       done) break;;
       *) echo "  ($label: $line)";;
