@@ -1,6 +1,7 @@
 // Program entry.
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
+#include "banner/windows/BannerHttp.h"
 #include "core/RegionalSettings.h"
 #include "ui/Application.h"
 
@@ -25,19 +26,21 @@ struct StartedAside {
     // text (without a bus, libdbus first starts dbus-launch).
     std::thread bus{[] { QDBusConnection::sessionBus(); }};
     // The image format plugins' list and the SVG one, with the picture of the menu bar's style;
-    // then the font list and the fallback fonts of the program's font.
-    std::thread pictureAndFonts{[] {
+    // the font list and the fallback fonts of the program's font; then the banner's network
+    // module, which the start-up fetches need.
+    std::thread loads{[] {
         QImageReader(QStringLiteral(":/pictures/menubar.svg")).read();
         QFontDatabase::families();
         QFont font(QStringLiteral("宋体"));
         font.setPixelSize(12);
         QFontMetrics(font).horizontalAdvance(QStringLiteral("系统阳宅"));
+        orlenvo::banner::LoadHttpModule();
     }};
 
     ~StartedAside()
     {
         bus.join();
-        pictureAndFonts.join();
+        loads.join();
     }
 };
 

@@ -1,30 +1,29 @@
 #include "banner/windows/BannerHttp.h"
 
-#include <QEventLoop>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
+#include "banner/windows/BannerHttpTransport.h"
 
-#include <memory>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QTimer>
 
 namespace orlenvo::banner {
 
 namespace {
 
-constexpr qint64 kReadAheadBytes = 64 * 1024;
-
-QNetworkRequest BannerRequest(const QUrl &url)
+// The module stays loaded for the program's life: its objects' code lives there.
+CreateHttpTransportFn HttpModuleEntry()
 {
-    QNetworkRequest request(url);
-    request.setRawHeader("Accept", "text/html, */*");
-    request.setRawHeader("User-Agent", "Mozilla/3.0 (compatible; Indy Library)");
-    // Set by hand, so the body arrives as sent and is never inflated behind the size bound.
-    request.setRawHeader("Accept-Encoding", "identity");
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    return request;
+    static const CreateHttpTransportFn entry = [] {
+        const QString path = ProgramModule(kHttpModule);
+        if (path.isEmpty())
+            return CreateHttpTransportFn{};
+        QLibrary module(path);
+        module.setLoadHints(QLibrary::PreventUnloadHint);
+        return reinterpret_cast<CreateHttpTransportFn>(module.resolve(kCreateHttpTransportSymbol));
+    }();
+    return entry;
 }
 
 }  // namespace
@@ -36,9 +35,28 @@ bool IsWebAddress(const QUrl &url)
            (scheme == QStringLiteral("http") || scheme == QStringLiteral("https"));
 }
 
+QString ProgramModule(const char *fileName)
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QLatin1String file(fileName);
+    for (const QString &candidate :
+         {QString(dir + QLatin1Char('/') + file), QString(dir + QStringLiteral("/engine/") + file),
+          QString(dir + QStringLiteral("/../lib/orlenvo/") + file)}) {
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+void LoadHttpModule()
+{
+    HttpModuleEntry();
+}
+
 HttpClient::HttpClient(QObject *parent) : QObject(parent)
 {
-    manager_.setProxy(QNetworkProxy::NoProxy);
+    const CreateHttpTransportFn create = HttpModuleEntry();
+    transport_ = create ? create(this) : nullptr;
 }
 
 HttpClient::~HttpClient()
@@ -48,77 +66,18 @@ HttpClient::~HttpClient()
 
 void HttpClient::Cancel()
 {
-    if (QNetworkReply *reply = pending_.data()) {
-        pending_ = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-    }
+    if (transport_)
+        transport_->Cancel();
 }
 
 void HttpClient::Start(const QUrl &url, std::function<void(const HttpResult &)> done, int timeoutMs)
 {
     Cancel();
-    if (!IsWebAddress(url) || timeoutMs <= 0) {
+    if (!transport_ || !IsWebAddress(url) || timeoutMs <= 0) {
         QTimer::singleShot(0, this, [done] { done(HttpResult{}); });
         return;
     }
-
-    QNetworkReply *reply = manager_.get(BannerRequest(url));
-    // The network thread reads ahead no further than this, so the bound holds while reading.
-    reply->setReadBufferSize(kReadAheadBytes);
-    pending_ = reply;
-    struct Progress {
-        bool timedOut = false;
-        bool tooLarge = false;
-        QByteArray body;
-    };
-    auto progress = std::make_shared<Progress>();
-
-    auto *deadline = new QTimer(reply);
-    deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, reply, [reply, progress] {
-        progress->timedOut = true;
-        reply->abort();
-    });
-    deadline->start(timeoutMs);
-
-    const auto tooLarge = [reply, progress] {
-        progress->tooLarge = true;
-        progress->body.clear();
-        progress->body.squeeze();
-        reply->abort();
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, tooLarge] {
-        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaxBodyBytes)
-            tooLarge();
-    });
-    connect(reply, &QIODevice::readyRead, reply, [reply, progress, tooLarge] {
-        if (progress->tooLarge)
-            return;
-        progress->body += reply->read(kMaxBodyBytes + 1 - progress->body.size());
-        if (progress->body.size() > kMaxBodyBytes)
-            tooLarge();
-    });
-
-    connect(reply, &QNetworkReply::finished, this, [this, reply, progress, done = std::move(done)] {
-        if (pending_ == reply)
-            pending_ = nullptr;
-        HttpResult result;
-        result.timedOut = progress->timedOut;
-        result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (!progress->timedOut && !progress->tooLarge && reply->error() == QNetworkReply::NoError &&
-            result.status >= 200 && result.status < 300) {
-            progress->body += reply->read(kMaxBodyBytes + 1 - progress->body.size());
-            result.ok = progress->body.size() <= kMaxBodyBytes;
-            if (result.ok) {
-                result.body = std::move(progress->body);
-                result.contentType = reply->rawHeader("Content-Type");
-            }
-        }
-        reply->deleteLater();
-        done(result);
-    });
+    transport_->Start(url, std::move(done), timeoutMs);
 }
 
 HttpResult HttpClient::Get(const QUrl &url, int timeoutMs)

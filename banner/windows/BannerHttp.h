@@ -5,17 +5,15 @@
 #include "banner/BannerCore.h"
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QUrl>
 
 #include <functional>
 
-class QNetworkReply;
-
 namespace orlenvo::banner {
+
+class HttpTransport;
 
 struct HttpResult {
     bool ok = false;  // a 2xx answer received in full within the time and size bounds
@@ -40,11 +38,17 @@ public:
     void Cancel();
 
 private:
-    QNetworkAccessManager manager_;
-    QPointer<QNetworkReply> pending_;
+    HttpTransport *transport_;  // null when the network module is missing
 };
 
 // Only web addresses are fetched.
 bool IsWebAddress(const QUrl &url);
+
+// The path of a module of the program's: beside the program in the build, in engine/ beside the
+// installed program, or in its library folder; empty when there is none.
+QString ProgramModule(const char *fileName);
+
+// Loads the network module, from any thread; the first HttpClient loads it otherwise.
+void LoadHttpModule();
 
 }  // namespace orlenvo::banner

@@ -49,17 +49,7 @@ bool CanSandboxEngine()
 BannerEngineSource BannerEngineSource::Program()
 {
     BannerEngineSource source;
-    const QString dir = QCoreApplication::applicationDirPath();
-    // Beside the program in the build, in engine/ beside the installed program.
-    const QLatin1String module(kEngineModule);
-    for (const QString &candidate :
-         {QString(dir + QLatin1Char('/') + module), QString(dir + QStringLiteral("/engine/") + module),
-          QString(dir + QStringLiteral("/../lib/orlenvo/") + module)}) {
-        if (QFileInfo::exists(candidate)) {
-            source.module = candidate;
-            break;
-        }
-    }
+    source.module = ProgramModule(kEngineModule);
     source.canSandbox = CanSandboxEngine;
     return source;
 }
