@@ -7,7 +7,6 @@
 
 #include <QDBusConnection>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QImageReader>
 
 #include <cstdio>
@@ -26,14 +25,12 @@ struct StartedAside {
     // text (without a bus, libdbus first starts dbus-launch).
     std::thread bus{[] { QDBusConnection::sessionBus(); }};
     // The image format plugins' list and the SVG one, with the picture of the menu bar's style;
-    // the font list and the fallback fonts of the program's font; then the banner's network
-    // module, which the start-up fetches need.
+    // the font list; then the banner's network module, which the start-up fetches need. (Font
+    // engines are kept per thread: one made here would only hold the main thread's back at the
+    // font database's lock.)
     std::thread loads{[] {
         QImageReader(QStringLiteral(":/pictures/menubar.svg")).read();
         QFontDatabase::families();
-        QFont font(QStringLiteral("宋体"));
-        font.setPixelSize(12);
-        QFontMetrics(font).horizontalAdvance(QStringLiteral("系统阳宅"));
         orlenvo::banner::LoadHttpModule();
     }};
 

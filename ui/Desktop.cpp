@@ -69,6 +69,16 @@ public:
                     return QPixmap::fromImage(image);
         return DeferredIcon::pixmap(size, mode, state);
     }
+    // The drawn sizes, which an X11 window's icon is sent in, answered without the SVG engine.
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        if (mode != QIcon::Normal || state != QIcon::Off)
+            return DeferredIcon::availableSizes(mode, state);
+        QList<QSize> sizes;
+        for (int side : kWindowIconSizes)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
     QIconEngine *clone() const override { return new BuiltInIconEngine(*this); }
     QString key() const override { return QStringLiteral("BuiltInIconEngine"); }
 

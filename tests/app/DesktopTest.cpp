@@ -51,10 +51,11 @@ private:
     QString oldTheme_;
 };
 
-bool LoadedImagePlugin(const char *name)
+// `plugin`: a plugin's folder and file name, as "imageformats/libqjpeg".
+bool LoadedPlugin(const char *plugin)
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QByteArray("imageformats/").append(name));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(plugin);
 }
 
 }  // namespace
@@ -65,14 +66,14 @@ private slots:
     // First: later cases read pictures by their content, which loads every image plugin.
     void menuBarsLoadNoImagePlugins()
     {
-        QVERIFY(!LoadedImagePlugin("libqjpeg"));
+        QVERIFY(!LoadedPlugin("imageformats/libqjpeg"));
         orlenvo::ui::SetUpApplication(*qApp);
         QMenuBar bar;
         bar.addMenu(QStringLiteral("系统"));
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        QVERIFY(!LoadedImagePlugin("libqjpeg"));
-        QVERIFY(!LoadedImagePlugin("libqtiff"));
+        QVERIFY(!LoadedPlugin("imageformats/libqjpeg"));
+        QVERIFY(!LoadedPlugin("imageformats/libqtiff"));
 
         // The overflow button's icon is the platform style's own once drawn.
         auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
@@ -91,6 +92,9 @@ private slots:
         orlenvo::ui::InstallDesktopIdentity(*qApp);
         const QIcon builtIn = QGuiApplication::windowIcon();
         QVERIFY(builtIn.name().isEmpty());
+        // The sizes an X11 window's icon is sent in, known without the SVG icon engine.
+        QCOMPARE(builtIn.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
+        QVERIFY(!LoadedPlugin("iconengines/libqsvgicon"));
 
         // Drawn ahead or by the SVG engine, the same pixels, at every ratio.
         const QIcon svg(QStringLiteral(":/pictures/orlenvo.svg"));
