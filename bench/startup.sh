@@ -90,14 +90,14 @@ measure() {  # label binary
     return
   fi
   wait "$watcher" 2>/dev/null || true
-  ms=$(( (mapped - start) / 1000000 ))
+  ms=$(awk -v m="$mapped" -v s="$start" 'BEGIN { printf "%.1f", (m - s) / 1e6 }')
   echo "$ms" >>"$bare/$label.times"
   sleep 2
   read -r pss rss < <(children_kb "$pid")
   local engine=no
   grep -q libQt6WebEngineCore "/proc/$pid/maps" 2>/dev/null && engine=yes
   local procs=$(( $(pgrep -P "$pid" | wc -l) + 1 ))
-  printf '%-8s %8d ms %9d kB PSS %9d kB RSS %3d processes, engine mapped: %s\n' "$label" "$ms" "$pss" "$rss" "$procs" "$engine"
+  printf '%-8s %8s ms %9d kB PSS %9d kB RSS %3d processes, engine mapped: %s\n' "$label" "$ms" "$pss" "$rss" "$procs" "$engine"
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
 }
 
