@@ -1,5 +1,7 @@
 #include "articles/windows/UntNote.h"
 
+#include "articles/windows/NotePrinting.h"
+
 #include "core/Text.h"
 #include "data/Catalogue.h"
 #include "data/Query.h"
@@ -7,20 +9,17 @@
 #include "ui/FrameButton.h"
 #include "ui/Keyboard.h"
 #include "ui/Messages.h"
+#include "ui/Modules.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
-#include <QTextLayout>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -34,8 +33,6 @@ constexpr int kClientWidth = 607;
 constexpr int kClientHeight = 432;
 constexpr int kToolStripHeight = 33;
 constexpr int kMemoPixelHeight = 12;
-constexpr double kHeaderMm = 6.35;
-constexpr double kFooterMm = 6.35;
 const QColor kMemoColour(239, 248, 254);
 const QColor kInk(0, 60, 116);
 
@@ -94,9 +91,13 @@ QPushButton *ToolButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-double MillimetresToPixels(double mm, int resolution)
+// The printing module, loaded on first use; throws UserError when it is missing.
+const NotePrinting &Printing()
 {
-    return mm * resolution / 25.4;
+    static const auto entry = reinterpret_cast<NotePrintingFn>(ui::ModuleEntry(kPrintModule, kNotePrintingSymbol));
+    if (!entry)
+        throw UserError(std::string("The printing module ") + kPrintModule + " is missing.");
+    return *entry();
 }
 
 }  // namespace
@@ -165,71 +166,25 @@ const QPageLayout &TFrmNote::PageLayout() const
     return pageLayout_;
 }
 
-void TFrmNote::PrintOn(QPrinter &printer) const
+void TFrmNote::Print(const QString &pdfFile) const
 {
-    printer.setPageLayout(pageLayout_);
-    if (printer.docName().isEmpty())
-        printer.setDocName(windowTitle());
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw UserError("Printing on '" + ui::ToUtf8(printer.printerName()) + "' failed.");
-
-    // The painter starts at the top left inside the margins; the header and footer bands are
-    // kept free above and below the text.
-    const int dpi = printer.resolution();
-    const QRectF inside = printer.pageLayout().paintRectPixels(dpi);
-    const double header = MillimetresToPixels(kHeaderMm, dpi);
-    const double footer = MillimetresToPixels(kFooterMm, dpi);
-    const QRectF body(0, header, inside.width(), std::max(1.0, inside.height() - header - footer));
-
+    // The screen's 12 pixels on paper.
     QFont font = RzMemo1->font();
-    font.setPointSizeF(kMemoPixelHeight * 72.0 / 96.0);  // the screen's 12 pixels on paper
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-
-    // Line by line, so that no line is split between two pages.
-    double y = 0;
-    const QStringList paragraphs = RzMemo1->toPlainText().split(QLatin1Char('\n'));
-    for (const QString &paragraph : paragraphs) {
-        QTextLayout layout(paragraph, font, &printer);
-        layout.setTextOption(option);
-        layout.setCacheEnabled(true);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-            line.setLineWidth(body.width());
-        layout.endLayout();
-        for (int i = 0; i < layout.lineCount(); ++i) {
-            const QTextLine line = layout.lineAt(i);
-            if (y > 0 && y + line.height() > body.height()) {
-                printer.newPage();
-                y = 0;
-            }
-            line.draw(&painter, QPointF(body.left(), body.top() + y) - line.position());
-            y += line.height();
-        }
-    }
-    if (!painter.end())
-        throw UserError("Printing on '" + ui::ToUtf8(printer.printerName()) + "' failed.");
+    font.setPointSizeF(kMemoPixelHeight * 72.0 / 96.0);
+    const QString error = Printing().print({RzMemo1->toPlainText(), font, pageLayout_, windowTitle()}, pdfFile);
+    if (!error.isEmpty())
+        throw UserError(ui::ToUtf8(error));
 }
 
 void TFrmNote::RzBitBtn1Click()
 {
-    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-    if (target.isNull())
-        throw UserError("There is no default printer currently selected.");
-    QPrinter printer(target, QPrinter::HighResolution);
-    PrintOn(printer);
+    Print({});
 }
 
 void TFrmNote::RzBitBtn2Click()
 {
     try {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageLayout(pageLayout_);
-        QPageSetupDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted)
-            pageLayout_ = printer.pageLayout();
+        Printing().editPageLayout(pageLayout_, this);
     } catch (...) {
         // Errors of the page-setup dialog are not reported.
     }

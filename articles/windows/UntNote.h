@@ -10,7 +10,6 @@
 
 class QFrame;
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 
 namespace orlenvo::articles {
@@ -25,9 +24,10 @@ public:
     // The window's page settings: paper, orientation and margins.
     const QPageLayout &PageLayout() const;
 
-    // Prints the whole text of RzMemo1 on `printer` with the window's page settings, below
-    // and above the header and footer bands. Throws UserError when the printer cannot print.
-    void PrintOn(QPrinter &printer) const;
+    // Prints the whole text of RzMemo1 with the window's page settings, below and above the
+    // header and footer bands: on the default printer, or into the PDF file `pdfFile` when it is
+    // not empty. Throws UserError when it cannot print.
+    void Print(const QString &pdfFile) const;
 
 private:
     void RzBitBtn1Click();

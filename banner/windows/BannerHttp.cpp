@@ -1,28 +1,19 @@
 #include "banner/windows/BannerHttp.h"
 
 #include "banner/windows/BannerHttpTransport.h"
+#include "ui/Modules.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QTimer>
 
 namespace orlenvo::banner {
 
 namespace {
 
-// The module stays loaded for the program's life: its objects' code lives there.
 CreateHttpTransportFn HttpModuleEntry()
 {
-    static const CreateHttpTransportFn entry = [] {
-        const QString path = ProgramModule(kHttpModule);
-        if (path.isEmpty())
-            return CreateHttpTransportFn{};
-        QLibrary module(path);
-        module.setLoadHints(QLibrary::PreventUnloadHint);
-        return reinterpret_cast<CreateHttpTransportFn>(module.resolve(kCreateHttpTransportSymbol));
-    }();
+    static const auto entry =
+        reinterpret_cast<CreateHttpTransportFn>(ui::ModuleEntry(kHttpModule, kCreateHttpTransportSymbol));
     return entry;
 }
 
@@ -33,19 +24,6 @@ bool IsWebAddress(const QUrl &url)
     const QString scheme = url.scheme().toLower();
     return url.isValid() && !url.host().isEmpty() &&
            (scheme == QStringLiteral("http") || scheme == QStringLiteral("https"));
-}
-
-QString ProgramModule(const char *fileName)
-{
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QLatin1String file(fileName);
-    for (const QString &candidate :
-         {QString(dir + QLatin1Char('/') + file), QString(dir + QStringLiteral("/engine/") + file),
-          QString(dir + QStringLiteral("/../lib/orlenvo/") + file)}) {
-        if (QFileInfo::exists(candidate))
-            return candidate;
-    }
-    return {};
 }
 
 void LoadHttpModule()

@@ -44,10 +44,6 @@ private:
 // Only web addresses are fetched.
 bool IsWebAddress(const QUrl &url);
 
-// The path of a module of the program's: beside the program in the build, in engine/ beside the
-// installed program, or in its library folder; empty when there is none.
-QString ProgramModule(const char *fileName);
-
 // Loads the network module, from any thread; the first HttpClient loads it otherwise.
 void LoadHttpModule();
 

@@ -2,6 +2,7 @@
 
 #include "banner/windows/BannerPicture.h"
 #include "ui/Memory.h"
+#include "ui/Modules.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -49,7 +50,7 @@ bool CanSandboxEngine()
 BannerEngineSource BannerEngineSource::Program()
 {
     BannerEngineSource source;
-    source.module = ProgramModule(kEngineModule);
+    source.module = ui::ProgramModule(kEngineModule);
     source.canSandbox = CanSandboxEngine;
     return source;
 }

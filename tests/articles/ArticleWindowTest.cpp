@@ -11,7 +11,6 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -41,10 +40,7 @@ QString WithoutBlanks(QString text)
 // Prints the window's text into a PDF file the way "打印" prints it.
 QString PrintToPdf(const TFrmNote &window, const QString &file)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    window.PrintOn(printer);
+    window.Print(file);
     return file;
 }
 
