@@ -24,13 +24,14 @@ struct StartedAside {
     // The session bus, which the accessibility bridge connects to when the first widget gets its
     // text (without a bus, libdbus first starts dbus-launch).
     std::thread bus{[] { QDBusConnection::sessionBus(); }};
-    // The image format plugins' list and the SVG one, with the picture of the menu bar's style;
-    // the font list; then the banner's network module, which the start-up fetches need. (Font
-    // engines are kept per thread: making one here, with its fallback fonts, held the main thread
-    // at the font database's lock for longer than making its own takes, about 1 ms in all.)
+    // The font list first, which the menu bar's titles wait for; then the image format plugins'
+    // list and the SVG one, with the picture of the menu bar's style; then the banner's network
+    // module, which the start-up fetches need. (Font engines are kept per thread: making one here,
+    // with its fallback fonts, held the main thread at the font database's lock for longer than
+    // making its own takes, about 1 ms in all.)
     std::thread loads{[] {
-        QImageReader(QStringLiteral(":/pictures/menubar.svg")).read();
         QFontDatabase::families();
+        QImageReader(QStringLiteral(":/pictures/menubar.svg")).read();
         orlenvo::banner::LoadHttpModule();
     }};
 
