@@ -25,8 +25,8 @@ struct StartedAside {
     // text (without a bus, libdbus first starts dbus-launch).
     std::thread bus{[] { QDBusConnection::sessionBus(); }};
     // The font list first, which the menu bar's titles wait for; then the image format plugins'
-    // list and the SVG one, with the picture of the menu bar's style; then the banner's network
-    // module, which the start-up fetches need. (Font engines are kept per thread: making one here,
+    // list and the SVG one, with the menu bar's picture, for the first paint; then the banner's
+    // network module, which the start-up fetches need. (Font engines are kept per thread: making one here,
     // with its fallback fonts, held the main thread at the font database's lock for longer than
     // making its own takes, about 1 ms in all.)
     std::thread loads{[] {

@@ -10,6 +10,7 @@
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,8 +18,11 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -84,6 +88,73 @@ private:
 
 // The side picture's header and bullets, which the link labels stand on, keep their size.
 constexpr int kSideFixedTop = 214;
+
+// The colour of a label's text in every state of the window.
+void SetTextColour(QWidget *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    QColor placeholder = colour;
+    placeholder.setAlpha((colour.alpha() + 1) / 2);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, colour);
+        palette.setColor(group, QPalette::PlaceholderText, placeholder);
+    }
+    label->setPalette(palette);
+}
+
+// A side link's text: blue, red while the mouse is over it.
+class SideLinkColour final : public QObject {
+public:
+    explicit SideLinkColour(QLabel *label) : QObject(label)
+    {
+        SetTextColour(label, kNormal);
+        label->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::Leave)
+            SetTextColour(static_cast<QWidget *>(watched), event->type() == QEvent::Enter ? kHover : kNormal);
+        return false;
+    }
+
+private:
+    static inline const QColor kNormal{0x1F, 0x4E, 0x96};
+    static inline const QColor kHover{0xC0, 0x39, 0x2B};
+};
+
+// The status bar's look: a light blue gradient from top to bottom, no frames around its fields.
+class StatusBarLook final : public QProxyStyle {
+public:
+    static QBrush Face()
+    {
+        QLinearGradient face(0, 0, 0, 1);
+        face.setCoordinateMode(QGradient::ObjectBoundingMode);
+        face.setColorAt(0, QColor(0xE3, 0xEF, 0xFF));
+        face.setColorAt(1, QColor(0xB9, 0xD1, 0xF4));
+        return QBrush(face);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_PanelStatusBar)
+            painter->fillRect(option->rect, Face());
+        else if (element != PE_FrameStatusBarItem)
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
+// A status bar field: 6 pixels of padding left and right, and the room of a label with a frame:
+// an "x" wider than its text, which starts half an "x" in.
+void StatusField(QLabel *label, const QColor &colour)
+{
+    SetTextColour(label, colour);
+    const int x = label->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    label->setIndent(x / 2);
+    label->setContentsMargins(6, 0, 6 + x - x / 2, 0);
+}
 
 // A label drawn as a link that runs an action when pressed (mouse, Enter, Space, screen reader).
 QLabel *LinkLabel(const QString &text, std::function<void()> pressed, QWidget *parent)
@@ -177,11 +248,9 @@ void TFrmmain::BuildCentralArea()
             link.text, [this, kind] { dispatcher_->Run(CommandAction{kind}); }, sidePanel_);
         label->setObjectName(QStringLiteral("SideLink%1").arg(++n));
         label->setFixedHeight(16);
+        new SideLinkColour(label);
         links->addWidget(label);
     }
-    // One sheet for the six links, read once.
-    sidePanel_->setStyleSheet(QStringLiteral("QLabel { color: #1F4E96; font-family: \"宋体\"; font-size: 12px; }"
-                                             "QLabel:hover { color: #C0392B; text-decoration: underline; }"));
     links->addStretch(1);
 
     auto *workColumn = new QVBoxLayout;
@@ -233,24 +302,37 @@ void TFrmmain::BuildCentralArea()
 
 void TFrmmain::BuildStatusBar()
 {
+    static QPointer<QStyle> look;
+    if (!look) {
+        look = new StatusBarLook;
+        look->setParent(qApp);
+    }
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("RzStatusBar1"));
     bar->setFixedHeight(kStatusHeight);
+    bar->setStyle(look);
+    QPalette palette = bar->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+            palette.setBrush(group, role, StatusBarLook::Face());
+    }
+    bar->setPalette(palette);
     bar->setSizeGripEnabled(true);
-    bar->setStyleSheet(QStringLiteral(
-        "QStatusBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E3EFFF, stop:1 #B9D1F4);"
-        " font-family: \"宋体\"; font-size: 12px; }"
-        "QStatusBar::item { border: none; }"
-        "QLabel { color: #10325F; padding: 0 6px; }"
-        "QLabel#StatusProduct { color: #1F4E96; text-decoration: underline; }"));
 
+    const QColor ink(0x10, 0x32, 0x5F);
     auto *greeting = new QLabel(QStringLiteral("欢迎使用 Orlenvo 风水百科，祝您万事如意、吉祥安康！"), bar);
     greeting->setObjectName(QStringLiteral("StatusGreeting"));
+    StatusField(greeting, ink);
     auto *field = new QLabel(QStringLiteral("其他产品:"), bar);
     field->setObjectName(QStringLiteral("StatusField"));
+    StatusField(field, ink);
     QLabel *product = LinkLabel(
         OtherProductName(), [this] { dispatcher_->Run(CommandAction{ActionKind::ProductPage}); }, bar);
     product->setObjectName(QStringLiteral("StatusProduct"));
+    QFont underlined = product->font();
+    underlined.setUnderline(true);
+    product->setFont(underlined);
+    StatusField(product, QColor(0x1F, 0x4E, 0x96));
     bar->addWidget(greeting, 1);
     bar->addPermanentWidget(field);
     bar->addPermanentWidget(product);
