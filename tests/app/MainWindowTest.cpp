@@ -13,11 +13,14 @@
 #include "tests/support/TopLevel.h"
 
 #include <QAction>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTimer>
 
@@ -188,6 +191,74 @@ private slots:
                 const QColor bullet = side.pixelColor(16, middle);
                 QVERIFY2(bullet.red() > 200 && bullet.blue() < 110,
                          qPrintable(QStringLiteral("height %1, link %2: %3").arg(height).arg(n).arg(bullet.name())));
+            }
+        }
+    }
+
+    // The colours the bar, the side links and the status bar draw in.
+    void barsAndLinksKeepTheirColours()
+    {
+        RecordingDispatcher d;
+        TFrmmain w(d, Offline());
+        QVERIFY(ShowOnScreen(&w));
+
+        // A link turns red under the mouse and blue again when it leaves.
+        auto *link = w.sidePanel()->findChild<QLabel *>(QStringLiteral("SideLink1"));
+        QVERIFY(link);
+        const auto ink = [](const QWidget *label) { return label->palette().color(QPalette::WindowText).name(); };
+        QCOMPARE(ink(link), QStringLiteral("#1f4e96"));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(link, &enter);
+        QCOMPARE(ink(link), QStringLiteral("#c0392b"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(link, &leave);
+        QCOMPARE(ink(link), QStringLiteral("#1f4e96"));
+
+        auto *product = w.findChild<QLabel *>(QStringLiteral("StatusProduct"));
+        auto *greeting = w.findChild<QLabel *>(QStringLiteral("StatusGreeting"));
+        QVERIFY(product && greeting);
+        QCOMPARE(ink(product), QStringLiteral("#1f4e96"));
+        QVERIFY(product->font().underline());
+        QCOMPARE(ink(greeting), QStringLiteral("#10325f"));
+
+        // The status bar's gradient, light at the top and darker at the bottom.
+        QStatusBar *status = w.statusBar();
+        const QImage bar = status->grab().toImage();
+        const QColor top = bar.pixelColor(1, 0);
+        const QColor bottom = bar.pixelColor(1, bar.height() - 1);
+        QVERIFY2(top.blue() == 255 && bottom.red() < top.red(), qPrintable(top.name() + bottom.name()));
+
+        // A title: bare on the bar's picture; framed in navy on a light gradient when highlighted,
+        // on a blue one when its menu is open; padded 7 pixels left and right.
+        auto *row = w.menu()->findChild<QMenuBar *>();
+        QVERIFY(row);
+        QAction *title = row->actions().value(1);
+        QCOMPARE(row->actionGeometry(title).width(),
+                 row->fontMetrics().size(Qt::TextShowMnemonic, title->text()).width() + 14);
+        const struct {
+            QStyle::State state;
+            QColor edge;
+            bool blueFace;
+        } looks[] = {
+            {QStyle::State_None, Qt::transparent, false},
+            {QStyle::State_Selected, QColor(0, 0, 0x80), false},
+            {QStyle::State_Selected | QStyle::State_Sunken, QColor(0, 0, 0x80), true},
+        };
+        for (const auto &look : looks) {
+            QStyleOptionMenuItem option;
+            option.initFrom(row);
+            option.rect = QRect(0, 0, 60, 22);
+            option.text = title->text();
+            option.state |= look.state;
+            QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            row->style()->drawControl(QStyle::CE_MenuBarItem, &option, &painter, row);
+            painter.end();
+            QCOMPARE(image.pixelColor(0, 11), look.edge);
+            if (look.state != QStyle::State_None) {
+                const QColor face = image.pixelColor(2, 2);
+                QVERIFY2((face.blue() > face.red()) == look.blueFace, qPrintable(face.name()));
             }
         }
     }
