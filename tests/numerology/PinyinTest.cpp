@@ -174,6 +174,12 @@ TEST(ReadingTable, TellingCharacters)
         {"茄", 'Q'},
         {"行", 'X'},
         {"长", 'Z'},
+        // A near tie of word weights keeps Unihan's kMandarin reading: 腌 yān.
+        {"腌", 'Y'},
+        // Name readings: 晟 shèng (Unihan kHanyuPinyin, 汉语大字典), 筠 yún and 栎 lì (kMandarin).
+        {"晟", 'S'},
+        {"筠", 'Y'},
+        {"栎", 'L'},
     };
     for (const auto &c : cases) {
         const std::string gbk = Utf8ToGbk(c.character);
