@@ -114,6 +114,7 @@ TFormDayPage::TFormDayPage(QWidget *parent) : QWidget(parent)
     Hours->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Hours->setSelectionMode(QAbstractItemView::NoSelection);
     Hours->setCornerButtonEnabled(false);
+    Hours->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move within it
     Hours->verticalHeader()->hide();
     Hours->verticalHeader()->setDefaultSectionSize(kRowHeight);
     Hours->horizontalHeader()->setFixedHeight(kRowHeight);
