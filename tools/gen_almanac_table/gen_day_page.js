@@ -482,8 +482,10 @@ function compareDays(file) {
     });
     const out = (line) => process.stdout.write(`${line}\n`);
     out(`days ${FIRST}..${LAST}: ${days}; lines outside the span: ${rows.size}`);
-    out(`every column agrees with ${PACKAGE} on ${days - new Set(problems.map((p) => p.slice(0, 10))).size} days; ` +
-        `the day's 值神 of the calendar's 节 month on ${eves} days (${[...EARLIER_JIE_DAYS.keys()].join(', ')})`);
+    const differing = new Set(problems.map((p) => p.slice(0, 10))).size;
+    out(`every column agrees with ${PACKAGE} on ${days - eves - differing} days; on ${eves} more ` +
+        `(${[...EARLIER_JIE_DAYS.keys()].join(', ')}) every column but the day's 值神 and 黄道/黑道, which are ` +
+        'those of the month the calendar labels with its 节');
     for (const line of problems.slice(0, 20))
         out(`  differs: ${line}`);
     if (rows.size || problems.length || eves !== EARLIER_JIE_DAYS.size)
