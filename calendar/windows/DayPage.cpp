@@ -183,6 +183,7 @@ void TFormDayPage::ShowDay(CalendarDate date)
     const QDate today = current.date();
     const bool showsToday = EncodeDate(today.year(), today.month(), today.day()) == date;
     const int currentRow = showsToday ? HourRowOf(current.time().hour()) : -1;
+    highlightedRow_ = currentRow;
     for (int row = 0; row < 13; ++row) {
         const HourRow &hour = page.hours[row];
         const QString texts[6] = {
@@ -205,6 +206,19 @@ void TFormDayPage::ShowDay(CalendarDate date)
     }
     PreviousDay->setEnabled(date > kFirstTableDate);
     NextDay->setEnabled(date < kLastTableDate);
+}
+
+// A page left open past the hour moves its highlight when the user comes back to it.
+void TFormDayPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || shownDate_ == 0)
+        return;
+    const QDateTime current = now();
+    const QDate today = current.date();
+    const bool showsToday = EncodeDate(today.year(), today.month(), today.day()) == shownDate_;
+    if ((showsToday ? HourRowOf(current.time().hour()) : -1) != highlightedRow_)
+        ui::Guarded([&] { ShowDay(shownDate_); });
 }
 
 void TFormDayPage::PreviousDayClick()

@@ -33,6 +33,7 @@ public:
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -58,6 +59,7 @@ private:
     QLabel *HoursNote;
 
     CalendarDate shownDate_ = 0;
+    int highlightedRow_ = -1;  // the current hour's row, -1 on another day's page
 };
 
 // Creates a day page over `parent` showing date and shows it without blocking.

@@ -153,6 +153,12 @@ private slots:
         QVERIFY(!next->isEnabled());
         QTest::keyClick(page, Qt::Key_PageDown);
         QCOMPARE(page->ShownDate(), last);
+        // Past the hour, the highlight moves when the page is activated again.
+        page->now = [] { return QDateTime(QDate(2050, 12, 31), QTime(11, 5)); };
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(page);
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        checkHours(last, HourRowOf(11));
         // From the focused hours table too.
         hours->setFocus();
         QTest::keyClick(hours, Qt::Key_PageUp);
