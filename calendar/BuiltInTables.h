@@ -12,6 +12,7 @@ namespace orlenvo {
 std::string_view MonthTableText();        // content/almanac/month-table.txt
 std::string_view SolarTermMomentsText();  // content/almanac/solar-terms.txt
 std::string_view HolidayTableText();      // content/almanac/holidays.txt
+std::string_view DayPageTableText();      // content/almanac/day-page.txt
 
 // The month table parsed once, on first use.
 const AlmanacMonthTable &BuiltInAlmanacMonthTable();

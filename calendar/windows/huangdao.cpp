@@ -2,6 +2,7 @@
 #include "calendar/windows/huangdao.h"
 
 #include "calendar/AlmanacDate.h"
+#include "calendar/windows/DayPage.h"
 #include "core/RegionalSettings.h"
 #include "core/Text.h"
 #include "data/Catalogue.h"
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -151,6 +153,12 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
     ui::SetSpokenName(Memo2, QStringLiteral("黄历名词解释"));
     ui::SetUpKeyboard(this, RzBitBtn1);
 
+    for (QWidget *control : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Memo1)}) {
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, control](const QPoint &pos) { ShowDayMenu(control, pos); });
+    }
+
     connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFormHuangdao::RzBitBtn1Click));
     connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &TFormHuangdao::RzBitBtn2Click));
 
@@ -200,6 +208,7 @@ void TFormHuangdao::RzBitBtn1Click()
         return;
 
     Label1->setText(ui::FromUtf8(dateText + "  " + Trim(ADOQuery1.FieldByName("nn"))));
+    shownDate_ = EncodeDate(date.year, date.month, date.day);
     QStringList lines;
     for (const AlmanacColumn &column : AlmanacColumns()) {
         if (column.caption.empty())
@@ -217,6 +226,25 @@ void TFormHuangdao::ShowDay(int year, int month, int day)
     SMonth->setEditText(QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')));
     Sday->setEditText(QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
     RzBitBtn1Click();
+}
+
+void TFormHuangdao::ShowDayMenu(QWidget *control, const QPoint &pos)
+{
+    QMenu *menu = control == Memo1 ? Memo1->createStandardContextMenu() : new QMenu(control);
+    menu->setObjectName(QStringLiteral("DayMenu"));
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    QAction *dayPage = menu->addAction(QStringLiteral("当日黄历详情…"));
+    // The day page covers 1901-2050; a day found outside it has none.
+    dayPage->setEnabled(shownDate_ >= kFirstTableDate && shownDate_ <= kLastTableDate);
+    connect(dayPage, &QAction::triggered, this, ui::Guard(this, &TFormHuangdao::OpenDayPageOfShownDay));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(control->mapToGlobal(pos));
+}
+
+void TFormHuangdao::OpenDayPageOfShownDay()
+{
+    OpenDayPage(parentWidget(), shownDate_);
 }
 
 void TFormHuangdao::RzBitBtn2Click()

@@ -2,6 +2,7 @@
 // entry out as labelled lines, above a glossary of almanac terms.
 #pragma once
 
+#include "calendar/LunarCalendar.h"
 #include "data/Query.h"
 
 #include <QWidget>
@@ -9,6 +10,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -26,7 +28,15 @@ public:
     // Chooses year, month and day in the lists ("2008", "08", "07") and looks the day up.
     void ShowDay(int year, int month, int day);
 
+    // The day of the entry shown, or 0 before the first found day.
+    CalendarDate ShownDate() const { return shownDate_; }
+
 private:
+    // The right-click menu of Label1 and Memo1 (Memo1's own commands first): "当日黄历详情…" opens the
+    // day page of the day shown.
+    void ShowDayMenu(QWidget *control, const QPoint &pos);
+    void OpenDayPageOfShownDay();
+
     void FormCreate();
     void RzBitBtn2Click();
 
@@ -47,6 +57,7 @@ private:
     QPlainTextEdit *Memo2;
 
     Query ADOQuery1;
+    CalendarDate shownDate_ = 0;
 };
 
 // Creates a new almanac window over `parent` and shows it without blocking.

@@ -9,6 +9,7 @@
 #include "articles/windows/UntOnther.h"
 #include "articles/windows/Untabt.h"
 #include "calendar/windows/DateWin.h"
+#include "calendar/windows/DayPage.h"
 #include "calendar/windows/huangdao.h"
 #include "numerology/windows/UntQQ.h"
 #include "numerology/windows/UntWangm.h"
@@ -78,6 +79,12 @@ const std::vector<WindowRow> &Windows()
         {"main", [] { return new app::TFrmmain(Dispatch(), Offline()); }, false},
         {"calendar", [] { return new calendar::TFRM_Date; }},
         {"almanac", [] { return new calendar::TFormHuangdao; }},
+        {"day page",
+         [] {
+             auto *page = new calendar::TFormDayPage;
+             page->ShowDay(EncodeDate(2026, 2, 17));
+             return page;
+         }},
         {"mobile number", [] { return new numerology::TFrm_SJcs; }},
         {"net name", [] { return new numerology::TFrmWangming; }},
         {"QQ number", [] { return new numerology::TFrmQQhm; }},
