@@ -3,6 +3,7 @@
 
 #include "calendar/BuiltInTables.h"
 #include "calendar/Sexagenary.h"
+#include "calendar/TableLines.h"
 
 #include <cmath>
 #include <cstdio>
@@ -19,18 +20,6 @@ constexpr const char *kHourNames[13] = {
 };
 constexpr const char *kDirections[8] = {"正北", "东北", "正东", "东南", "正南", "西南", "正西", "西北"};
 // clang-format on
-
-std::vector<std::string_view> Split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    for (;;) {
-        const std::size_t end = text.find(separator);
-        parts.push_back(text.substr(0, end));
-        if (end == std::string_view::npos)
-            return parts;
-        text.remove_prefix(end + 1);
-    }
-}
 
 template <typename NameOf>
 int IndexOfName(std::string_view name, int count, NameOf nameOf)
@@ -61,30 +50,6 @@ bool IsDirection(std::string_view name)
     return IndexOfName(name, 8, [](int n) { return kDirections[n]; }) >= 0;
 }
 
-// "YYYY-MM-DD" of a date inside the tables' span, or a negative number.
-CalendarDate IsoDate(std::string_view text)
-{
-    int year = 0, month = 0, day = 0;
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return -1;
-    for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
-        if (text[i] < '0' || text[i] > '9')
-            return -1;
-    auto number = [&](std::size_t at, std::size_t digits) {
-        int value = 0;
-        for (std::size_t i = at; i < at + digits; ++i)
-            value = value * 10 + (text[i] - '0');
-        return value;
-    };
-    year = number(0, 4);
-    month = number(5, 2);
-    day = number(8, 2);
-    if (year < kFirstTableYear || year > kLastTableYear || month < 1 || month > 12 || day < 1 ||
-        day > MonthLength(year, month))
-        return -1;
-    return EncodeDate(year, month, day);
-}
-
 // Rows of one section, by the line they stand on.
 struct Section {
     std::size_t fields;  // fields after the section name
@@ -94,42 +59,32 @@ struct Section {
 
 }  // namespace
 
-DayPageRules DayPageRules::Parse(std::string_view text)
+DayPageRules DayPageRules::Parse(std::string_view text, std::string file)
 {
     std::map<std::string_view, Section> sections = {
         {"值神", {2, 12, {}}}, {"青龙", {2, 12, {}}}, {"五鼠遁", {2, 10, {}}},
         {"方位", {6, 10, {}}}, {"宿", {2, 28, {}}},   {"宿起", {2, 1, {}}},
     };
-    if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
-    int lineNumber = 0;
-    for (std::string_view line : Split(text, '\n')) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty() || line.front() == '#')
-            continue;
-        std::vector<std::string_view> fields = Split(line, '\t');
+    TableReader reader(text, std::move(file));
+    std::string_view line;
+    while (reader.NextRow(line)) {
+        std::vector<std::string_view> fields = SplitFields(line, '\t');
         const auto section = sections.find(fields.front());
-        const std::string where = "line " + std::to_string(lineNumber) + ": ";
         if (section == sections.end())
-            throw DayPageTableError(where + "'" + std::string(fields.front()) + "' is not a section of the table");
+            reader.Fail("'" + std::string(fields.front()) + "' is not a section of the table");
         if (fields.size() != section->second.fields + 1)
-            throw DayPageTableError(where + "expected " + std::to_string(section->second.fields) +
-                                    " fields after the section name, found " + std::to_string(fields.size() - 1));
+            reader.Fail("expected " + std::to_string(section->second.fields) +
+                        " fields after the section name, found " + std::to_string(fields.size() - 1));
         fields.erase(fields.begin());
-        section->second.lines.emplace_back(lineNumber, std::move(fields));
+        section->second.lines.emplace_back(reader.LineNumber(), std::move(fields));
     }
     for (const auto &[name, section] : sections)
         if (int(section.lines.size()) != section.rows)
-            throw DayPageTableError("the section " + std::string(name) + " has " +
-                                    std::to_string(section.lines.size()) + " rows instead of " +
-                                    std::to_string(section.rows));
+            reader.FailTable("the section " + std::string(name) + " has " + std::to_string(section.lines.size()) +
+                             " rows instead of " + std::to_string(section.rows));
 
     DayPageRules rules;
-    auto fail = [](int line, const std::string &why) {
-        throw DayPageTableError("line " + std::to_string(line) + ": " + why);
-    };
+    auto fail = [&](int line, const std::string &why) { throw TableError(reader.File(), line, why); };
     // 值神: name and 黄道/黑道, in the order of the cycle.
     for (std::size_t i = 0; i < 12; ++i) {
         const auto &[line, f] = sections["值神"].lines[i];
@@ -183,7 +138,10 @@ DayPageRules DayPageRules::Parse(std::string_view text)
         rules.mansionLuck_[i] = f[1];
     }
     const auto &[anchorLine, anchor] = sections["宿起"].lines.front();
-    rules.mansionAnchor_ = IsoDate(anchor[0]);
+    const std::optional<GregorianDate> anchorDate = IsoDateField(anchor[0]);
+    rules.mansionAnchor_ = anchorDate && anchorDate->year >= kFirstTableYear && anchorDate->year <= kLastTableYear
+                               ? EncodeDate(*anchorDate)
+                               : -1;
     rules.mansionAnchorIndex_ = IndexOfName(anchor[1], 28, [&](int n) { return rules.mansionNames_[n].c_str(); });
     if (rules.mansionAnchor_ < 0 || rules.mansionAnchorIndex_ < 0)
         fail(anchorLine, "expected a date of 1901-2050 and a mansion");

@@ -7,16 +7,10 @@
 #include "calendar/DayDetails.h"
 
 #include <array>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace orlenvo {
-
-class DayPageTableError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The five spirits whose directions the page shows, in this order.
 inline constexpr std::array<const char *, 5> kDirectionSpirits = {"喜神", "福神", "财神", "阳贵神", "阴贵神"};
@@ -25,9 +19,9 @@ inline constexpr std::array<const char *, 5> kDirectionSpirits = {"喜神", "福
 class DayPageRules {
 public:
     // Reads the table text: '#' lines and empty lines skipped, every other line a section name and
-    // its fields separated by one tab (the table's header tells the sections). Throws
-    // DayPageTableError naming the line when a line is malformed, repeats or one is missing.
-    static DayPageRules Parse(std::string_view text);
+    // its fields separated by one tab (the table's header tells the sections). Throws TableError
+    // naming `file` and the line when a line is malformed or repeats, or the table when one is missing.
+    static DayPageRules Parse(std::string_view text, std::string file = "day-page.txt");
 
     // The 值神 (0 = 青龙 ... 11 = 勾陈, in the table's order) of a day by its 节 month's branch and
     // its own branch, or of an hour by its day's branch and its own branch.

@@ -2,6 +2,7 @@
 #include "calendar/windows/DateWin.h"
 
 #include "calendar/CalendarLabels.h"
+#include "calendar/windows/DayPage.h"
 #include "calendar/windows/huangdao.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -215,6 +216,11 @@ void TFRM_Date::FormCreate()
                     FillMonth(dayGrid_->ChosenDate());
             }));
     connect(dayGrid_, &DayGrid::MenuClosed, this, ui::Guard(this, &TFRM_Date::CloseIfInactive));
+    // The day page takes over as the almanac does: the calendar closes.
+    dayGrid_->AddDayAction(QStringLiteral("当日黄历详情…"), [this](CalendarDate date) {
+        close();
+        OpenDayPage(parentWidget(), date);
+    });
     SelectedDate = TodayInSpan();
 }
 

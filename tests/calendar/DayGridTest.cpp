@@ -2,12 +2,14 @@
 // opened, and the day Enter opens when the spinners have moved the highlight.
 #include "calendar/windows/DayGrid.h"
 #include "calendar/windows/DateWin.h"
+#include "calendar/windows/DayPage.h"
 #include "calendar/windows/huangdao.h"
 
 #include "core/RegionalSettings.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/Children.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TopLevel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,6 +113,29 @@ private slots:
             QApplication::sendEvent(grid, &menuKey);
         QCOMPARE(chosen, EncodeDate(2008, 10, day));
         QVERIFY(w->isVisible());
+    }
+
+    // Shift+F10 on the chosen day offers its day page; the calendar gives way to it.
+    void dayPageOfTheChosenDay()
+    {
+        auto w = OpenCalendar();
+        ShowMonthOf(*w, 2026, 2);
+        QTest::mouseClick(DayNumberOf(*w, 17), Qt::LeftButton);
+        auto *grid = Child<DayGrid>(w.get(), "DayGrid");
+        auto *menu = Child<QMenu>(w.get(), "GridMenu");
+        QTimer::singleShot(100, w.get(), [&] {
+            for (QAction *action : menu->actions())
+                if (menu->isVisible() && action->text() == QStringLiteral("当日黄历详情…"))
+                    action->trigger();
+            menu->close();
+        });
+        grid->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier);
+        const QList<calendar::TFormDayPage *> pages = OpenWindows<calendar::TFormDayPage>();
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages.front()->ShownDate(), EncodeDate(2026, 2, 17));
+        QVERIFY(!w->isVisible());
+        CloseWindows<calendar::TFormDayPage>();
     }
 
     // The spinners move the highlight, not SelectedDate: Enter opens the highlighted day.

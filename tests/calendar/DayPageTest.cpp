@@ -3,6 +3,7 @@
 #include "calendar/DayPage.h"
 #include "calendar/BuiltInTables.h"
 #include "calendar/Sexagenary.h"
+#include "calendar/TableLines.h"
 
 #include <gtest/gtest.h>
 
@@ -167,7 +168,7 @@ TEST(DayPageTest, MalformedTablesAreRefused)
         try {
             DayPageRules::Parse(r.text);
             ADD_FAILURE() << r.message;
-        } catch (const DayPageTableError &e) {
+        } catch (const TableError &e) {
             EXPECT_NE(std::string(e.what()).find(r.message), std::string::npos) << e.what();
         }
     }

@@ -1,6 +1,7 @@
 // The day page over arbitrary doubles, and its rules' reader over arbitrary text: a page or a range
 // error, a table or its own error.
 #include "calendar/DayPage.h"
+#include "calendar/TableLines.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <stdexcept>
@@ -33,6 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (int branch = 0; branch < 12; ++branch)
             fuzz::Check(!rules.GodName(rules.GodOf(branch, 0)).empty(), "every branch has its 值神");
         fuzz::Check(rules.MansionOf(date) >= 0 && rules.MansionOf(date) < 28, "a mansion of any day");
-    } catch (const DayPageTableError &) {}
+    } catch (const TableError &) {}
     return 0;
 }
