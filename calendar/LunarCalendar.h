@@ -1,7 +1,7 @@
 // Gregorian dates as day counts and the lunar date of every day from 1901 to 2050.
 #pragma once
 
-#include <compare>
+#include <utility>  // <compare> for the defaulted comparison; Qt's moc cannot read <compare> itself
 
 namespace orlenvo {
 
