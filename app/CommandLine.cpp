@@ -199,7 +199,7 @@ int RunCommandLine(const std::vector<std::string> &args, std::ostream &out, std:
             const HolidayImportReport report = ImportHolidayFile(importFile, HolidayStorePath());
             out << "orlenvo: imported the holidays of " << importFile << ": " << ImportReportText(report) << " ("
                 << HolidayStorePath() << ")\n";
-        } catch (const HolidayImportError &e) {
+        } catch (const TableError &e) {
             err << "orlenvo: nothing imported: " << e.what() << "\n";
             return 1;
         }

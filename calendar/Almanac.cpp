@@ -83,9 +83,10 @@ void CheckInRange(CalendarDate date)
         throw std::out_of_range("date outside the almanac's span 1901-2050");
 }
 
-// The pillars of a day inside the span, from its Gregorian year, month and day.
-Pillars PillarsOn(CalendarDate date, int year, int month, int day)
+// The pillars of a day inside the span, whose parts are `parts`.
+Pillars PillarsOn(CalendarDate date, const GregorianDate &parts)
 {
+    const auto [year, month, day] = parts;
     const bool pastJie = day >= SolarTermDay(year, month, 0);
     // Gregorian month m holds the 节 that opens the month of branch m mod 12 (立春 in
     // February opens 寅); before it the previous branch holds.
@@ -106,11 +107,10 @@ Pillars PillarsOn(CalendarDate date, int year, int month, int day)
 // The computed columns of a day's row.
 AlmanacEntry ComputedEntryOf(const AlmanacDay &day)
 {
-    int year = 0, month = 0, dayOfMonth = 0;
-    DecodeDate(day.date, year, month, dayOfMonth);
+    const GregorianDate parts = GregorianDateOf(day.date);
     AlmanacEntry e;
     char iso[16];
-    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", year, month, dayOfMonth);
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", parts.year, parts.month, parts.day);
     e.gn = iso;
 
     // 农历 + lunar year 干支 + month and day names + weekday. A leap month reads "闰四月".
@@ -153,9 +153,7 @@ int DayCycleOf(CalendarDate date)
 Pillars PillarsOf(CalendarDate date)
 {
     CheckInRange(date);
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    return PillarsOn(date, year, month, day);
+    return PillarsOn(date, GregorianDateOf(date));
 }
 
 int OfficerOf(int monthBranch, int dayBranch)
@@ -212,11 +210,9 @@ std::string FoetusSpiritText(int dayCycle)
 AlmanacDay AlmanacDayOf(CalendarDate date)
 {
     CheckInRange(date);
-    int year = 0, month = 0, dayOfMonth = 0;
-    DecodeDate(date, year, month, dayOfMonth);
     AlmanacDay day;
     day.date = std::floor(date);
-    day.pillars = PillarsOn(day.date, year, month, dayOfMonth);
+    day.pillars = PillarsOn(day.date, GregorianDateOf(date));
     day.officer = OfficerOf(BranchOfCycle(day.pillars.month), BranchOfCycle(day.pillars.day));
     day.lunar = LunarDateOf(day.date);
     return day;

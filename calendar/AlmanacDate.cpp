@@ -97,8 +97,7 @@ bool ReadShortDate(std::string_view text, std::string_view picture, TextDate &da
         case Part::Day: out.day = numbers[i]; break;
         }
     }
-    if (out.year < 1 || out.year > 9999 || out.month < 1 || out.month > 12 || out.day < 1 ||
-        out.day > MonthLength(out.year, out.month))
+    if (!IsValidDate(out))
         return false;
     date = out;
     return true;

@@ -1,16 +1,13 @@
 // The almanac window's date check: a date text read under a short date format picture.
 #pragma once
 
-#include <string>
+#include "calendar/LunarCalendar.h"
+
 #include <string_view>
 
 namespace orlenvo {
 
-struct TextDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
+using TextDate = GregorianDate;
 
 // Reads `text` as a date written under the Windows short date picture `picture`
 // ("yyyy-MM-dd", "M/d/yyyy", "dd.MM.yy" ...): three whole numbers of one to four digits in the

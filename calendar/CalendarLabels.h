@@ -50,8 +50,9 @@ DayCell DayCellLabel(CalendarDate date);
 // Sign of the zodiac by Gregorian month and day ("摩羯座" ...). Any year.
 std::string ConstellationOf(CalendarDate date);
 
-// Day of the month of the month's first (which = 0) or second (which = 1) solar term;
-// 0 for a year outside 1901-2050, a month outside 1-12 or another which.
+// Day of the month of the month's first (which = 0) or second (which = 1) solar term, as
+// LabelledTermDay (calendar/SolarTermMoments.h) derives it from the terms' moments; 0 for a year
+// outside 1901-2050, a month outside 1-12 or another which.
 int SolarTermDay(int year, int month, int which);
 
 // Name of solar term 1-24 (term 2m-1 is the first of Gregorian month m, 2m the second);

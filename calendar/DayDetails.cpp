@@ -44,13 +44,12 @@ DayDetails DayDetailsOf(CalendarDate date)
 
 std::vector<std::string> DayDetailLines(const DayDetails &d)
 {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(d.date, year, month, day);
+    const GregorianDate day = GregorianDateOf(d.date);
     // nn is "农历戊子年七月初七 星期四": the lunar date, a blank, the weekday.
     const std::string &nn = d.almanac.nn;
     const std::size_t blank = nn.rfind(' ');
     std::vector<std::string> lines = {
-        std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日 " +
+        std::to_string(day.year) + "年" + std::to_string(day.month) + "月" + std::to_string(day.day) + "日 " +
             WeekdayName(DayOfWeek(d.date)),
         nn.substr(0, blank),
         "干支：" + d.almanac.suici,

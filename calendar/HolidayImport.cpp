@@ -2,7 +2,6 @@
 #include "calendar/HolidayImport.h"
 
 #include "calendar/BuiltInTables.h"
-#include "calendar/TableLines.h"
 #include "core/AtomicFile.h"
 
 #include <algorithm>
@@ -12,7 +11,6 @@
 #include <map>
 #include <set>
 #include <sys/stat.h>
-#include <tuple>
 
 namespace orlenvo {
 
@@ -21,15 +19,15 @@ namespace {
 constexpr std::size_t kLargestImport = 8 << 20;  // far above a century of holidays in any format
 constexpr int kLongestEvent = 366;               // days one iCalendar event may mark
 
-// A day read from a file and where it was read, for the error messages.
+// A day read from a file and the line it was read on, for the error messages.
 struct ReadDay {
     HolidayDay day;
-    std::string where;  // "line 12" or "2027-02-06"
+    int line = 0;
 };
 
-auto Key(const HolidayDay &d)
+const GregorianDate &Key(const HolidayDay &d)
 {
-    return std::tie(d.year, d.month, d.day);
+    return d;
 }
 
 std::string DateText(const HolidayDay &d)
@@ -63,55 +61,52 @@ std::string TableName(std::string_view name)
     return std::string(it != kNames.end() ? it->second : name);
 }
 
-// Year, month and day of "YYYY-MM-DD" (dashes given) or "YYYYMMDD" (no dashes), or year 0.
-HolidayDay ParseDate(std::string_view text, bool dashes)
+// The valid date written "YYYYMMDD", as iCalendar writes it, else nullopt.
+std::optional<GregorianDate> BasicDateField(std::string_view text)
 {
-    HolidayDay d;
-    if (dashes && text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        d.year = FieldNumber(text.substr(0, 4));
-        d.month = FieldNumber(text.substr(5, 2));
-        d.day = FieldNumber(text.substr(8, 2));
-    } else if (!dashes && text.size() == 8) {
-        d.year = FieldNumber(text.substr(0, 4));
-        d.month = FieldNumber(text.substr(4, 2));
-        d.day = FieldNumber(text.substr(6, 2));
-    } else {
-        return {};
-    }
-    if (d.year < 1 || d.month < 1 || d.month > 12 || d.day < 1 || d.day > MonthLength(d.year, d.month))
-        return {};
-    return d;
+    if (text.size() != 8)
+        return std::nullopt;
+    const GregorianDate date{FieldNumber(text.substr(0, 4)), FieldNumber(text.substr(4, 2)),
+                             FieldNumber(text.substr(6, 2))};
+    if (!IsValidDate(date))
+        return std::nullopt;
+    return date;
 }
 
-[[noreturn]] void Fail(const std::string &fileName, const std::string &where, const std::string &rule)
+[[noreturn]] void Fail(const std::string &fileName, int line, const std::string &rule)
 {
-    throw HolidayImportError(fileName + ": " + (where.empty() ? "" : where + ": ") + rule);
+    throw TableError(fileName, line, rule);
+}
+
+// A rule broken by one day: "2027-10-08: a make-up workday on a weekday".
+[[noreturn]] void FailDay(const std::string &fileName, const ReadDay &read, const std::string &rule)
+{
+    throw TableError(fileName, read.line, DateText(read.day) + ": " + rule);
 }
 
 // The holiday rules over days read from a file; sorts them by date.
 ImportedHolidays Checked(std::vector<ReadDay> read, const std::string &fileName)
 {
     if (read.empty())
-        Fail(fileName, "", "no 休 or 班 days found");
+        Fail(fileName, 0, "no 休 or 班 days found");
     std::stable_sort(read.begin(), read.end(),
                      [](const ReadDay &a, const ReadDay &b) { return Key(a.day) < Key(b.day); });
     ImportedHolidays imported;
     std::set<int> years;
     for (std::size_t i = 0; i < read.size(); ++i) {
         const HolidayDay &d = read[i].day;
-        const std::string &where = read[i].where;
         if (d.year < kFirstTableYear || d.year > kLastTableYear)
-            Fail(fileName, where, "a date outside 1901-2050");
+            FailDay(fileName, read[i], "a date outside 1901-2050");
         if (d.status.name.empty())
-            Fail(fileName, where, "a day without a holiday name");
-        const int weekday = DayOfWeek(EncodeDate(d.year, d.month, d.day));
+            FailDay(fileName, read[i], "a day without a holiday name");
+        const int weekday = DayOfWeek(EncodeDate(d));
         if (d.status.kind == HolidayKind::Workday && weekday != 1 && weekday != 7)
-            Fail(fileName, where, "a make-up workday (班) on a weekday");
+            FailDay(fileName, read[i], "a make-up workday on a weekday");
         if (i > 0 && Key(read[i - 1].day) == Key(d)) {
             if (read[i - 1].day.status.kind != d.status.kind)
-                Fail(fileName, where, "the day is both 休 and 班");
+                FailDay(fileName, read[i], "the day is both 休 and 班");
             if (read[i - 1].day.status.name != d.status.name)
-                Fail(fileName, where, "the day is named twice");
+                FailDay(fileName, read[i], "the day is named twice");
             continue;  // the same day twice, as chinese-days' inLieuDays repeat its holidays
         }
         years.insert(NoticeYearOf(d));
@@ -123,15 +118,11 @@ ImportedHolidays Checked(std::vector<ReadDay> read, const std::string &fileName)
 
 ImportedHolidays FromTable(std::string_view text, const std::string &fileName)
 {
-    HolidayTable table;
-    try {
-        table = ParseHolidayTable(text);
-    } catch (const HolidayTableError &error) {
-        throw HolidayImportError(fileName + ": " + error.what());
-    }
+    // The table reader checks the rows; the rules beyond it follow.
+    const HolidayTable table = ParseHolidayTable(text, fileName);
     std::vector<ReadDay> read;
     for (const HolidayDay &d : table.days)
-        read.push_back({d, DateText(d)});
+        read.push_back({d, 0});
     return Checked(std::move(read), fileName);
 }
 
@@ -162,10 +153,7 @@ public:
 private:
     static constexpr int kDepth = 32;
 
-    [[noreturn]] void Error(const std::string &what)
-    {
-        Fail(fileName_, "line " + std::to_string(Line()), "not JSON: " + what);
-    }
+    [[noreturn]] void Error(const std::string &what) { Fail(fileName_, Line(), "not JSON: " + what); }
 
     void Space()
     {
@@ -341,7 +329,7 @@ ImportedHolidays FromChineseDays(std::string_view text, const std::string &fileN
 {
     const Json::Member root = Json(text, fileName).Document();
     if (!root.isObject)
-        Fail(fileName, "line 1", "expected an object with \"holidays\" and \"workdays\"");
+        Fail(fileName, 1, "expected an object with \"holidays\" and \"workdays\"");
     std::vector<ReadDay> read;
     bool any = false;
     for (const Json::Member &group : root.members) {
@@ -353,18 +341,16 @@ ImportedHolidays FromChineseDays(std::string_view text, const std::string &fileN
         else
             continue;
         any = true;
-        const std::string where = "line " + std::to_string(group.line);
         if (!group.isObject)
-            Fail(fileName, where, "\"" + group.key + "\" is not an object of dates");
+            Fail(fileName, group.line, "\"" + group.key + "\" is not an object of dates");
         for (const Json::Member &entry : group.members) {
-            HolidayDay d = ParseDate(entry.key, true);
-            const std::string entryWhere =
-                d.year == 0 ? "line " + std::to_string(entry.line) + ": \"" + entry.key.substr(0, 40) + "\""
-                            : entry.key;
-            if (d.year == 0)
-                Fail(fileName, entryWhere, "not a date YYYY-MM-DD");
+            const std::optional<GregorianDate> date = IsoDateField(entry.key);
+            if (!date)
+                Fail(fileName, entry.line, "\"" + entry.key.substr(0, 40) + "\": not a date YYYY-MM-DD");
+            HolidayDay d;
+            static_cast<GregorianDate &>(d) = *date;
             if (!entry.isString)
-                Fail(fileName, entryWhere, "the value is not a text \"English,中文,N\"");
+                Fail(fileName, entry.line, entry.key + ": the value is not a text \"English,中文,N\"");
             // "English,中文,N": the Chinese name is the second field; a value without commas is the name.
             std::string_view value = entry.text;
             const std::size_t comma = value.find(',');
@@ -373,11 +359,11 @@ ImportedHolidays FromChineseDays(std::string_view text, const std::string &fileN
                 value = value.substr(0, value.find(','));
             }
             d.status = {kind, TableName(value)};
-            read.push_back({std::move(d), entryWhere});
+            read.push_back({std::move(d), entry.line});
         }
     }
     if (!any)
-        Fail(fileName, "line 1", "expected an object with \"holidays\" and \"workdays\"");
+        Fail(fileName, 1, "expected an object with \"holidays\" and \"workdays\"");
     return Checked(std::move(read), fileName);
 }
 
@@ -392,16 +378,14 @@ ImportedHolidays FromICalendar(std::string_view text, const std::string &fileNam
     };
     // Unfolded content lines.
     std::vector<Property> properties;
-    ForEachLine(text, [&](int lineNumber, std::string_view line) {
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (!line.empty() && (line.front() == ' ' || line.front() == '\t')) {
+    TableReader reader(text, fileName);
+    for (std::string_view line; reader.NextRow(line);) {
+        const int lineNumber = reader.LineNumber();
+        if (line.front() == ' ' || line.front() == '\t') {
             if (!properties.empty())
                 properties.back().value.append(line.substr(1));
-            return;
+            continue;
         }
-        if (line.empty())
-            return;
         Property p;
         p.line = lineNumber;
         std::size_t at = 0;
@@ -412,7 +396,7 @@ ImportedHolidays FromICalendar(std::string_view text, const std::string &fileNam
             ++at;
         }
         if (at == line.size())
-            Fail(fileName, "line " + std::to_string(lineNumber), "not an iCalendar content line NAME:VALUE");
+            reader.Fail("not an iCalendar content line NAME:VALUE");
         std::string head(line.substr(0, at));
         for (char &c : head)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -421,7 +405,7 @@ ImportedHolidays FromICalendar(std::string_view text, const std::string &fileNam
         p.params = semicolon == std::string::npos ? std::string() : head.substr(semicolon);
         p.value = line.substr(at + 1);
         properties.push_back(std::move(p));
-    });
+    }
 
     std::vector<ReadDay> read;
     int eventLine = 0;
@@ -453,7 +437,6 @@ ImportedHolidays FromICalendar(std::string_view text, const std::string &fileNam
         if (p.name != "END")
             continue;
         // The event is complete.
-        const std::string where = "line " + std::to_string(eventLine);
         std::string name;
         if (summary != nullptr) {
             for (std::size_t i = 0; i < summary->value.size(); ++i) {
@@ -481,23 +464,23 @@ ImportedHolidays FromICalendar(std::string_view text, const std::string &fileNam
             if (kind == HolidayKind::None)
                 kind = markKind;
             else if (kind != markKind)
-                Fail(fileName, where, "the event is both 休 and 班");
+                Fail(fileName, eventLine, "the event is both 休 and 班");
             name.erase(at, mark.size());
         }
         if (kind == HolidayKind::None)
             continue;  // an event of another kind: a festival, a solar term
         if (start == nullptr)
-            Fail(fileName, where, "a 休 or 班 event without DTSTART");
-        HolidayDay first = ParseDate(start->value.substr(0, 8), false);
-        if (first.year == 0 || (start->value.size() > 8 && start->value[8] != 'T'))
-            Fail(fileName, "line " + std::to_string(start->line), "DTSTART is not a date YYYYMMDD");
-        CalendarDate from = EncodeDate(first.year, first.month, first.day);
+            Fail(fileName, eventLine, "a 休 or 班 event without DTSTART");
+        const auto first = BasicDateField(std::string_view(start->value).substr(0, 8));
+        if (!first || (start->value.size() > 8 && start->value[8] != 'T'))
+            Fail(fileName, start->line, "DTSTART is not a date YYYYMMDD");
+        const CalendarDate from = EncodeDate(*first);
         CalendarDate to = from;  // the last day marked
         if (end != nullptr) {
-            const HolidayDay last = ParseDate(end->value.substr(0, 8), false);
-            if (last.year == 0 || (end->value.size() > 8 && end->value[8] != 'T'))
-                Fail(fileName, "line " + std::to_string(end->line), "DTEND is not a date YYYYMMDD");
-            to = EncodeDate(last.year, last.month, last.day);
+            const auto last = BasicDateField(std::string_view(end->value).substr(0, 8));
+            if (!last || (end->value.size() > 8 && end->value[8] != 'T'))
+                Fail(fileName, end->line, "DTEND is not a date YYYYMMDD");
+            to = EncodeDate(*last);
             // A date's end is exclusive; a time's end marks its own day unless it is midnight.
             const std::string_view time =
                 std::string_view(end->value).substr(std::min<std::size_t>(8, end->value.size()));
@@ -505,14 +488,14 @@ ImportedHolidays FromICalendar(std::string_view text, const std::string &fileNam
                 to -= 1;
             to = std::max(to, from);
             if (to - from >= kLongestEvent)
-                Fail(fileName, where, "an event of more than a year");
+                Fail(fileName, eventLine, "an event of more than a year");
         }
         const std::string dayName = TableName(name);
         for (CalendarDate date = from; date <= to; date += 1) {
             HolidayDay d;
-            DecodeDate(date, d.year, d.month, d.day);
+            static_cast<GregorianDate &>(d) = GregorianDateOf(date);
             d.status = {kind, dayName};
-            read.push_back({d, where + ", " + DateText(d)});
+            read.push_back({d, eventLine});
         }
         depth = 0;
     }
@@ -563,7 +546,7 @@ HolidayTable MergeHolidayYears(const HolidayTable &base, const ImportedHolidays 
 {
     HolidayTable merged;
     const std::set<int> years(imported.years.begin(), imported.years.end());
-    std::set<std::tuple<int, int, int>> importedDates;
+    std::set<GregorianDate> importedDates;
     for (const HolidayDay &d : imported.days)
         importedDates.insert(Key(d));
     for (const HolidayDay &d : base.days)
@@ -602,7 +585,7 @@ std::string HolidayStorePath()
 
 namespace {
 
-// The stored years, or nullopt when there is no store; throws HolidayImportError when it is unreadable.
+// The stored years, or nullopt when there is no store; throws TableError when it is unreadable.
 std::optional<HolidayTable> ReadStore(const std::string &storePath)
 {
     struct stat info {};
@@ -611,12 +594,8 @@ std::optional<HolidayTable> ReadStore(const std::string &storePath)
     std::string error;
     const auto text = ReadWholeFile(storePath, error);
     if (!text)
-        throw HolidayImportError(error);
-    try {
-        return ParseHolidayTable(*text);
-    } catch (const HolidayTableError &e) {
-        throw HolidayImportError(storePath + ": " + e.what());
-    }
+        throw TableError(storePath, 0, error.substr(error.find(": ") + 2));
+    return ParseHolidayTable(*text, storePath);
 }
 
 // The built-in table with the stored years over it, checked by the table reader once more.
@@ -630,7 +609,7 @@ HolidayTable InUse(const std::optional<HolidayTable> &stored)
     for (const HolidayDay &d : stored->days)
         notice.insert(NoticeYearOf(d));
     years.years.assign(notice.begin(), notice.end());
-    return ParseHolidayTable(FormatHolidayTable(MergeHolidayYears(BuiltInHolidays(), years)));
+    return ParseHolidayTable(FormatHolidayTable(MergeHolidayYears(BuiltInHolidays(), years)), "stored holidays");
 }
 
 }  // namespace
@@ -663,27 +642,23 @@ HolidayImportReport ImportHolidayFile(const std::string &file, const std::string
     std::string error;
     const auto text = ReadWholeFile(file, error);
     if (!text)
-        throw HolidayImportError(error);
+        throw TableError(file, 0, error.substr(error.find(": ") + 2));
     if (text->size() > kLargestImport)
-        throw HolidayImportError(file + ": larger than 8 MB, not a holiday file");
+        throw TableError(file, 0, "larger than 8 MB, not a holiday file");
     const ImportedHolidays imported = ParseHolidayImport(*text, file);
     if (storePath.empty())
-        throw HolidayImportError("no folder to store holidays in: neither XDG_DATA_HOME nor HOME is set");
+        throw TableError(file, 0, "no folder to store holidays in: neither XDG_DATA_HOME nor HOME is set");
 
     std::optional<HolidayTable> stored;
     try {
         stored = ReadStore(storePath);
-    } catch (const HolidayImportError &) {
+    } catch (const TableError &) {
         stored.reset();  // an unreadable store is not in use; the import writes a sound one
     }
-    HolidayTable newStore = stored ? MergeHolidayYears(*stored, imported) : MergeHolidayYears({}, imported);
-    HolidayTable inUse;
-    try {
-        newStore = ParseHolidayTable(FormatHolidayTable(newStore));
-        inUse = InUse(newStore);
-    } catch (const HolidayTableError &e) {
-        throw HolidayImportError(file + ": " + e.what());
-    }
+    // Both tables through the table reader once more: what is stored and used reads back.
+    const HolidayTable newStore =
+        ParseHolidayTable(FormatHolidayTable(MergeHolidayYears(stored.value_or(HolidayTable{}), imported)), file);
+    HolidayTable inUse = InUse(newStore);
 
     HolidayImportReport report;
     std::set<int> known;
@@ -696,12 +671,12 @@ HolidayImportReport ImportHolidayFile(const std::string &file, const std::string
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const std::string part = folder.substr(0, slash);
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            throw HolidayImportError(part + ": " + std::strerror(errno));
+            throw TableError(part, 0, std::strerror(errno));
         if (slash == std::string::npos)
             break;
     }
     if (const auto failure = WriteFileAtomically(storePath, FormatHolidayTable(newStore)))
-        throw HolidayImportError(*failure);
+        throw TableError(storePath, 0, failure->substr(failure->find(": ") + 2));
     UseHolidayTable(std::move(inUse));
     return report;
 }

@@ -5,21 +5,17 @@
 #pragma once
 
 #include "calendar/Holidays.h"
+#include "calendar/TableLines.h"
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orlenvo {
 
-// Names the file, the line or date, and the rule broken: "2027.json: 2027-02-06: a make-up workday
-// (班) on a weekday".
-class HolidayImportError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// Errors are TableError (calendar/TableLines.h), naming the file, the line, and for a day its date
+// and the rule broken: "2027.json:3: 2027-02-06: a make-up workday on a weekday".
 
 enum class HolidayFileFormat { Table, ChineseDaysJson, ICalendar };
 
@@ -38,7 +34,7 @@ int NoticeYearOf(const HolidayDay &day);
 // Reads any of the three formats and checks the holiday rules: well-formed dates within 1901-2050,
 // 班 only on a Saturday or Sunday, no day both 休 and 班 (or listed twice), a name for every day, at
 // least one day. The short names of chinese-days ("元旦", "清明", ...) become the table's ("元旦节",
-// "清明节", ...). Throws HolidayImportError naming fileName.
+// "清明节", ...). Throws TableError naming fileName.
 ImportedHolidays ParseHolidayImport(std::string_view text, const std::string &fileName);
 
 // base with every notice year of imported replaced whole by the imported days; the last year is the
@@ -65,8 +61,8 @@ struct HolidayImportReport {
 std::string ImportReportText(const HolidayImportReport &report);
 
 // Reads file, checks it, stores its years at storePath (written whole, through a temporary file)
-// and puts them in use. Throws HolidayImportError and changes nothing when the file cannot be
-// read, breaks a rule or the store cannot be written.
+// and puts them in use. Throws TableError and changes nothing when the file cannot be read, breaks
+// a rule or the store cannot be written.
 HolidayImportReport ImportHolidayFile(const std::string &file, const std::string &storePath);
 
 }  // namespace orlenvo

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <tuple>
 
 namespace orlenvo {
 
@@ -14,50 +13,37 @@ namespace {
 
 constexpr std::string_view kLastYearLine = "# last year: ";
 
-auto Key(const HolidayDay &d)
-{
-    return std::tie(d.year, d.month, d.day);
-}
-
 }  // namespace
 
-HolidayTable ParseHolidayTable(std::string_view text)
+HolidayTable ParseHolidayTable(std::string_view text, std::string file)
 {
     HolidayTable table;
-    ForEachLine(text, [&](int lineNumber, std::string_view line) {
-        const std::string where = "holiday table, line " + std::to_string(lineNumber) + ": ";
-        if (line.starts_with(kLastYearLine)) {
-            table.lastYear = FieldNumber(line.substr(kLastYearLine.size()));
-            if (table.lastYear < kFirstTableYear)
-                throw HolidayTableError(where + "the last year is not a year");
+    TableReader reader(text, std::move(file));
+    const auto lastYear = [&](std::string_view comment) {
+        if (!comment.starts_with(kLastYearLine))
             return;
-        }
-        if (line.empty() || line.front() == '#')
-            return;
-        const std::size_t tab1 = line.find('\t');
-        const std::size_t tab2 = line.find('\t', tab1 + 1);
-        HolidayDay d;
-        std::string_view mark;
-        if (tab1 == 10 && tab2 != std::string_view::npos && line[4] == '-' && line[7] == '-') {
-            d.year = FieldNumber(line.substr(0, 4));
-            d.month = FieldNumber(line.substr(5, 2));
-            d.day = FieldNumber(line.substr(8, 2));
-            mark = line.substr(11, tab2 - 11);
-        }
-        d.status.kind = mark == "休" ? HolidayKind::Rest : mark == "班" ? HolidayKind::Workday : HolidayKind::None;
-        if (d.year < kFirstTableYear || d.month < 1 || d.month > 12 || d.day < 1 ||
-            d.day > MonthLength(d.year, d.month) || d.status.kind == HolidayKind::None || tab2 + 1 >= line.size())
-            throw HolidayTableError(where + "expected \"YYYY-MM-DD<tab>休 or 班<tab>name\"");
-        d.status.name = line.substr(tab2 + 1);
-        if (!table.days.empty() && Key(table.days.back()) >= Key(d))
-            throw HolidayTableError(where + "the dates must increase");
-        const int weekday = DayOfWeek(EncodeDate(d.year, d.month, d.day));
-        if (d.status.kind == HolidayKind::Workday && weekday != 1 && weekday != 7)
-            throw HolidayTableError(where + "a make-up workday on a weekday");
-        table.days.push_back(std::move(d));
-    });
+        table.lastYear = FieldNumber(comment.substr(kLastYearLine.size()));
+        if (table.lastYear < kFirstTableYear)
+            reader.Fail("the last year is not a year");
+    };
+    for (std::string_view row; reader.NextRow(row, lastYear);) {
+        const std::vector<std::string_view> fields = SplitFields(row, '\t');
+        const std::optional<GregorianDate> date = IsoDateField(fields[0]);
+        const HolidayKind kind = fields.size() != 3  ? HolidayKind::None
+                                 : fields[1] == "休" ? HolidayKind::Rest
+                                 : fields[1] == "班" ? HolidayKind::Workday
+                                                     : HolidayKind::None;
+        if (!date || date->year < kFirstTableYear || kind == HolidayKind::None || fields[2].empty())
+            reader.Fail("expected \"YYYY-MM-DD<tab>休 or 班<tab>name\"");
+        if (!table.days.empty() && table.days.back() >= *date)
+            reader.Fail("the dates must increase");
+        const int weekday = DayOfWeek(EncodeDate(*date));
+        if (kind == HolidayKind::Workday && weekday != 1 && weekday != 7)
+            reader.Fail("a make-up workday on a weekday");
+        table.days.push_back({*date, {kind, std::string(fields[2])}});
+    }
     if (table.days.empty() || table.lastYear < table.days.back().year)
-        throw HolidayTableError("holiday table: no days, or days after its \"last year\"");
+        reader.FailTable("no days, or days after its \"last year\"");
     return table;
 }
 
@@ -90,12 +76,11 @@ void UseHolidayTable(HolidayTable table)
 
 HolidayStatus HolidayStatusOf(CalendarDate date)
 {
-    HolidayDay key;
-    DecodeDate(date, key.year, key.month, key.day);
+    const GregorianDate key = GregorianDateOf(date);
     const auto &days = Holidays().days;
     const auto it = std::lower_bound(days.begin(), days.end(), key,
-                                     [](const HolidayDay &a, const HolidayDay &b) { return Key(a) < Key(b); });
-    if (it == days.end() || Key(*it) != Key(key))
+                                     [](const GregorianDate &a, const GregorianDate &b) { return a < b; });
+    if (it == days.end() || *it != key)
         return {};
     return it->status;
 }
@@ -127,8 +112,7 @@ std::string HolidayNote(CalendarDate date)
         return status.name + " 放假";
     if (status.kind == HolidayKind::Workday)
         return status.name + " 调休上班";
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
+    const int year = GregorianDateOf(date).year;
     if (year > LastHolidayYear())
         return std::to_string(year) + "年的放假安排尚未收录（节假日数据至" + std::to_string(LastHolidayYear()) + "年）";
     return {};

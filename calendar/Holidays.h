@@ -5,17 +5,11 @@
 
 #include "calendar/LunarCalendar.h"
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orlenvo {
-
-class HolidayTableError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 enum class HolidayKind { None, Rest, Workday };
 
@@ -24,10 +18,7 @@ struct HolidayStatus {
     std::string name;  // "国庆节"; empty for None
 };
 
-struct HolidayDay {
-    int year = 0;
-    int month = 0;
-    int day = 0;
+struct HolidayDay : GregorianDate {
     HolidayStatus status;
 };
 
@@ -36,10 +27,10 @@ struct HolidayTable {
     std::vector<HolidayDay> days;  // in date order
 };
 
-// Reads the table text: '#' lines skipped except "# last year: YYYY"; rows "YYYY-MM-DD<tab>休|班<tab>name"
-// in increasing date order. A 班 must fall on a Saturday or Sunday. Throws HolidayTableError naming
-// the line otherwise.
-HolidayTable ParseHolidayTable(std::string_view text);
+// Reads the table text as TableReader does; `file` is the name errors give. Comment lines are skipped
+// save "# last year: YYYY"; rows "YYYY-MM-DD<tab>休|班<tab>name" in increasing date order. A 班 must
+// fall on a Saturday or Sunday. Throws TableError (calendar/TableLines.h) otherwise.
+HolidayTable ParseHolidayTable(std::string_view text, std::string file = "holidays.txt");
 
 // The table in use: the compiled-in one, or what UseHolidayTable set.
 const HolidayTable &Holidays();

@@ -142,12 +142,30 @@ CalendarDate EncodeDate(int year, int month, int day)
     return FromSysDays(sys_days{first / 1} + days{static_cast<long long>(day) - 1});
 }
 
-void DecodeDate(CalendarDate date, int &year, int &month, int &day)
+CalendarDate EncodeDate(const GregorianDate &date)
+{
+    return EncodeDate(date.year, date.month, date.day);
+}
+
+GregorianDate GregorianDateOf(CalendarDate date)
 {
     const year_month_day ymd{ToSysDays(date)};
-    year = static_cast<int>(ymd.year());
-    month = static_cast<int>(static_cast<unsigned>(ymd.month()));
-    day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+void DecodeDate(CalendarDate date, int &year, int &month, int &day)
+{
+    const GregorianDate parts = GregorianDateOf(date);
+    year = parts.year;
+    month = parts.month;
+    day = parts.day;
+}
+
+bool IsValidDate(const GregorianDate &date)
+{
+    return date.year >= kFirstDateYear && date.year <= kLastDateYear && date.day >= 1 &&
+           date.day <= MonthLength(date.year, date.month);
 }
 
 int DayOfWeek(CalendarDate date)
@@ -219,11 +237,7 @@ int LunarDateCodeOf(CalendarDate date)
 int LunarYearOf(CalendarDate date)
 {
     const LunarDate lunar = LunarDateOf(date);
-    if (lunar.month != 0)
-        return lunar.year;
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    return year;
+    return lunar.month != 0 ? lunar.year : GregorianDateOf(date).year;
 }
 
 }  // namespace orlenvo

@@ -11,12 +11,26 @@ using CalendarDate = double;
 inline constexpr int kFirstTableYear = 1901;
 inline constexpr int kLastTableYear = 2050;
 
+// A Gregorian date as its parts, compared in date order.
+struct GregorianDate {
+    int year = 0;
+    int month = 0;  // 1-12
+    int day = 0;    // 1-31
+
+    friend auto operator<=>(const GregorianDate &, const GregorianDate &) = default;
+};
+
 // The date of year/month/day. A month outside 1-12 carries into the year and a day outside
 // the month carries into the neighbouring months (EncodeDate(2001, 2, 29) is 1 March 2001).
 CalendarDate EncodeDate(int year, int month, int day);
+CalendarDate EncodeDate(const GregorianDate &date);
 
-// Year, month (1-12) and day (1-31) of the whole day of date.
+// Year, month and day of the whole day of date.
+GregorianDate GregorianDateOf(CalendarDate date);
 void DecodeDate(CalendarDate date, int &year, int &month, int &day);
+
+// Whether date names a day of the proleptic Gregorian calendar in years 1-9999.
+bool IsValidDate(const GregorianDate &date);
 
 // 1 = Sunday ... 7 = Saturday.
 int DayOfWeek(CalendarDate date);

@@ -1,11 +1,14 @@
-// The solar-term moment table.
+// The solar-term moment table and the labelled days derived from it.
 #include "calendar/SolarTermMoments.h"
 
 #include "calendar/BuiltInTables.h"
 #include "calendar/CalendarLabels.h"
 #include "calendar/TableLines.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
+#include <stdexcept>
 
 namespace orlenvo {
 
@@ -13,48 +16,64 @@ namespace {
 
 constexpr int kTermsPerYear = 24;
 constexpr int kYears = kLastTableYear - kFirstTableYear + 1;
+constexpr int kTerms = kYears * kTermsPerYear;
 
-const std::vector<TermMoment> &Moments()
+constexpr int IndexOf(int year, int term)
 {
-    static const std::vector<TermMoment> moments = ParseSolarTermMoments(SolarTermMomentsText());
-    return moments;
+    return (year - kFirstTableYear) * kTermsPerYear + term - 1;
+}
+
+// The built-in moments and, by the same index, the day each term is labelled on.
+struct TermTables {
+    std::vector<TermMoment> moments;
+    std::array<std::uint8_t, kTerms> labelledDays{};
+};
+
+TermTables ReadTermTables()
+{
+    TermTables tables{ParseSolarTermMoments(SolarTermMomentsText())};
+    for (int i = 0; i < kTerms; ++i)
+        tables.labelledDays[i] = static_cast<std::uint8_t>(tables.moments[i].day);
+    // Every term falls between days 3 and 24 of its month, so the day before is in the same month.
+    for (const TermLabelledEarlier &row : kTermsLabelledEarlier)
+        --tables.labelledDays[IndexOf(row.year, row.term)];
+    return tables;
+}
+
+const TermTables &Tables()
+{
+    static const TermTables tables = ReadTermTables();
+    return tables;
 }
 
 }  // namespace
 
-std::vector<TermMoment> ParseSolarTermMoments(std::string_view text)
+std::vector<TermMoment> ParseSolarTermMoments(std::string_view text, std::string file)
 {
     std::vector<TermMoment> moments;
-    moments.reserve(kYears * kTermsPerYear);
-    ForEachLine(text, [&](int lineNumber, std::string_view line) {
-        if (line.empty() || line.front() == '#')
-            return;
+    moments.reserve(kTerms);
+    TableReader reader(text, std::move(file));
+    for (std::string_view row; reader.NextRow(row);) {
         const int index = static_cast<int>(moments.size());
+        const bool shaped = row.size() > 20 && row[10] == ' ' && row[13] == ':' && row[16] == ':' && row[19] == '\t';
+        const std::optional<GregorianDate> date = shaped ? IsoDateField(row.substr(0, 10)) : std::nullopt;
         TermMoment m;
+        if (date)
+            static_cast<GregorianDate &>(m) = *date;
         m.term = index % kTermsPerYear + 1;
-        const bool shaped = line.size() > 20 && line[4] == '-' && line[7] == '-' && line[10] == ' ' &&
-                            line[13] == ':' && line[16] == ':' && line[19] == '\t';
-        if (shaped) {
-            m.year = FieldNumber(line.substr(0, 4));
-            m.month = FieldNumber(line.substr(5, 2));
-            m.day = FieldNumber(line.substr(8, 2));
-            m.hour = FieldNumber(line.substr(11, 2));
-            m.minute = FieldNumber(line.substr(14, 2));
-            m.second = FieldNumber(line.substr(17, 2));
-        }
-        const std::string where = "solar-term table, line " + std::to_string(lineNumber) + ": ";
-        if (!shaped || m.year < 0 || m.month < 1 || m.month > 12 || m.day < 1 || m.day > MonthLength(m.year, m.month) ||
-            m.hour < 0 || m.hour > 23 || m.minute < 0 || m.minute > 59 || m.second < 0 || m.second > 59)
-            throw SolarTermTableError(where + "expected \"YYYY-MM-DD HH:MM:SS<tab>name\"");
-        if (index >= kYears * kTermsPerYear || m.year != kFirstTableYear + index / kTermsPerYear ||
-            line.substr(20) != SolarTermName(m.term))
-            throw SolarTermTableError(where + "expected " + SolarTermName(m.term) + " of " +
-                                      std::to_string(kFirstTableYear + index / kTermsPerYear));
+        m.hour = shaped ? FieldNumber(row.substr(11, 2)) : -1;
+        m.minute = shaped ? FieldNumber(row.substr(14, 2)) : -1;
+        m.second = shaped ? FieldNumber(row.substr(17, 2)) : -1;
+        if (!date || m.hour < 0 || m.hour > 23 || m.minute < 0 || m.minute > 59 || m.second < 0 || m.second > 59)
+            reader.Fail("expected \"YYYY-MM-DD HH:MM:SS<tab>name\"");
+        const int year = kFirstTableYear + index / kTermsPerYear;
+        if (index >= kTerms || m.year != year || m.month != (m.term + 1) / 2 || row.substr(20) != SolarTermName(m.term))
+            reader.Fail("expected " + std::string(SolarTermName(m.term)) + " of " + std::to_string(year) +
+                        " in month " + std::to_string((m.term + 1) / 2));
         moments.push_back(m);
-    });
-    if (moments.size() != static_cast<std::size_t>(kYears * kTermsPerYear))
-        throw SolarTermTableError("solar-term table: " + std::to_string(moments.size()) + " rows instead of " +
-                                  std::to_string(kYears * kTermsPerYear));
+    }
+    if (moments.size() != static_cast<std::size_t>(kTerms))
+        reader.FailTable(std::to_string(moments.size()) + " rows instead of " + std::to_string(kTerms));
     return moments;
 }
 
@@ -62,16 +81,22 @@ const TermMoment &SolarTermMoment(int year, int term)
 {
     if (year < kFirstTableYear || year > kLastTableYear || term < 1 || term > kTermsPerYear)
         throw std::out_of_range("no solar term " + std::to_string(term) + " in " + std::to_string(year));
-    return Moments()[static_cast<std::size_t>((year - kFirstTableYear) * kTermsPerYear + term - 1)];
+    return Tables().moments[static_cast<std::size_t>(IndexOf(year, term))];
+}
+
+int LabelledTermDay(int year, int term)
+{
+    if (year < kFirstTableYear || year > kLastTableYear || term < 1 || term > kTermsPerYear)
+        return 0;
+    return Tables().labelledDays[static_cast<std::size_t>(IndexOf(year, term))];
 }
 
 std::optional<TermMoment> SolarTermMomentOf(CalendarDate date)
 {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    for (int which = 0; which < 2; ++which)
-        if (day == SolarTermDay(year, month, which))
-            return SolarTermMoment(year, 2 * month - 1 + which);
+    const GregorianDate day = GregorianDateOf(date);
+    for (const int term : {2 * day.month - 1, 2 * day.month})
+        if (day.day == LabelledTermDay(day.year, term))
+            return SolarTermMoment(day.year, term);
     return std::nullopt;
 }
 

@@ -1,34 +1,81 @@
-// Reading the line-based text tables of content/almanac.
+// Reading line-based text tables (content/almanac and files of the same form): one reader of rows
+// and fields, and one error that names the file and the line.
 #pragma once
 
-#include <cstddef>
+#include "calendar/LunarCalendar.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace orlenvo {
 
-// Calls visit(lineNumber, line) for each line of text, numbered from 1; lines end in LF, the last may not.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit visit)
-{
-    for (int lineNumber = 1; !text.empty(); ++lineNumber) {
-        const std::size_t end = text.find('\n');
-        visit(lineNumber, text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+// A table text that does not follow its format. what() reads "holidays.txt:12: message", or
+// "holidays.txt: message" for a fault of the whole table (line 0).
+class TableError : public std::runtime_error {
+public:
+    TableError(std::string file, int line, std::string message);
+
+    const std::string &File() const { return file_; }
+    int Line() const { return line_; }
+    const std::string &Message() const { return message_; }
+
+private:
+    std::string file_;
+    int line_;
+    std::string message_;
+};
+
+// Walks the rows of a table text: UTF-8, a leading byte-order mark skipped, lines ending in LF or
+// CR LF (the last may lack it), numbered from 1. Empty lines and lines starting with '#' hold no row.
+class TableReader {
+public:
+    // `file` is the name the errors give.
+    TableReader(std::string_view text, std::string file);
+
+    // The next row; false at the end of the text.
+    bool NextRow(std::string_view &row)
+    {
+        return NextRow(row, [](std::string_view) {});
     }
-}
+    // The same, handing each comment line ("# ...") to onComment on the way.
+    template <typename OnComment>
+    bool NextRow(std::string_view &row, OnComment onComment)
+    {
+        while (NextLine(row)) {
+            if (row.starts_with('#'))
+                onComment(row);
+            else if (!row.empty())
+                return true;
+        }
+        return false;
+    }
+
+    // The number of the line last read.
+    int LineNumber() const { return lineNumber_; }
+    const std::string &File() const { return file_; }
+
+    // Throw TableError naming the line last read, or the whole table.
+    [[noreturn]] void Fail(std::string message) const;
+    [[noreturn]] void FailTable(std::string message) const;
+
+private:
+    bool NextLine(std::string_view &line);
+
+    std::string_view rest_;
+    std::string file_;
+    int lineNumber_ = 0;
+};
+
+// The parts of text between separators: "a\tb" gives "a" and "b", "" one empty part.
+std::vector<std::string_view> SplitFields(std::string_view text, char separator);
 
 // The value of 1 to 4 decimal digits, or -1 for anything else.
-inline int FieldNumber(std::string_view text)
-{
-    if (text.empty() || text.size() > 4)
-        return -1;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
+int FieldNumber(std::string_view text);
+
+// The valid date written "YYYY-MM-DD", else nullopt.
+std::optional<GregorianDate> IsoDateField(std::string_view text);
 
 }  // namespace orlenvo

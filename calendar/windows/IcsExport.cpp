@@ -261,7 +261,7 @@ bool ImportHolidaysFromUser(QWidget *parent, const QString &given)
                                 .arg(ui::FromUtf8(ImportReportText(report)))
                                 .arg(LastHolidayYear()));
         return true;
-    } catch (const HolidayImportError &e) {
+    } catch (const TableError &e) {
         qCWarning(lcCalendarFiles, "holidays not imported: %s", e.what());
         QMessageBox::warning(parent, QStringLiteral("导入节假日安排"),
                              QStringLiteral("未导入，节假日数据没有改变：\n%1").arg(ui::FromUtf8(e.what())));

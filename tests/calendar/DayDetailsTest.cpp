@@ -3,11 +3,13 @@
 
 #include "calendar/BuiltInTables.h"
 #include "calendar/CalendarLabels.h"
+#include "calendar/TableLines.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -99,6 +101,13 @@ TEST(DayDetailsTest, EveryTermMomentLiesOnItsLabelledDay)
             }
     EXPECT_EQ(terms, 3600);
     EXPECT_EQ(moved, nextDay);
+    // The reason of each: a year before 1929 and a moment less than 14 min 20 s after midnight UTC+8,
+    // so before midnight in Beijing mean time (UTC+7:45:40).
+    for (const TermLabelledEarlier &row : kTermsLabelledEarlier) {
+        const TermMoment &m = SolarTermMoment(row.year, row.term);
+        EXPECT_LT(row.year, 1929) << row.reason;
+        EXPECT_LT(m.hour * 3600 + m.minute * 60 + m.second, 14 * 60 + 20) << row.reason;
+    }
 }
 
 TEST(DayDetailsTest, HolidayTableOverItsSpan)
@@ -135,7 +144,7 @@ TEST(DayDetailsTest, TablesRefuseMalformedRows)
         "2014-01-01\t休\t元旦节\n",  // after the last year
     };
     for (const char *rows : badHolidays)
-        EXPECT_THROW(ParseHolidayTable(header + rows), HolidayTableError) << rows;
+        EXPECT_THROW(ParseHolidayTable(header + rows), TableError) << rows;
     EXPECT_EQ(ParseHolidayTable(header + "2013-10-12\t班\t国庆节\n").days.size(), 1U);
 
     const std::string terms(SolarTermMomentsText());
@@ -145,9 +154,43 @@ TEST(DayDetailsTest, TablesRefuseMalformedRows)
          {std::pair{"\t小寒", "\t大寒"}, std::pair{"07:53:23", "07:53"}, std::pair{"1901-01-06", "1902-01-06"}}) {
         std::string bad = terms;
         bad.replace(bad.find(from, first), std::string(from).size(), to);
-        EXPECT_THROW(ParseSolarTermMoments(bad), SolarTermTableError) << from;
+        EXPECT_THROW(ParseSolarTermMoments(bad), TableError) << from;
     }
-    EXPECT_THROW(ParseSolarTermMoments(terms.substr(0, terms.rfind("2050-12"))), SolarTermTableError);
+    EXPECT_THROW(ParseSolarTermMoments(terms.substr(0, terms.rfind("2050-12"))), TableError);
+}
+
+// Errors name the file the reader was given and the line; a byte-order mark and CR LF read as plain
+// text (a file saved on Windows).
+TEST(DayDetailsTest, TableErrorsNameFileAndLine)
+{
+    const std::string terms(SolarTermMomentsText());
+    const std::size_t first = terms.find("1901-01-06");
+    const auto firstLine = std::count(terms.begin(), terms.begin() + static_cast<std::ptrdiff_t>(first), '\n') + 1;
+    std::string shifted = terms;
+    shifted.replace(first, 4, "1900");
+    struct Row {
+        std::function<void()> read;
+        std::string what;
+    };
+    const Row rows[] = {
+        {[] { ParseHolidayTable("# last year: 2013\n\n2013-10-08\t班\t国庆节\n", "my-holidays.txt"); },
+         "my-holidays.txt:3: a make-up workday on a weekday"},
+        {[] { ParseHolidayTable("# last year: 2013\n"); }, "holidays.txt: no days, or days after its \"last year\""},
+        {[&] { ParseSolarTermMoments(shifted); },
+         "solar-terms.txt:" + std::to_string(firstLine) + ": expected 小寒 of 1901 in month 1"},
+    };
+    for (const Row &row : rows) {
+        try {
+            row.read();
+            ADD_FAILURE() << "accepted: " << row.what;
+        } catch (const TableError &e) {
+            EXPECT_EQ(e.what(), row.what);
+        }
+    }
+    const HolidayTable windows = ParseHolidayTable("\xEF\xBB\xBF# last year: 2013\r\n2013-10-12\t班\t国庆节\r\n");
+    ASSERT_EQ(windows.days.size(), 1U);
+    EXPECT_EQ(windows.days[0].status.name, "国庆节");
+    EXPECT_EQ(windows.lastYear, 2013);
 }
 
 TEST(DayDetailsTest, GoodDaysOverAYear)

@@ -22,19 +22,17 @@ int main()
     else if (Holidays().lastYear != BuiltInHolidays().lastYear)
         std::fprintf(stderr, "calendar_days: holidays to %d with the years stored in %s\n", Holidays().lastYear,
                      HolidayStorePath().c_str());
-    for (int year = kFirstTableYear; year <= kLastTableYear; ++year)
-        for (int month = 1; month <= 12; ++month)
-            for (int day = 1; day <= MonthLength(year, month); ++day) {
-                const CalendarDate date = EncodeDate(year, month, day);
-                char moment[32] = "";
-                if (const auto m = SolarTermMomentOf(date))
-                    std::snprintf(moment, sizeof moment, "%04d-%02d-%02d %02d:%02d", m->year, m->month, m->day, m->hour,
-                                  m->minute);
-                const HolidayStatus holiday = HolidayStatusOf(date);
-                const std::string status =
-                    holiday.kind == HolidayKind::None ? "" : HolidayMark(holiday.kind) + (" " + holiday.name);
-                std::printf("%04d-%02d-%02d\t%d\t%s\t%s\t%s\n", year, month, day, LunarDateCodeOf(date),
-                            SolarTerm(date).c_str(), moment, status.c_str());
-            }
+    for (CalendarDate date = kFirstTableDate; date <= kLastTableDate; date += 1.0) {
+        const GregorianDate day = GregorianDateOf(date);
+        char moment[32] = "";
+        if (const auto m = SolarTermMomentOf(date))
+            std::snprintf(moment, sizeof moment, "%04d-%02d-%02d %02d:%02d", m->year, m->month, m->day, m->hour,
+                          m->minute);
+        const HolidayStatus holiday = HolidayStatusOf(date);
+        const std::string status =
+            holiday.kind == HolidayKind::None ? "" : HolidayMark(holiday.kind) + (" " + holiday.name);
+        std::printf("%04d-%02d-%02d\t%d\t%s\t%s\t%s\n", day.year, day.month, day.day, LunarDateCodeOf(date),
+                    SolarTerm(date).c_str(), moment, status.c_str());
+    }
     return 0;
 }

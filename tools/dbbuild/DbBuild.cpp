@@ -1,5 +1,6 @@
 #include "tools/dbbuild/DbBuild.h"
 
+#include "calendar/TableLines.h"
 #include "core/Text.h"
 #include "data/KnowledgeDb.h"
 
@@ -400,9 +401,9 @@ fs::path AlmanacMonthTableFile(const fs::path &content)
 AlmanacMonthTable ReadAlmanacMonthTable(const fs::path &file)
 {
     try {
-        return AlmanacMonthTable::Parse(ReadText(file));
-    } catch (const AlmanacTableError &e) {
-        throw BuildError(Where(file) + e.what());
+        return AlmanacMonthTable::Parse(ReadText(file), file.string());
+    } catch (const TableError &e) {
+        throw BuildError(e.what());
     }
 }
 

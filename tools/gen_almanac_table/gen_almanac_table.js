@@ -354,9 +354,9 @@ function days() {
     process.stdout.write(out.join('\n') + '\n');
 }
 
-// Days on which the program's solar-term table puts a 节 one day before the library does: the
-// library's moments fall minutes after midnight (UTC+8), so the month branch, and with it the
-// day's row of the table, differs from the library's on the eve.
+// Days on which the program labels a 节 one day before the library does (kTermsLabelledEarlier in
+// calendar/SolarTermMoments.h): the library's moments fall minutes after midnight (UTC+8), so the
+// month branch, and with it the day's row of the table, differs from the library's on the eve.
 const EARLIER_JIE_DAYS = new Map([
     ['1917-12-07', '大雪 1917-12-08 00:00:59'],
     ['1927-09-08', '白露 1927-09-09 00:05:25'],
