@@ -91,6 +91,13 @@ ImportedHolidays Checked(std::vector<ReadDay> read, const std::string &fileName)
         Fail(fileName, 0, "no 休 or 班 days found");
     std::stable_sort(read.begin(), read.end(),
                      [](const ReadDay &a, const ReadDay &b) { return Key(a.day) < Key(b.day); });
+    // A name is one line of text: control characters (a tab would split the stored row) become blanks.
+    for (ReadDay &r : read) {
+        std::string &name = r.day.status.name;
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
+        name = std::string(Trimmed(name));
+    }
     ImportedHolidays imported;
     std::set<int> years;
     for (std::size_t i = 0; i < read.size(); ++i) {

@@ -1,6 +1,8 @@
 // Gregorian dates as day counts and the lunar date of every day from 1901 to 2050.
 #pragma once
 
+#include <utility>  // <compare> for the defaulted comparison; Qt's moc cannot read <compare> itself
+
 namespace orlenvo {
 
 // A day count from 30 December 1899 (day 0); 1 January 1901 is day 367. Only the whole
