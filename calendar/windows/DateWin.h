@@ -2,8 +2,8 @@
 // terms, stepped by year and month from 1901 to 2050.
 #pragma once
 
-#include "calendar/DayDetails.h"
 #include "calendar/LunarCalendar.h"
+#include "calendar/windows/DayGrid.h"
 #include "ui/UpDown.h"
 
 #include <QDialog>
@@ -13,19 +13,16 @@
 #include <cstdint>
 #include <functional>
 
-class QActionGroup;
 class QEvent;
 class QFrame;
-class QKeyEvent;
 class QLabel;
-class QMenu;
 
 namespace orlenvo::calendar {
 
 class TFRM_Date final : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kCellCount = 37;
+    static constexpr int kCellCount = DayGrid::kCellCount;
 
     explicit TFRM_Date(QWidget *parent = nullptr);
 
@@ -37,30 +34,37 @@ public:
     std::function<QWidget *()> openAlmanacWindow;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    void MakeBackdrop();
+    void MakeHeader();
+    void MakeSignLabels();
+    void MakeWeekdayRows();
+    void MakeTemplates();
     void FormCreate();
     void FormShow();
-    void BuildGrid();
-    void DayCellMouseDown(QLabel *cell);
-    void DayCellClick(QLabel *cell);
+    void DayCellClick(CalendarDate date);
     void UpDown1Click();
     void UpDown2Click();
     void Label1Click();
     void Label17Click();
     void StaticText1Click();
+    void OpenAlmanacOf(CalendarDate date);
+    void CloseIfInactive();
+    // The grid menu's "导出到日历文件…" and "导入节假日安排…".
+    void ExportToCalendarFile();
+    void ImportHolidayArrangement();
 
     CalendarDate SelectedDate = 0;
     std::uint16_t CurrentYear = 0;
     std::uint16_t CurrentMonth = 0;
     std::uint16_t CurrentDay = 0;
 
-    // Cell i of the grid is DayNumberCells[i - 1] above LunarTextCells[i - 1].
-    std::array<QLabel *, kCellCount> DayNumberCells{};
-    std::array<QLabel *, kCellCount> LunarTextCells{};
+    // The day cells (DayNumberCells and LunarTextCells), their marks, keys and menu.
+    DayGrid *dayGrid_ = nullptr;
+    bool fileDialogOpen_ = false;  // the export or import has the input, and the calendar stays open
 
     QLabel *Label1;
     QLabel *Label19;
@@ -78,35 +82,6 @@ private:
     QFrame *Shape2;
     QLabel *day1;
     QLabel *Cnday;
-
-    // Beyond the day cells' texts: each day's details as tooltip and accessible name, the 休/班 mark
-    // of the holidays, the good-day marks of the right-click menu, double-click or Enter to the
-    // day's almanac, and the grid's keyboard focus.
-    void BuildDayExtras();
-    void FillDayExtras(int year, int month, int chosenDay);
-    void ChosenDayChanged(int day);
-    bool DayExtrasEvent(QObject *watched, QEvent *event);
-    bool GridKeyPress(const QKeyEvent *key);
-    void MoveChosenDay(int days);
-    void OpenAlmanacOfChosenDay();
-    void ShowGridMenu(const QPoint &globalPos);
-    void GoodDaysChosen();
-    int CellOfDay(int day) const;  // 0-based cell of a day of the shown month, or -1
-
-    int shownYear_ = 0;  // the month of the last fill and its chosen day, the one under the highlight
-    int shownMonth_ = 0;
-    int chosenDay_ = 0;
-    GoodDayQuery goodDays_;
-    std::array<QString, kCellCount> cellDetails_;
-    std::array<QLabel *, kCellCount> holidayMarks_{};
-    std::array<QFrame *, kCellCount> goodDayMarks_{};
-    QWidget *dayGrid_ = nullptr;
-    QFrame *focusMark_ = nullptr;
-    QMenu *gridMenu_ = nullptr;
-    QActionGroup *activityChoices_ = nullptr;
-    QActionGroup *animalChoices_ = nullptr;
-    bool gridMenuOpen_ = false;
-    bool gridFocusByKeyboard_ = false;  // the focus mark shows only once the keyboard gave or used the focus
 };
 
 }  // namespace orlenvo::calendar

@@ -1,6 +1,7 @@
 // The export dialog and the holiday import's messages. With ORLENVO_SCREENSHOT_DIR set, saves
 // calendar-export-dialog.png, calendar-import-done.png and calendar-import-error.png there.
 #include "calendar/HolidayImport.h"
+#include "calendar/windows/DateWin.h"
 #include "calendar/windows/IcsExport.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/ScratchFolder.h"
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -79,6 +81,37 @@ private slots:
         QVERIFY(written.starts_with("BEGIN:VCALENDAR\r\n"));
         QVERIFY(written.find("SUMMARY:奶奶生日") != std::string::npos);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // The calendar's menu opens the dialog with this year and the grid's good days, and stays open.
+    void calendarMenu()
+    {
+        TFRM_Date calendar;
+        calendar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+        calendar.activateWindow();
+        auto action = [&](const QString &text) {
+            for (QAction *a : calendar.findChildren<QAction *>())
+                if (a->text() == text)
+                    return a;
+            return static_cast<QAction *>(nullptr);
+        };
+        QVERIFY(action(QStringLiteral("导入节假日安排…")) != nullptr);
+        action(QStringLiteral("嫁娶"))->trigger();
+        int year = 0, month = 0, day = 0;
+        DecodeDate(Today(), year, month, day);
+        bool seen = false;
+        testing::WithNextModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<IcsExportDialog *>(modal);
+            QVERIFY(dialog != nullptr);
+            seen = true;
+            QCOMPARE(dialog->Choice().fromYear, std::clamp(year, kFirstTableYear, kLastTableYear));
+            QCOMPARE(dialog->Choice().goodDays.activity, std::string("嫁娶"));
+            dialog->reject();
+        });
+        action(QStringLiteral("导出到日历文件…"))->trigger();
+        QVERIFY(seen);
+        QVERIFY(calendar.isVisible());
     }
 
     void importMessages()
