@@ -14,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,6 +28,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcCalendarFiles, "orlenvo.calendar.files")
 
@@ -39,6 +42,33 @@ QString AnniversaryText(const LunarAnniversary &a)
     const LunarDate lunar{2000, a.month, a.day, a.leap};
     return ui::FromUtf8(a.title) + QStringLiteral("：农历") + ui::FromUtf8(LunarMonthName(lunar)) +
            (a.leap ? QStringLiteral("月") : QString()) + ui::FromUtf8(LunarDayName(lunar));
+}
+
+// An import's error for the box: the file by its name (a store's by its path), the line, and the
+// rules of the holiday data in Chinese.
+QString ImportErrorText(const TableError &error, const std::string &file)
+{
+    // clang-format off
+    static const std::pair<std::string_view, const char *> kRules[] = {
+        {"a make-up workday on a weekday", "调休上班（班）只能在星期六或星期日"},
+        {"the day is both 休 and 班", "同一天不能既休又班"},
+        {"the event is both 休 and 班", "同一日程不能既休又班"},
+        {"the day is named twice", "同一天有两个节日名称"},
+        {"a day without a holiday name", "缺少节日名称"},
+        {"a date outside 1901-2050", "日期不在1901至2050年之间"},
+        {"no 休 or 班 days found", "没有找到休或班的日子"},
+        {"the dates must increase", "日期必须逐行递增"},
+    };
+    // clang-format on
+    QString rule = ui::FromUtf8(error.Message());
+    for (const auto &[english, chinese] : kRules)
+        if (error.Message().ends_with(english))
+            rule = ui::FromUtf8(error.Message().substr(0, error.Message().size() - english.size())) +
+                   QString::fromUtf8(chinese);
+    QString where = error.File() == file ? QFileInfo(ui::FromUtf8(file)).fileName() : ui::FromUtf8(error.File());
+    if (error.Line() > 0)
+        where += QStringLiteral(" 第%1行").arg(error.Line());
+    return where + QStringLiteral("：") + rule;
 }
 
 }  // namespace
@@ -263,8 +293,9 @@ bool ImportHolidaysFromUser(QWidget *parent, const QString &given)
         return true;
     } catch (const TableError &e) {
         qCWarning(lcCalendarFiles, "holidays not imported: %s", e.what());
-        QMessageBox::warning(parent, QStringLiteral("导入节假日安排"),
-                             QStringLiteral("未导入，节假日数据没有改变：\n%1").arg(ui::FromUtf8(e.what())));
+        QMessageBox::warning(
+            parent, QStringLiteral("导入节假日安排"),
+            QStringLiteral("未导入，节假日数据没有改变：\n%1").arg(ImportErrorText(e, ui::ToUtf8(file))));
         return false;
     }
 }
