@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <stdexcept>
 
 namespace orlenvo {
 
