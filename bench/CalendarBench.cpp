@@ -1,7 +1,9 @@
 // The lunar date code, day-cell label and almanac row of every day 1901-2050, one fill of the
 // calendar window, and what a fill computes per month: the cells' texts alone (as before the day
-// details) beside the cells' texts with every day's details, tooltip lines and good-day test.
+// details) beside the cells' texts with every day's details, tooltip lines and good-day test; and
+// reading each compiled-in table.
 #include "calendar/Almanac.h"
+#include "calendar/BuiltInTables.h"
 #include "calendar/CalendarLabels.h"
 #include "calendar/DayDetails.h"
 #include "calendar/LunarCalendar.h"
@@ -95,6 +97,20 @@ void MonthCellTextsWithDetailsAndMarks(benchmark::State &state)
     });
 }
 BENCHMARK(MonthCellTextsWithDetailsAndMarks)->Unit(benchmark::kMicrosecond);
+
+// What the calendar's first month pays once for each compiled-in table: the solar-term moments
+// (from which the term days are derived), the holidays and the almanac month table.
+void ReadBuiltInTable(benchmark::State &state)
+{
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0: benchmark::DoNotOptimize(ParseSolarTermMoments(SolarTermMomentsText())); break;
+        case 1: benchmark::DoNotOptimize(ParseHolidayTable(HolidayTableText())); break;
+        default: benchmark::DoNotOptimize(AlmanacMonthTable::Parse(MonthTableText())); break;
+        }
+    }
+}
+BENCHMARK(ReadBuiltInTable)->ArgName("terms_holidays_months")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -57,15 +57,12 @@ std::vector<TermMoment> ParseSolarTermMoments(std::string_view text, std::string
         const int index = static_cast<int>(moments.size());
         const bool shaped = row.size() > 20 && row[10] == ' ' && row[13] == ':' && row[16] == ':' && row[19] == '\t';
         const std::optional<GregorianDate> date = shaped ? IsoDateField(row.substr(0, 10)) : std::nullopt;
-        TermMoment m;
-        if (date)
-            static_cast<GregorianDate &>(m) = *date;
-        m.term = index % kTermsPerYear + 1;
-        m.hour = shaped ? FieldNumber(row.substr(11, 2)) : -1;
-        m.minute = shaped ? FieldNumber(row.substr(14, 2)) : -1;
-        m.second = shaped ? FieldNumber(row.substr(17, 2)) : -1;
-        if (!date || m.hour < 0 || m.hour > 23 || m.minute < 0 || m.minute > 59 || m.second < 0 || m.second > 59)
+        const int hour = shaped ? FieldNumber(row.substr(11, 2)) : -1;
+        const int minute = shaped ? FieldNumber(row.substr(14, 2)) : -1;
+        const int second = shaped ? FieldNumber(row.substr(17, 2)) : -1;
+        if (!date || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
             reader.Fail("expected \"YYYY-MM-DD HH:MM:SS<tab>name\"");
+        const TermMoment m{*date, index % kTermsPerYear + 1, hour, minute, second};
         const int year = kFirstTableYear + index / kTermsPerYear;
         if (index >= kTerms || m.year != year || m.month != (m.term + 1) / 2 || row.substr(20) != SolarTermName(m.term))
             reader.Fail("expected " + std::string(SolarTermName(m.term)) + " of " + std::to_string(year) +
