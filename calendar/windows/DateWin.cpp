@@ -205,11 +205,13 @@ void TFRM_Date::FormCreate()
 {
     dayGrid_ = new DayGrid(this, *day1, *Cnday, Shape2);
     connect(dayGrid_, &DayGrid::DayChosen, this, [this](CalendarDate date) { DayCellClick(date); });
+    // An arrow key that leaves the month shows the new month as "今天" shows today.
     connect(dayGrid_, &DayGrid::MonthLeft, this, [this](CalendarDate date) {
         SelectedDate = date;
         FormShow();
     });
     connect(dayGrid_, &DayGrid::DayActivated, this, [this](CalendarDate date) { OpenAlmanacOf(date); });
+    // A new choice of good days fills the shown month again.
     connect(dayGrid_, &DayGrid::GoodDaysChanged, this, ui::Guard([this] {
                 if (dayGrid_->ChosenDate() != 0)
                     FillMonth(dayGrid_->ChosenDate());

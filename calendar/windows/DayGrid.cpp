@@ -446,7 +446,7 @@ bool DayGrid::GridKeyPress(const QKeyEvent *key)
         return true;
     }
     if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
-        OpenMenu(chosen_, mapToGlobal(focusMark_->geometry().bottomRight()));
+        OpenMenuOfChosenDay();
         return true;
     }
     return false;
@@ -472,6 +472,12 @@ void DayGrid::contextMenuEvent(QContextMenuEvent *event)
         event->ignore();
         return;
     }
+    OpenMenuOfChosenDay();
+}
+
+// At the focus mark's bottom right corner.
+void DayGrid::OpenMenuOfChosenDay()
+{
     OpenMenu(chosen_, mapToGlobal(focusMark_->geometry().bottomRight()));
 }
 

@@ -90,6 +90,7 @@ private:
     bool GridKeyPress(const QKeyEvent *key);
     void MoveChosenDay(int days);
     void OpenMenu(CalendarDate day, const QPoint &globalPos);
+    void OpenMenuOfChosenDay();
     void GoodDaysChosen();
 
     // Cell i of the grid (0-based here) is DayNumberCells[i] above LunarTextCells[i]; each
