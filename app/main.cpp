@@ -1,20 +1,29 @@
 // Program entry.
+#include "app/CommandLine.h"
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "banner/windows/BannerHttp.h"
+#include "calendar/HolidayImport.h"
 #include "core/RegionalSettings.h"
 #include "ui/Application.h"
 
 #include <QDBusConnection>
 #include <QFontDatabase>
 #include <QImageReader>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <iostream>
 #include <memory>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include <fontconfig/fontconfig.h>
+
+Q_LOGGING_CATEGORY(lcHolidays, "orlenvo.calendar.holidays")
 
 namespace {
 
@@ -46,6 +55,14 @@ struct StartedAside {
 
 int main(int argc, char **argv)
 {
+    // The command line (export, import, help) runs before any application object, so it needs no
+    // display.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (orlenvo::WantsCommandLine(args))
+        return orlenvo::RunCommandLine(args, std::cout, std::cerr, std::time(nullptr));
+    // The holiday years a user imported, over the built-in ones.
+    if (const auto problem = orlenvo::LoadStoredHolidays(orlenvo::HolidayStorePath()))
+        qCWarning(lcHolidays, "stored holidays not used, the built-in ones are: %s", problem->c_str());
     // The font configuration loads while the application connects to the display: the main
     // window's layout needs fonts before it first shows.
     std::thread fonts([] { FcInit(); });
