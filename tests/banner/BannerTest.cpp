@@ -1,6 +1,7 @@
 // The banner start-up, rotation and browser against an HTTP server of the test's own on
 // 127.0.0.1.
 #include "banner/windows/Banner.h"
+#include "banner/windows/BannerPicture.h"
 #include "banner/windows/BannerView.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
@@ -60,6 +61,14 @@ QByteArray Picture(const char *format, QSize size = QSize(40, 20))
     return Encoded(image, format);
 }
 
+// A PNG's signature and header chunk, then the header of a text chunk announcing 1.5 GB: 41 bytes
+// in all, which once made the reader take 1.59 GB (the guard's bound wrapped with 8 to 11 bytes
+// left).
+QByteArray AnnouncingPng()
+{
+    return Picture("PNG").left(33) + QByteArray::fromHex("59682f00") + "tEXt";
+}
+
 // The browser without its engine.
 BannerEngineSource PicturesOnly()
 {
@@ -103,6 +112,7 @@ private slots:
     void browserShowsPictures();
     void pictureViewFailsOnAnythingElse_data();
     void pictureViewFailsOnAnythingElse();
+    void pngGuardRefusesChunksCutOff();
     void browserFetchesOnlyWebAddresses();
 };
 
@@ -455,6 +465,7 @@ void BannerTest::pictureViewFailsOnAnythingElse_data()
     QByteArray announcing = Picture("PNG");
     announcing.insert(announcing.size() - 12, QByteArray::fromHex("66f4b46c") + "tEXtComment");
     QTest::newRow("png chunk longer than the body") << LoopbackServer::Response{.body = announcing};
+    QTest::newRow("png of 41 bytes announcing 1.5 GB") << LoopbackServer::Response{.body = AnnouncingPng()};
     QTest::newRow("picture over 1 MiB") << LoopbackServer::Response{.body =
                                                                         Picture("PNG") + QByteArray(kMaxBodyBytes, 0)};
     QTest::newRow("endless body") << LoopbackServer::Response{.endless = true};
@@ -491,6 +502,17 @@ void BannerTest::pictureViewFailsOnAnythingElse()
     // Nothing shows: the strip beneath shows through.
     const QImage grabbed = strip.grab().toImage();
     QCOMPARE(grabbed.pixelColor(0, 0), strip.palette().color(QPalette::Window));
+}
+
+void BannerTest::pngGuardRefusesChunksCutOff()
+{
+    QVERIFY(PngChunksFit(Picture("PNG")));
+    const QByteArray announcing = AnnouncingPng();
+    QCOMPARE(announcing.size(), 41);
+    // Ending after the header chunk is no cut; any of the next chunk's first 8 bytes is.
+    QVERIFY(PngChunksFit(announcing.left(33)));
+    for (qsizetype size = 34; size <= announcing.size(); ++size)
+        QVERIFY2(!PngChunksFit(announcing.left(size)), qPrintable(QString::number(size)));
 }
 
 void BannerTest::browserFetchesOnlyWebAddresses()
