@@ -6,6 +6,7 @@
 #include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "ui/Modules.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,11 +14,14 @@
 #include <QImageWriter>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <cerrno>
 #include <memory>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace orlenvo;
@@ -108,12 +112,19 @@ private slots:
     void engineChoice_data();
     void engineChoice();
     void programRefusesTheEngineAsRoot();
+    void brokenEngineModuleGivesPictures_data();
+    void brokenEngineModuleGivesPictures();
+    void sandboxProbeFailsClosed_data();
+    void sandboxProbeFailsClosed();
     void browserShowsPictures_data();
     void browserShowsPictures();
     void pictureViewFailsOnAnythingElse_data();
     void pictureViewFailsOnAnythingElse();
     void pngGuardRefusesChunksCutOff();
     void browserFetchesOnlyWebAddresses();
+
+private:
+    QTemporaryDir scratch_;
 };
 
 void BannerTest::startUpSendsTheHeadersAndDecodesGbk()
@@ -408,6 +419,76 @@ void BannerTest::programRefusesTheEngineAsRoot()
     auto *browser = new BannerBrowser(&strip);
     browser->Navigate(QStringLiteral("http://127.0.0.1:9/"));
     QCOMPARE(browser->Kind(), BannerBrowser::Engine::Pictures);
+}
+
+void BannerTest::brokenEngineModuleGivesPictures_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QString>("reason");
+    const QString garbage = scratch_.filePath(QStringLiteral("liborlenvo_banner_engine.so"));
+    QFile file(garbage);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, '\x5a'));
+    QTest::newRow("garbage bytes") << garbage << QStringLiteral("Cannot load library");
+    QTest::newRow("another version")
+        << QStringLiteral(ORLENVO_STALE_MODULE_DIR "/other-version.so")
+        << QStringLiteral("version %1, the program's is %2").arg(ui::kModuleVersion + 1).arg(ui::kModuleVersion);
+}
+
+void BannerTest::brokenEngineModuleGivesPictures()
+{
+    QFETCH(QString, module);
+    QFETCH(QString, reason);
+    LoopbackServer server;
+    server.Serve("/banner", Picture("PNG"));
+    BannerEngineSource source;
+    source.module = module;
+    source.canSandbox = [] { return true; };
+    Strip strip;
+    auto *browser = new BannerBrowser(&strip, source);
+    QSignalSpy shown(browser, &BannerBrowser::PageShown);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^module %1 not used: .*%2")
+                                                              .arg(QRegularExpression::escape(module),
+                                                                   QRegularExpression::escape(reason))));
+    browser->Navigate(server.Url("/banner").toString());
+    QCOMPARE(browser->Kind(), BannerBrowser::Engine::Pictures);
+    QVERIFY(shown.wait(3000));
+    QCOMPARE(browser->Showing(), BannerBrowser::Shows::Picture);
+}
+
+void BannerTest::sandboxProbeFailsClosed_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QList<int>>("waitErrors");  // the errors of the waits before waitpid itself runs
+    QTest::addColumn<bool>("works");
+    QTest::newRow("exited with 0") << 0 << QList<int>{} << true;
+    QTest::newRow("exited with 1") << 1 << QList<int>{} << false;
+    QTest::newRow("interrupted twice, then exited with 0") << 0 << QList<int>{EINTR, EINTR} << true;
+    QTest::newRow("wait failed (ECHILD)") << 0 << QList<int>{ECHILD} << false;
+}
+
+void BannerTest::sandboxProbeFailsClosed()
+{
+    QFETCH(int, exitCode);
+    QFETCH(QList<int>, waitErrors);
+    QFETCH(bool, works);
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0)
+        _exit(exitCode);
+    if (waitErrors.size() > waitErrors.count(EINTR))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sandbox probe could not be waited for")));
+    qsizetype waits = 0;
+    const bool result = ProbeChildSucceeded(child, [&](pid_t waited, int *status) -> pid_t {
+        if (waits < waitErrors.size()) {
+            errno = waitErrors[waits++];
+            return -1;
+        }
+        return waitpid(waited, status, 0);
+    });
+    QCOMPARE(result, works);
+    QCOMPARE(waits, waitErrors.size());
+    waitpid(child, nullptr, 0);  // the child a failed wait left
 }
 
 void BannerTest::browserShowsPictures_data()
