@@ -4,6 +4,7 @@
 #include "banner/windows/BannerHttp.h"
 #include "core/RegionalSettings.h"
 #include "ui/Application.h"
+#include "ui/Language.h"
 
 #include <QDBusConnection>
 #include <QFontDatabase>
@@ -53,6 +54,8 @@ int main(int argc, char **argv)
     orlenvo::ui::Application app(argc, argv);
     fonts.join();
     auto aside = std::make_unique<StartedAside>();
+    // The script of every text: --lang zh_CN|zh_TW|zh_HK, else the locale's languages.
+    orlenvo::ui::ChooseScript(QCoreApplication::arguments());
     // 2. The application title; with it the desktop id, the window icon (the icon theme's once
     // the window shows), Qt's own dialogs in Chinese, memory given back as windows close, and
     // the program's font.
