@@ -4,6 +4,7 @@
 #include "banner/windows/BannerHttp.h"
 #include "core/RegionalSettings.h"
 #include "ui/Application.h"
+#include "ui/KnowledgeDbLog.h"
 #include "ui/Language.h"
 
 #include <QDBusConnection>
@@ -56,6 +57,7 @@ int main(int argc, char **argv)
     auto aside = std::make_unique<StartedAside>();
     // The script of every text: --lang zh_CN|zh_TW|zh_HK, else the locale's languages.
     orlenvo::ui::ChooseScript(QCoreApplication::arguments());
+    orlenvo::ui::LogKnowledgeDbWarnings();  // the script's databases, or the Simplified ones and why
     // 2. The application title; with it the desktop id, the window icon (the icon theme's once
     // the window shows), Qt's own dialogs in Chinese, memory given back as windows close, and
     // the program's font.

@@ -3,17 +3,21 @@
 //   the moment of that term "YYYY-MM-DD HH:MM" (UTC+8) or nothing,
 //   the holiday status "休 国庆节" / "班 春节" or nothing.
 // tools/gen_almanac_table --compare-calendar reads it against lunar-javascript and the committed
-// tables (.ci/run).
+// tables (.ci/run). `--lang zh_TW|zh_HK` writes the labels in that script's Traditional forms.
 #include "calendar/CalendarLabels.h"
 #include "calendar/Holidays.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarTermMoments.h"
+#include "core/Script.h"
+#include "tools/LangOption.h"
 
 #include <cstdio>
 
-int main()
+int main(int argc, char **argv)
 {
     using namespace orlenvo;
+    if (!tools::ReadLangOption(argc, argv, "calendar_days"))
+        return 2;
     for (CalendarDate date = kFirstTableDate; date <= kLastTableDate; date += 1.0) {
         const GregorianDate day = GregorianDateOf(date);
         char moment[32] = "";
@@ -22,9 +26,11 @@ int main()
                           m->minute);
         const HolidayStatus holiday = HolidayStatusOf(date);
         const std::string status =
-            holiday.kind == HolidayKind::None ? "" : HolidayMark(holiday.kind) + (" " + holiday.name);
+            holiday.kind == HolidayKind::None
+                ? ""
+                : std::string(Localized(HolidayMark(holiday.kind))) + " " + std::string(Localized(holiday.name));
         std::printf("%04d-%02d-%02d\t%d\t%s\t%s\t%s\n", day.year, day.month, day.day, LunarDateCodeOf(date),
-                    SolarTerm(date).c_str(), moment, status.c_str());
+                    std::string(Localized(SolarTerm(date))).c_str(), moment, status.c_str());
     }
     return 0;
 }
