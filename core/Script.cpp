@@ -117,4 +117,20 @@ const char *Localized(const char *simplified)
     return Localized(std::string_view(simplified)).data();
 }
 
+std::string LocalizedWords(std::string_view words)
+{
+    if (CurrentScript() == Script::Simplified)
+        return std::string(words);
+    std::string out;
+    out.reserve(words.size());
+    for (std::size_t begin = 0; begin <= words.size();) {
+        const std::size_t end = std::min(words.find(' ', begin), words.size());
+        out += Localized(words.substr(begin, end - begin));
+        if (end < words.size())
+            out += ' ';
+        begin = end + 1;
+    }
+    return out;
+}
+
 }  // namespace orlenvo

@@ -20,6 +20,9 @@ Script CurrentScript();
 std::string_view Localized(std::string_view simplified);
 const char *Localized(const char *simplified);
 
+// A list of words separated by blanks (an almanac list: "祭祀 祈福 求嗣"), each word localized.
+std::string LocalizedWords(std::string_view words);
+
 // The catalogue of a Traditional script: how many texts it holds, and its text of `simplified`
 // (empty when it has none), whatever the current script is.
 std::size_t CatalogueSize(Script script);

@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
@@ -60,8 +61,8 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent) : QDialog(parent)
 {
     ui::CloseBoxOnly(this);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
-    ui::SetUpWindow(this,
-                    {QStringLiteral("Frm_NanNv"), QStringLiteral("生男生女"), QSize(kClientWidth, kClientHeight)});
+    ui::SetUpWindow(
+        this, {QStringLiteral("Frm_NanNv"), ui::Tr(QStringLiteral("生男生女")), QSize(kClientWidth, kClientHeight)});
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -81,7 +82,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent) : QDialog(parent)
 
     RzPageControl1 = new QTabWidget(panel);
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
-    ui::SetSpokenName(RzPageControl1, QStringLiteral("生男生女表"));
+    ui::SetSpokenName(RzPageControl1, ui::Tr(QStringLiteral("生男生女表")));
     RzPageControl1->setFixedHeight(kPageAreaHeight);
     RzPageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 19px; padding: 0px 8px; }"));
     int index = 0;
