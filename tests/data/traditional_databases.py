@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The built knowledge databases of each Traditional script against the Simplified ones: the same
 tables, keys and pictures' places; every shown text converted (no character of
-content/l10n/simplified-only.txt, derived from OpenCC's data); the almanac terms as the reviewed
-overrides write them; the picture-article pictures drawn anew with Traditional text.
+content/l10n/simplified-only.txt, derived from OpenCC's data); the almanac terms and the quoting
+云 as the reviewed overrides write them; the picture-article pictures drawn anew with Traditional text.
 
     traditional_databases.py SOURCE_DIR BIN_DIR
 """
@@ -50,6 +50,11 @@ def main():
                 problems.append(f"{where}: only {changed} of {len(converted)} rows converted")
             if table == "shouji" and {v[1] for v in converted.values()} - {"吉", "凶", "吉帶凶", "凶帶吉"}:
                 problems.append(f"{where}: a luck class other than 吉, 凶, 吉帶凶, 凶帶吉")
+            if table == "Noter":
+                # The reviewed overrides: 云 "to say" in quotations (《詩》云：), not 雲 (cloud).
+                for key, values in converted.items():
+                    if any(wrong in v for v in values for wrong in ("》雲：", "詩雲", "夫雲")):
+                        problems.append(f"{where} {key}: 雲 for 云 (to say)")
             if table == "huangdao":
                 # The reviewed overrides: 沖 the day's clash (not 衝), 占 the foetus spirit's place (not 佔).
                 for key, values in converted.items():
