@@ -1,5 +1,8 @@
 #include "articles/windows/Untabt.h"
 
+#include "core/Script.h"
+#include "data/KnowledgeDb.h"
+
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
 #include "ui/Language.h"
@@ -49,7 +52,15 @@ QImage ChartPicture(int index)
 {
     if (index < 0 || index >= static_cast<int>(std::size(kPages)))
         return {};
-    QFile file(QString::fromLatin1(kPages[index].resource));
+    // The current script's picture (":/chart/zh_TW/..."), else the Simplified one.
+    QString resource = QString::fromLatin1(kPages[index].resource);
+    if (const std::string_view script = ScriptDatabaseFolder(CurrentScript()); !script.empty()) {
+        const QString scripted = QString(resource).insert(
+            int(sizeof(":/chart/")) - 1, QString::fromLatin1(script.data(), int(script.size())) + QLatin1Char('/'));
+        if (QFile::exists(scripted))
+            resource = scripted;
+    }
+    QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QImage image;
