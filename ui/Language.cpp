@@ -28,19 +28,6 @@ QString Tr(const char *simplified)
     return QString::fromUtf8(Localized(simplified));
 }
 
-std::optional<Script> ScriptNamed(const QString &name)
-{
-    QString n = name;
-    n.replace(QLatin1Char('-'), QLatin1Char('_'));
-    if (n.compare(QLatin1String("zh_CN"), Qt::CaseInsensitive) == 0)
-        return Script::Simplified;
-    if (n.compare(QLatin1String("zh_TW"), Qt::CaseInsensitive) == 0)
-        return Script::Taiwan;
-    if (n.compare(QLatin1String("zh_HK"), Qt::CaseInsensitive) == 0)
-        return Script::HongKong;
-    return std::nullopt;
-}
-
 Script ScriptForLanguages(const QStringList &uiLanguages)
 {
     for (const QString &language : uiLanguages) {
@@ -72,7 +59,7 @@ void ChooseScript(const QStringList &arguments)
             value = arguments[i].mid(7);
         else
             continue;
-        if (const std::optional<Script> script = ScriptNamed(value)) {
+        if (const std::optional<Script> script = ScriptNamed(value.toStdString())) {
             SetScript(*script);
             return;
         }
