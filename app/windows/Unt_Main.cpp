@@ -179,7 +179,7 @@ QString OtherProductName()
 {
     for (const CommandRow &row : CommandTable())
         if (row.kind == ActionKind::ProductPage)
-            return QString::fromUtf8(row.caption);
+            return ui::Tr(row.caption);
     return {};
 }
 
