@@ -1,6 +1,7 @@
 // The script chosen at start and the windows' lookups of the catalogue.
 #include "ui/Language.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QLoggingCategory>
 
@@ -26,6 +27,18 @@ QString Tr(const char *simplified)
     if (CurrentScript() == Script::Simplified)
         return QString::fromUtf8(simplified);
     return QString::fromUtf8(Localized(simplified));
+}
+
+QString ScriptPicture(const QString &path)
+{
+    const Script script = CurrentScript();
+    if (script == Script::Simplified)
+        return path;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString local = path.left(slash + 1) +
+                          (script == Script::Taiwan ? QLatin1String("zh_TW/") : QLatin1String("zh_HK/")) +
+                          path.mid(slash + 1);
+    return QFile::exists(local) ? local : path;
 }
 
 Script ScriptForLanguages(const QStringList &uiLanguages)

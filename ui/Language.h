@@ -20,6 +20,10 @@ QString Tr(const char *simplified);
 // MO Hong Kong; zh-Hant alone Taiwan; any other Chinese, and no Chinese at all, Simplified.
 Script ScriptForLanguages(const QStringList &uiLanguages);
 
+// The resource path of a picture in the current script: ":/pictures/zh_TW/banner.svg" for
+// ":/pictures/banner.svg" under Taiwan's script when the build made one, else `path` itself.
+QString ScriptPicture(const QString &path);
+
 // Sets the program's script before any window: `--lang <name>` or `--lang=<name>` among
 // `arguments` decides, else the system locale's user interface languages. An unknown name is
 // logged under orlenvo.ui.language and the locale decides.

@@ -22,6 +22,7 @@
 #include "numerology/windows/Untonteher.h"
 #include "tests/support/Children.h"
 #include "tests/support/Doubles.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 #include "ui/Language.h"
 
@@ -261,6 +262,34 @@ private slots:
         QVERIFY(hours.contains(QStringLiteral("農曆丙午年正月初一")));
         QVERIFY2(hours.contains(QStringLiteral("沖")), "the clash is 沖 (overrides.tsv ^冲$)");
         QVERIFY(!hours.contains(QStringLiteral("衝")) && !hours.contains(QStringLiteral("醜")));
+
+        // The screenshots of scripts/screenshot-traditional.sh, when ORLENVO_SCREENSHOT_DIR is set.
+        if (const QString dir = qEnvironmentVariable("ORLENVO_SCREENSHOT_DIR"); !dir.isEmpty()) {
+            const QString prefix = dir + QLatin1Char('/') + QLatin1String(QTest::currentDataTag()) + QLatin1Char('-');
+            QVERIFY(calendarWindow.grab().save(prefix + QStringLiteral("calendar-2026-02.png")));
+            almanac->ShowDay(2026, 2, 17);
+            QVERIFY(almanac->grab().save(prefix + QStringLiteral("almanac.png")));
+            QVERIFY(page->grab().save(prefix + QStringLiteral("day-page-2026-02-17.png")));
+        }
+    }
+
+    // The main window's pictures with text, converted when building: the script's characters,
+    // the earthly branch 丑 of the compass ring kept (overrides.tsv ^丑$).
+    void pictures()
+    {
+        for (const QString script : {QStringLiteral("zh_TW"), QStringLiteral("zh_HK")}) {
+            for (const char *name : {"banner", "side", "work"}) {
+                QFile file(QStringLiteral(":/pictures/%1/%2.svg").arg(script, QLatin1String(name)));
+                QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+                const QString text = QString::fromUtf8(file.readAll());
+                ExpectTraditional({text}, name);
+                if (qstrcmp(name, "work") == 0)
+                    QVERIFY(text.contains(QStringLiteral(">丑<")) && !text.contains(QStringLiteral("醜")));
+            }
+        }
+        SetScript(Script::HongKong);
+        QCOMPARE(ui::ScriptPicture(QStringLiteral(":/pictures/work.svg")), QStringLiteral(":/pictures/zh_HK/work.svg"));
+        QCOMPARE(ui::ScriptPicture(QStringLiteral(":/pictures/menubar.svg")), QStringLiteral(":/pictures/menubar.svg"));
     }
 
     // Every other kind of window under both scripts: no Simplified-only character in its fixed
@@ -288,5 +317,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TraditionalTest)
+ORLENVO_QTEST_MAIN(TraditionalTest)
 #include "TraditionalTest.moc"
