@@ -273,6 +273,33 @@ private slots:
         }
     }
 
+    // The first Chinese language of the list decides; --lang overrides the locale.
+    void scriptOfLanguages()
+    {
+        const struct {
+            QStringList languages;
+            Script script;
+        } rows[] = {
+            {{QStringLiteral("zh-TW")}, Script::Taiwan},
+            {{QStringLiteral("zh-Hant-TW"), QStringLiteral("zh-TW")}, Script::Taiwan},
+            {{QStringLiteral("zh-HK")}, Script::HongKong},
+            {{QStringLiteral("zh-Hant-MO")}, Script::HongKong},
+            {{QStringLiteral("zh_MO")}, Script::HongKong},
+            {{QStringLiteral("zh-Hant")}, Script::Taiwan},
+            {{QStringLiteral("en-US"), QStringLiteral("zh-HK")}, Script::HongKong},
+            {{QStringLiteral("zh-CN"), QStringLiteral("zh-TW")}, Script::Simplified},
+            {{QStringLiteral("zh-Hans-SG")}, Script::Simplified},
+            {{QStringLiteral("en-US"), QStringLiteral("de-DE")}, Script::Simplified},
+            {{}, Script::Simplified},
+        };
+        for (const auto &row : rows)
+            QVERIFY2(ui::ScriptForLanguages(row.languages) == row.script, qPrintable(row.languages.join(u',')));
+        ui::ChooseScript({QStringLiteral("orlenvo"), QStringLiteral("--lang"), QStringLiteral("zh_HK")});
+        QCOMPARE(CurrentScript(), Script::HongKong);
+        ui::ChooseScript({QStringLiteral("orlenvo"), QStringLiteral("--lang=zh-TW")});
+        QCOMPARE(CurrentScript(), Script::Taiwan);
+    }
+
     // The main window's pictures with text, converted when building: the script's characters,
     // the earthly branch 丑 of the compass ring kept (overrides.tsv ^丑$).
     void pictures()
