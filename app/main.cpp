@@ -1,7 +1,9 @@
 // Program entry.
+#include "app/CommandLine.h"
 #include "app/windows/Program.h"
 #include "app/windows/Unt_Main.h"
 #include "banner/windows/BannerHttp.h"
+#include "calendar/HolidayImport.h"
 #include "core/RegionalSettings.h"
 #include "ui/Application.h"
 #include "ui/KnowledgeDbLog.h"
@@ -10,13 +12,20 @@
 #include <QDBusConnection>
 #include <QFontDatabase>
 #include <QImageReader>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <iostream>
 #include <memory>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include <fontconfig/fontconfig.h>
+
+Q_LOGGING_CATEGORY(lcHolidays, "orlenvo.calendar.holidays")
 
 namespace {
 
@@ -48,6 +57,20 @@ struct StartedAside {
 
 int main(int argc, char **argv)
 {
+    // The command line (export, import, help) runs before any application object, so it needs no
+    // display.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // The script of every text: --lang zh_CN|zh_TW|zh_HK, else the locale's languages.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    orlenvo::ui::ChooseScript(arguments);
+    orlenvo::ui::LogKnowledgeDbWarnings();  // the script's databases, or the Simplified ones and why
+    if (orlenvo::WantsCommandLine(args))
+        return orlenvo::RunCommandLine(args, std::cout, std::cerr, std::time(nullptr));
+    // The holiday years a user imported, over the built-in ones.
+    if (const auto problem = orlenvo::LoadStoredHolidays(orlenvo::HolidayStorePath()))
+        qCWarning(lcHolidays, "stored holidays not used, the built-in ones are: %s", problem->c_str());
     // The font configuration loads while the application connects to the display: the main
     // window's layout needs fonts before it first shows.
     std::thread fonts([] { FcInit(); });
@@ -55,9 +78,6 @@ int main(int argc, char **argv)
     orlenvo::ui::Application app(argc, argv);
     fonts.join();
     auto aside = std::make_unique<StartedAside>();
-    // The script of every text: --lang zh_CN|zh_TW|zh_HK, else the locale's languages.
-    orlenvo::ui::ChooseScript(QCoreApplication::arguments());
-    orlenvo::ui::LogKnowledgeDbWarnings();  // the script's databases, or the Simplified ones and why
     // 2. The application title; with it the desktop id, the window icon (the icon theme's once
     // the window shows), Qt's own dialogs in Chinese, memory given back as windows close, and
     // the program's font.

@@ -48,10 +48,31 @@ HolidayTable ParseHolidayTable(std::string_view text, std::string file)
     return table;
 }
 
-const HolidayTable &Holidays()
+const HolidayTable &BuiltInHolidays()
 {
     static const HolidayTable table = ParseHolidayTable(HolidayTableText());
     return table;
+}
+
+namespace {
+
+std::optional<HolidayTable> &TableInUse()
+{
+    static std::optional<HolidayTable> table;
+    return table;
+}
+
+}  // namespace
+
+const HolidayTable &Holidays()
+{
+    const std::optional<HolidayTable> &table = TableInUse();
+    return table ? *table : BuiltInHolidays();
+}
+
+void UseHolidayTable(HolidayTable table)
+{
+    TableInUse() = std::move(table);
 }
 
 HolidayStatus HolidayStatusOf(CalendarDate date)

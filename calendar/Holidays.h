@@ -32,8 +32,15 @@ struct HolidayTable {
 // fall on a Saturday or Sunday. Throws TableError (calendar/TableLines.h) otherwise.
 HolidayTable ParseHolidayTable(std::string_view text, std::string file = "holidays.txt");
 
-// The compiled-in table, parsed once.
+// The table in use: the compiled-in one, or what UseHolidayTable set.
 const HolidayTable &Holidays();
+
+// The compiled-in table, parsed once.
+const HolidayTable &BuiltInHolidays();
+
+// Makes table the one in use (the built-in table with imported years over it); for the thread of
+// the windows, at start and after an import.
+void UseHolidayTable(HolidayTable table);
 
 // 休 or 班 of date with the holiday's name, or None.
 HolidayStatus HolidayStatusOf(CalendarDate date);

@@ -85,6 +85,20 @@ Script CurrentScript()
     return currentScript.load(std::memory_order_relaxed);
 }
 
+std::optional<Script> ScriptNamed(std::string_view name)
+{
+    if (name.size() != 5 || name.substr(0, 2) != "zh" || (name[2] != '_' && name[2] != '-'))
+        return std::nullopt;
+    const std::string_view region = name.substr(3);
+    if (region == "CN")
+        return Script::Simplified;
+    if (region == "TW")
+        return Script::Taiwan;
+    if (region == "HK")
+        return Script::HongKong;
+    return std::nullopt;
+}
+
 std::string_view CatalogueText(Script script, std::string_view simplified)
 {
     const Catalogue *catalogue = CatalogueOf(script);

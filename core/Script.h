@@ -1,6 +1,7 @@
 // The script of the program's texts: Simplified Chinese, or Traditional for Taiwan or Hong Kong.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ enum class Script { Simplified, Taiwan, HongKong };
 // Chosen once at start, before any text is shown (app/main.cpp, the dump tools).
 void SetScript(Script script);
 Script CurrentScript();
+
+// The script a language name asks for: zh_CN, zh_TW or zh_HK (also written with '-'); none for
+// another name.
+std::optional<Script> ScriptNamed(std::string_view name);
 
 // The text as the current script writes it: the catalogue's Traditional text (content/l10n,
 // converted at build time by tools/gen_traditional), or `simplified` itself under Simplified or

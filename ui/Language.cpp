@@ -1,6 +1,7 @@
 // The script chosen at start and the windows' lookups of the catalogue.
 #include "ui/Language.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QLoggingCategory>
 
@@ -28,17 +29,16 @@ QString Tr(const char *simplified)
     return QString::fromUtf8(Localized(simplified));
 }
 
-std::optional<Script> ScriptNamed(const QString &name)
+QString ScriptPicture(const QString &path)
 {
-    QString n = name;
-    n.replace(QLatin1Char('-'), QLatin1Char('_'));
-    if (n.compare(QLatin1String("zh_CN"), Qt::CaseInsensitive) == 0)
-        return Script::Simplified;
-    if (n.compare(QLatin1String("zh_TW"), Qt::CaseInsensitive) == 0)
-        return Script::Taiwan;
-    if (n.compare(QLatin1String("zh_HK"), Qt::CaseInsensitive) == 0)
-        return Script::HongKong;
-    return std::nullopt;
+    const Script script = CurrentScript();
+    if (script == Script::Simplified)
+        return path;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString local = path.left(slash + 1) +
+                          (script == Script::Taiwan ? QLatin1String("zh_TW/") : QLatin1String("zh_HK/")) +
+                          path.mid(slash + 1);
+    return QFile::exists(local) ? local : path;
 }
 
 Script ScriptForLanguages(const QStringList &uiLanguages)
@@ -72,7 +72,7 @@ void ChooseScript(const QStringList &arguments)
             value = arguments[i].mid(7);
         else
             continue;
-        if (const std::optional<Script> script = ScriptNamed(value)) {
+        if (const std::optional<Script> script = ScriptNamed(value.toStdString())) {
             SetScript(*script);
             return;
         }

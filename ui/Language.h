@@ -15,13 +15,14 @@ namespace orlenvo::ui {
 QString Tr(const QString &simplified);
 QString Tr(const char *simplified);
 
-// The script a value of --lang names: zh_CN, zh_TW or zh_HK (also with '-'); none for another.
-std::optional<Script> ScriptNamed(const QString &name);
-
 // The script the user interface languages ask for (QLocale::uiLanguages(), most wanted first):
 // the first Chinese one decides: zh-TW or zh-Hant-TW Taiwan; zh-HK, zh-MO or zh-Hant with HK or
 // MO Hong Kong; zh-Hant alone Taiwan; any other Chinese, and no Chinese at all, Simplified.
 Script ScriptForLanguages(const QStringList &uiLanguages);
+
+// The resource path of a picture in the current script: ":/pictures/zh_TW/banner.svg" for
+// ":/pictures/banner.svg" under Taiwan's script when the build made one, else `path` itself.
+QString ScriptPicture(const QString &path);
 
 // Sets the program's script before any window: `--lang <name>` or `--lang=<name>` among
 // `arguments` decides, else the system locale's user interface languages. An unknown name is

@@ -179,7 +179,7 @@ QString OtherProductName()
 {
     for (const CommandRow &row : CommandTable())
         if (row.kind == ActionKind::ProductPage)
-            return QString::fromUtf8(row.caption);
+            return ui::Tr(row.caption);
     return {};
 }
 
@@ -212,7 +212,7 @@ void TFrmmain::BuildCentralArea()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    bannerStrip_ = new PicturePanel(QStringLiteral(":/pictures/banner.svg"), false, central);
+    bannerStrip_ = new PicturePanel(ui::ScriptPicture(QStringLiteral(":/pictures/banner.svg")), false, central);
     bannerStrip_->setObjectName(QStringLiteral("BannerStrip"));
     bannerStrip_->setFixedHeight(kBannerHeight);
     column->addWidget(bannerStrip_);
@@ -222,7 +222,8 @@ void TFrmmain::BuildCentralArea()
     body->setSpacing(0);
     column->addLayout(body, 1);
 
-    sidePanel_ = new PicturePanel(QStringLiteral(":/pictures/side.svg"), false, central, kSideFixedTop);
+    sidePanel_ =
+        new PicturePanel(ui::ScriptPicture(QStringLiteral(":/pictures/side.svg")), false, central, kSideFixedTop);
     sidePanel_->setObjectName(QStringLiteral("SidePanel"));
     sidePanel_->setFixedWidth(kSideWidth);
     body->addWidget(sidePanel_);
@@ -259,7 +260,7 @@ void TFrmmain::BuildCentralArea()
     workColumn->setSpacing(0);
     body->addLayout(workColumn, 1);
 
-    workArea_ = new PicturePanel(QStringLiteral(":/pictures/work.svg"), true, central);
+    workArea_ = new PicturePanel(ui::ScriptPicture(QStringLiteral(":/pictures/work.svg")), true, central);
     workArea_->setObjectName(QStringLiteral("WorkArea"));
     workColumn->addWidget(workArea_, 1);
 

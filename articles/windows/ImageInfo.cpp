@@ -345,7 +345,7 @@ void OpenPictureArticle(int number, const QString &caption, QWidget *parent)
 {
     auto *window = new TImageInfoLoad(parent);
     window->setArticleNumber(number);
-    window->setWindowTitle(caption);
+    window->setWindowTitle(ui::Tr(caption));
     window->LoadContent();
     window->show();
 }

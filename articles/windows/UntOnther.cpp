@@ -115,13 +115,13 @@ QStringList OmenPageLines(int page)
     if (page < 0 || page >= TFormOnther::kPages)
         return lines;
     for (const char *line : kPageLines[static_cast<std::size_t>(page)])
-        lines.append(QString::fromUtf8(line));
+        lines.append(ui::Tr(line));
     return lines;
 }
 
 QString OmenNoteText()
 {
-    return QString::fromUtf8(kNote);
+    return ui::Tr(kNote);
 }
 
 TFormOnther::TFormOnther(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -198,7 +198,7 @@ int TFormOnther::activePage() const
 void OpenOmenWindow(const QString &title, int page, QWidget *parent)
 {
     auto *window = new TFormOnther(parent);
-    window->setWindowTitle(title);
+    window->setWindowTitle(ui::Tr(title));
     window->setActivePage(page);
     window->show();
 }

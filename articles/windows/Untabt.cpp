@@ -117,7 +117,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent) : QDialog(parent)
     RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
     RzLabel1->setWordWrap(true);
     RzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    RzLabel1->setText(QString::fromUtf8(kNote));
+    RzLabel1->setText(ui::Tr(kNote));
     column->addWidget(RzLabel1, 1);
     ui::SetUpKeyboard(this);
 }

@@ -3,6 +3,7 @@
 
 #include "calendar/CalendarLabels.h"
 #include "calendar/windows/DayPage.h"
+#include "calendar/windows/IcsExport.h"
 #include "calendar/windows/huangdao.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -222,6 +224,9 @@ void TFRM_Date::FormCreate()
         close();
         OpenDayPage(parentWidget(), date);
     });
+    dayGrid_->AddDayAction(ui::Tr(QStringLiteral("导出到日历文件…")), [this](CalendarDate) { ExportToCalendarFile(); });
+    dayGrid_->AddDayAction(ui::Tr(QStringLiteral("导入节假日安排…")),
+                           [this](CalendarDate) { ImportHolidayArrangement(); });
     SelectedDate = TodayInSpan();
 }
 
@@ -300,6 +305,21 @@ void TFRM_Date::OpenAlmanacOf(CalendarDate date)
         almanac->ShowDay(year, month, day);
 }
 
+// This year and the next, with the good days the grid marks.
+void TFRM_Date::ExportToCalendarFile()
+{
+    const QScopedValueRollback<bool> open(fileDialogOpen_, true);
+    OpenIcsExportDialog(this, GregorianDateOf(Today()).year, dayGrid_->GoodDays());
+}
+
+// An import changes the 休/班 marks and the notes of the shown month.
+void TFRM_Date::ImportHolidayArrangement()
+{
+    const QScopedValueRollback<bool> open(fileDialogOpen_, true);
+    if (ImportHolidaysFromUser(this) && dayGrid_->ChosenDate() != 0)
+        FillMonth(dayGrid_->ChosenDate());
+}
+
 void TFRM_Date::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -308,11 +328,12 @@ void TFRM_Date::showEvent(QShowEvent *event)
 }
 
 // The calendar is a glance window: it closes as soon as another window takes over, but not
-// while its grid's menu has the input.
+// while its grid's menu, the export dialog or the import has the input.
 void TFRM_Date::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && !dayGrid_->MenuOpen())
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && !dayGrid_->MenuOpen() &&
+        !fileDialogOpen_)
         close();
 }
 

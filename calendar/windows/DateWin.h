@@ -53,6 +53,9 @@ private:
     void StaticText1Click();
     void OpenAlmanacOf(CalendarDate date);
     void CloseIfInactive();
+    // The grid menu's "导出到日历文件…" and "导入节假日安排…".
+    void ExportToCalendarFile();
+    void ImportHolidayArrangement();
 
     CalendarDate SelectedDate = 0;
     std::uint16_t CurrentYear = 0;
@@ -61,6 +64,7 @@ private:
 
     // The day cells (DayNumberCells and LunarTextCells), their marks, keys and menu.
     DayGrid *dayGrid_ = nullptr;
+    bool fileDialogOpen_ = false;  // the export or import has the input, and the calendar stays open
 
     QLabel *Label1;
     QLabel *Label19;

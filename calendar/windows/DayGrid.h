@@ -46,6 +46,9 @@ public:
     // True while the context menu is open: it has the input then, not the window.
     bool MenuOpen() const { return menuOpen_; }
 
+    // The good days the menu marks (no activity: none).
+    const GoodDayQuery &GoodDays() const { return goodDays_; }
+
     // Adds an item to the end of the context menu; choosing it calls `chosen` with the day the
     // menu was opened for (the right-clicked day, or the chosen day from the keyboard).
     QAction *AddDayAction(const QString &text, std::function<void(CalendarDate)> chosen);

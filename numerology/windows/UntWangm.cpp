@@ -52,7 +52,7 @@ void TFrmWangming::Run()
     RzLabel11->setText(ui::Tr(QStringLiteral("你的网名：")) + ui::FromUtf8(name));
     try {
         const std::string trait = NetNameTrait(NetNameGbk(name));
-        RzLabel8->setText(ui::Tr(QStringLiteral("你的性格：")) + ui::FromUtf8(trait));
+        RzLabel8->setText(ui::Tr(QStringLiteral("你的性格：")) + ui::Tr(ui::FromUtf8(trait)));
     } catch (const UnreadableCodeError &) {
         RzLabel8->setText(ui::Tr(QStringLiteral("请重新输入网名，请不要输入特殊字符！")));
     }

@@ -1,15 +1,30 @@
 // The windows under a Traditional script: the menus, the calendar of February 2026 (春节), the
 // almanac and the day page of 2026-02-17, with no character that exists only in Simplified.
 #include "app/CommandTable.h"
+#include "app/windows/EndMsg.h"
 #include "app/windows/MenuBar.h"
+#include "app/windows/Uabout.h"
+#include "app/windows/Unt_Main.h"
+#include "app/windows/Unt_servers.h"
+#include "articles/windows/ImageInfo.h"
+#include "articles/windows/UntNote.h"
+#include "articles/windows/UntOnther.h"
+#include "articles/windows/Untabt.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/windows/DateWin.h"
 #include "calendar/windows/DayPage.h"
 #include "calendar/windows/huangdao.h"
 #include "core/RegionalSettings.h"
 #include "core/Script.h"
+#include "numerology/windows/UntQQ.h"
+#include "numerology/windows/UntWangm.h"
+#include "numerology/windows/Unt_sjcs.h"
+#include "numerology/windows/Untonteher.h"
 #include "tests/support/Children.h"
+#include "tests/support/Doubles.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
+#include "ui/Language.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,6 +37,9 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+
+#include <functional>
+#include <memory>
 
 using namespace orlenvo;
 using namespace orlenvo::testing;
@@ -71,6 +89,58 @@ QStringList ShownTexts(const QWidget *window)
             texts << action->text() << action->toolTip();
     }
     return texts;
+}
+
+// Every kind of window, opened as its command opens it (a title given is the command's caption,
+// in the script's form).
+struct WindowRow {
+    const char *label;
+    std::function<QWidget *()> open;
+};
+
+RecordingDispatcher &Dispatch()
+{
+    static RecordingDispatcher dispatcher;
+    return dispatcher;
+}
+
+app::ServiceEnvironment Offline()
+{
+    static RecordingLinks links;
+    static MemoryStartPage startPage;
+    app::ServiceEnvironment env;
+    env.maker.server = QUrl();
+    env.links = &links;
+    env.startPage = &startPage;
+    return env;
+}
+
+template <typename T>
+QWidget *Titled(const char *title)
+{
+    auto *window = new T;
+    window->setWindowTitle(ui::Tr(title));
+    return window;
+}
+
+const std::vector<WindowRow> &Windows()
+{
+    static MemoryStartPage startPage;
+    static const std::vector<WindowRow> rows = {
+        {"main", [] { return new app::TFrmmain(Dispatch(), Offline()); }},
+        {"mobile number", [] { return new numerology::TFrm_SJcs; }},
+        {"net name", [] { return new numerology::TFrmWangming; }},
+        {"QQ number", [] { return new numerology::TFrmQQhm; }},
+        {"any number", [] { return new numerology::TFrm_onther; }},
+        {"article", [] { return Titled<articles::TFrmNote>("孝经"); }},
+        {"picture article", [] { return Titled<articles::TImageInfoLoad>("客厅招财布局 [图]"); }},
+        {"omen", [] { return Titled<articles::TFormOnther>("眼跳测吉凶"); }},
+        {"chart", [] { return new articles::TFrm_NanNv; }},
+        {"about", [] { return new app::TAbout; }},
+        {"service", [] { return new app::TFrm_servers; }},
+        {"exit prompt", [] { return new app::TFrmMsG(startPage, QStringLiteral("http://example.invalid/"), nullptr); }},
+    };
+    return rows;
 }
 
 void Click(QWidget *widget)
@@ -192,8 +262,87 @@ private slots:
         QVERIFY(hours.contains(QStringLiteral("農曆丙午年正月初一")));
         QVERIFY2(hours.contains(QStringLiteral("沖")), "the clash is 沖 (overrides.tsv ^冲$)");
         QVERIFY(!hours.contains(QStringLiteral("衝")) && !hours.contains(QStringLiteral("醜")));
+
+        // The screenshots of scripts/screenshot-traditional.sh, when ORLENVO_SCREENSHOT_DIR is set.
+        if (const QString dir = qEnvironmentVariable("ORLENVO_SCREENSHOT_DIR"); !dir.isEmpty()) {
+            const QString prefix = dir + QLatin1Char('/') + QLatin1String(QTest::currentDataTag()) + QLatin1Char('-');
+            QVERIFY(calendarWindow.grab().save(prefix + QStringLiteral("calendar-2026-02.png")));
+            almanac->ShowDay(2026, 2, 17);
+            QVERIFY(almanac->grab().save(prefix + QStringLiteral("almanac.png")));
+            QVERIFY(page->grab().save(prefix + QStringLiteral("day-page-2026-02-17.png")));
+        }
+    }
+
+    // The first Chinese language of the list decides; --lang overrides the locale.
+    void scriptOfLanguages()
+    {
+        const struct {
+            QStringList languages;
+            Script script;
+        } rows[] = {
+            {{QStringLiteral("zh-TW")}, Script::Taiwan},
+            {{QStringLiteral("zh-Hant-TW"), QStringLiteral("zh-TW")}, Script::Taiwan},
+            {{QStringLiteral("zh-HK")}, Script::HongKong},
+            {{QStringLiteral("zh-Hant-MO")}, Script::HongKong},
+            {{QStringLiteral("zh_MO")}, Script::HongKong},
+            {{QStringLiteral("zh-Hant")}, Script::Taiwan},
+            {{QStringLiteral("en-US"), QStringLiteral("zh-HK")}, Script::HongKong},
+            {{QStringLiteral("zh-CN"), QStringLiteral("zh-TW")}, Script::Simplified},
+            {{QStringLiteral("zh-Hans-SG")}, Script::Simplified},
+            {{QStringLiteral("en-US"), QStringLiteral("de-DE")}, Script::Simplified},
+            {{}, Script::Simplified},
+        };
+        for (const auto &row : rows)
+            QVERIFY2(ui::ScriptForLanguages(row.languages) == row.script, qPrintable(row.languages.join(u',')));
+        ui::ChooseScript({QStringLiteral("orlenvo"), QStringLiteral("--lang"), QStringLiteral("zh_HK")});
+        QCOMPARE(CurrentScript(), Script::HongKong);
+        ui::ChooseScript({QStringLiteral("orlenvo"), QStringLiteral("--lang=zh-TW")});
+        QCOMPARE(CurrentScript(), Script::Taiwan);
+    }
+
+    // The main window's pictures with text, converted when building: the script's characters,
+    // the earthly branch 丑 of the compass ring kept (overrides.tsv ^丑$).
+    void pictures()
+    {
+        for (const QString script : {QStringLiteral("zh_TW"), QStringLiteral("zh_HK")}) {
+            for (const char *name : {"banner", "side", "work"}) {
+                QFile file(QStringLiteral(":/pictures/%1/%2.svg").arg(script, QLatin1String(name)));
+                QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+                const QString text = QString::fromUtf8(file.readAll());
+                ExpectTraditional({text}, name);
+                if (qstrcmp(name, "work") == 0)
+                    QVERIFY(text.contains(QStringLiteral(">丑<")) && !text.contains(QStringLiteral("醜")));
+            }
+        }
+        SetScript(Script::HongKong);
+        QCOMPARE(ui::ScriptPicture(QStringLiteral(":/pictures/work.svg")), QStringLiteral(":/pictures/zh_HK/work.svg"));
+        QCOMPARE(ui::ScriptPicture(QStringLiteral(":/pictures/menubar.svg")), QStringLiteral(":/pictures/menubar.svg"));
+    }
+
+    // Every other kind of window under both scripts: no Simplified-only character in its fixed
+    // texts (the knowledge databases' rows are not loaded here).
+    void otherWindows_data()
+    {
+        QTest::addColumn<Script>("script");
+        QTest::addColumn<int>("row");
+        for (const auto &[name, script] : {std::pair{"zh_TW", Script::Taiwan}, std::pair{"zh_HK", Script::HongKong}})
+            for (int i = 0; i < int(Windows().size()); ++i)
+                QTest::addRow("%s %s", name, Windows()[i].label) << script << i;
+    }
+
+    void otherWindows()
+    {
+        QFETCH(Script, script);
+        QFETCH(int, row);
+        SetScript(script);
+        std::unique_ptr<QWidget> window(Windows()[row].open());
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        const QStringList texts = ShownTexts(window.get());
+        QVERIFY(texts.join(QString()).size() > 0);
+        ExpectTraditional(texts, Windows()[row].label);
     }
 };
 
-QTEST_MAIN(TraditionalTest)
+ORLENVO_QTEST_MAIN(TraditionalTest)
 #include "TraditionalTest.moc"

@@ -20,7 +20,7 @@ dpkg-deb --fsys-tarfile "$deb" | tar -t -v | awk '$1 !~ /^d/ {print $6}' | sed '
 diff -u "$work/manifest" "$work/package" || fail "package contents differ from the install manifest"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in qt6-translations-l10n libqt6widgets6 libsqlite3-0 libc6; do
+for needed in qt6-translations-l10n libqt6widgets6 libsqlite3-0 libical3 libc6; do
   grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 echo "package-contents: $(basename "$deb"): $(wc -l < "$work/package") files, Depends: $depends"
