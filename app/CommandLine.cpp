@@ -7,6 +7,7 @@
 #include "calendar/Sexagenary.h"
 #include "calendar/TableLines.h"
 #include "core/AtomicFile.h"
+#include "core/Script.h"
 
 #include <algorithm>
 #include <ctime>
@@ -113,6 +114,8 @@ std::string CommandLineHelp()
            "                             chinese-days JSON, or iCalendar with X-APPLE-SPECIAL-DAY or\n"
            "                             (休)/(班) summaries), store their years under\n"
            "                             $XDG_DATA_HOME/orlenvo/ over the built-in ones, and exit\n"
+           "  --lang zh_CN|zh_TW|zh_HK   the script of the texts: Simplified, Traditional for Taiwan or\n"
+           "                             for Hong Kong (default: the locale's languages)\n"
            "  -h, --help                 this text\n"
            "\n"
            "Exit status: 0 done, 1 the imported file was rejected, 2 bad arguments or a file that\n"
@@ -170,7 +173,13 @@ int RunCommandLine(const std::vector<std::string> &args, std::ostream &out, std:
                 choice.goodDays = GoodDays(value());
             else if (option == "--lunar-anniversary")
                 choice.anniversaries.push_back(Anniversary(value()));
-            else
+            else if (option == "--lang") {
+                const std::string name = value();
+                const std::optional<Script> script = ScriptNamed(name);
+                if (!script)
+                    throw UsageError("--lang " + name + ": not zh_CN, zh_TW or zh_HK");
+                SetScript(*script);
+            } else
                 throw UsageError("unknown argument " + args[i]);
         }
         if (help) {

@@ -6,6 +6,8 @@
 #include "calendar/HolidayImport.h"
 #include "core/RegionalSettings.h"
 #include "ui/Application.h"
+#include "ui/KnowledgeDbLog.h"
+#include "ui/Language.h"
 
 #include <QDBusConnection>
 #include <QFontDatabase>
@@ -58,6 +60,12 @@ int main(int argc, char **argv)
     // The command line (export, import, help) runs before any application object, so it needs no
     // display.
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // The script of every text: --lang zh_CN|zh_TW|zh_HK, else the locale's languages.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    orlenvo::ui::ChooseScript(arguments);
+    orlenvo::ui::LogKnowledgeDbWarnings();  // the script's databases, or the Simplified ones and why
     if (orlenvo::WantsCommandLine(args))
         return orlenvo::RunCommandLine(args, std::cout, std::cerr, std::time(nullptr));
     // The holiday years a user imported, over the built-in ones.

@@ -4,6 +4,7 @@
 
 #include "calendar/CalendarLabels.h"
 #include "calendar/Sexagenary.h"
+#include "core/Script.h"
 #include "core/Text.h"
 
 #include <cmath>
@@ -116,14 +117,15 @@ AlmanacEntry ComputedEntryOf(const AlmanacDay &day)
     // 农历 + lunar year 干支 + month and day names + weekday. A leap month reads "闰四月".
     std::string monthName = LunarMonthName(day.lunar);
     if (day.lunar.leap)
-        monthName += "月";
-    e.nn = "农历" + CycleName(YearCycleOf(day.lunar.year)) + "年" + monthName + LunarDayName(day.lunar) + " " +
-           WeekdayName(DayOfWeek(day.date));
+        monthName += Localized("月");
+    e.nn = Localized("农历") + CycleName(YearCycleOf(day.lunar.year)) + Localized("年") + monthName +
+           LunarDayName(day.lunar) + " " + WeekdayName(DayOfWeek(day.date));
 
-    e.suici =
-        CycleName(day.pillars.year) + "年 " + CycleName(day.pillars.month) + "月 " + CycleName(day.pillars.day) + "日";
+    e.suici = CycleName(day.pillars.year) + Localized("年 ") + CycleName(day.pillars.month) + Localized("月 ") +
+              CycleName(day.pillars.day) + Localized("日");
     e.tszf = FoetusSpiritText(day.pillars.day);
-    e.wuhang = std::string(NayinOf(day.pillars.day)) + " " + OfficerName(day.officer) + "执位";
+    e.wuhang = std::string(Localized(NayinOf(day.pillars.day))) + " " + Localized(OfficerName(day.officer)) +
+               Localized("执位");
     e.cong = ClashText(day.pillars.day);
     e.pzbj = PengzuText(day.pillars.day);
     return e;
@@ -176,35 +178,40 @@ std::string ClashText(int dayCycle)
     // The clashing day: branch opposite, stem four on (甲子 clashes 戊午).
     const int branch = CyclePosition(BranchOfCycle(dayCycle) + 6, 12);
     const int stem = CyclePosition(StemOfCycle(dayCycle) + 4, 10);
-    return std::string("冲") + BranchAnimal(branch) + "(" + StemName(stem) + BranchName(branch) + ")煞" +
-           kShaDirection[BranchOfCycle(dayCycle) % 4];
+    return std::string(Localized("冲")) + Localized(BranchAnimal(branch)) + "(" + StemName(stem) +
+           Localized(BranchName(branch)) + Localized(")煞") + Localized(kShaDirection[BranchOfCycle(dayCycle) % 4]);
 }
 
 std::string PengzuText(int dayCycle)
 {
-    return std::string(kPengzuStem[StemOfCycle(dayCycle)]) + " " + kPengzuBranch[BranchOfCycle(dayCycle)];
+    return std::string(Localized(kPengzuStem[StemOfCycle(dayCycle)])) + " " +
+           Localized(kPengzuBranch[BranchOfCycle(dayCycle)]);
 }
 
 std::string FoetusSpiritText(int dayCycle)
 {
-    const std::string byStem = kFoetusByStem[StemOfCycle(dayCycle) % 5];
-    const std::string byBranch = kFoetusByBranch[BranchOfCycle(dayCycle) % 6];
-    std::string place;
-    if (byStem == byBranch)
-        place = "大" + byStem;  // 门门: the main gate
-    else if (byStem.find(byBranch) != std::string::npos)
-        place = byStem;  // 碓磨碓, 房床床
-    else
-        place = byStem + byBranch;
-    // The place always reads as three characters: a short one is "占" (occupies) + place.
-    if (Utf8Length(place) < 3)
-        place = "占" + place;
+    const char *byStem = kFoetusByStem[StemOfCycle(dayCycle) % 5];
+    const char *byBranch = kFoetusByBranch[BranchOfCycle(dayCycle) % 6];
+    // The place's pieces, each localized: the stem's place, then the branch's unless the same
+    // or already in it; a place of fewer than three characters is "占" (occupies) + place, and
+    // the gate twice is "大门" (the main gate).
+    std::string place = Localized(byStem);
+    std::size_t length = Utf8Length(byStem);
+    if (std::string_view(byStem) == byBranch) {
+        place = Localized("大") + place;
+        ++length;
+    } else if (std::string_view(byStem).find(byBranch) == std::string_view::npos) {
+        place += Localized(byBranch);
+        length += Utf8Length(byBranch);
+    }
+    if (length < 3)
+        place = Localized("占") + place;
 
     const char *where = kFoetusRuns[0].where;
     for (const FoetusRun &run : kFoetusRuns)
         if (CyclePosition(dayCycle, 60) >= run.firstCycle)
             where = run.where;
-    return place + " " + where;
+    return place + " " + Localized(where);
 }
 
 AlmanacDay AlmanacDayOf(CalendarDate date)

@@ -4,6 +4,7 @@
 #include "calendar/CalendarLabels.h"
 #include "calendar/Holidays.h"
 #include "calendar/SolarTermMoments.h"
+#include "core/Script.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -68,7 +69,7 @@ bool InYears(CalendarDate date, int fromYear, int toYear)
 std::string LunarDateText(CalendarDate date)
 {
     const LunarDate lunar = LunarDateOf(date);
-    return "农历" + LunarMonthName(lunar) + LunarDayName(lunar);
+    return Localized("农历") + LunarMonthName(lunar) + LunarDayName(lunar);
 }
 
 }  // namespace
@@ -84,7 +85,8 @@ std::vector<CalendarEvent> HolidayEvents(int fromYear, int toYear)
         const bool rest = runDay->status.kind == HolidayKind::Rest;
         CalendarEvent event =
             AllDay("holiday-" + Digits(DayOf(runFirst)) + (rest ? "-rest" : "-work"),
-                   runDay->status.name + "(" + HolidayMark(runDay->status.kind) + ")", runFirst, runLast);
+                   std::string(Localized(runDay->status.name)) + "(" + HolidayMark(runDay->status.kind) + ")", runFirst,
+                   runLast);
         event.appleSpecialDay = rest ? "WORK-HOLIDAY" : "ALTERNATE-WORKDAY";
         events.push_back(std::move(event));
         runDay = nullptr;
@@ -115,10 +117,10 @@ std::vector<CalendarEvent> SolarTermEvents(int fromYear, int toYear)
             char uid[32];
             std::snprintf(uid, sizeof uid, "term-%04d-%02d", year, term);
             event.uid = std::string(uid) + kUidDomain;
-            event.summary = SolarTermName(term);
+            event.summary = Localized(SolarTermName(term));
             char beijing[64];
             std::snprintf(beijing, sizeof beijing, "%d年%d月%d日 %02d:%02d", m.year, m.month, m.day, m.hour, m.minute);
-            event.description = std::string("北京时间 ") + beijing;
+            event.description = std::string(Localized("北京时间 ")) + beijing;
             // Beijing time is UTC+8 all through 1901-2050 in the table.
             int hour = m.hour - 8;
             CalendarDate date = EncodeDate(m.year, m.month, m.day);

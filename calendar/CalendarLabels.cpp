@@ -4,6 +4,7 @@
 
 #include "calendar/Sexagenary.h"
 #include "calendar/SolarTermMoments.h"
+#include "core/Script.h"
 
 namespace orlenvo {
 
@@ -85,7 +86,7 @@ std::string GregorianFestivalOn(CalendarDate date, const GregorianDate &day)
         if (row.month != day.month)
             continue;
         if (row.day != 0 ? row.day == day.day : DayOfWeek(date) == row.weekday && (day.day - 1) / 7 == row.nth - 1)
-            return row.text;
+            return Localized(row.text);
     }
     return {};
 }
@@ -94,7 +95,7 @@ std::string SolarTermOn(const GregorianDate &date)
 {
     for (const int term : {2 * date.month - 1, 2 * date.month})
         if (date.day == LabelledTermDay(date.year, term))
-            return kSolarTermNames[term];
+            return Localized(kSolarTermNames[term]);
     return {};
 }
 
@@ -105,8 +106,8 @@ std::string LunarMonthName(const LunarDate &lunar)
     if (lunar.month == 0)
         return {};
     if (lunar.leap)
-        return std::string("闰") + kMonthNumerals[lunar.month];
-    return std::string(kMonthNumerals[lunar.month]) + "月";
+        return std::string(Localized("闰")) + Localized(kMonthNumerals[lunar.month]);
+    return std::string(Localized(kMonthNumerals[lunar.month])) + Localized("月");
 }
 
 std::string LunarMonthName(CalendarDate date)
@@ -116,7 +117,7 @@ std::string LunarMonthName(CalendarDate date)
 
 std::string LunarDayName(const LunarDate &lunar)
 {
-    return kLunarDayNames[lunar.day];
+    return Localized(kLunarDayNames[lunar.day]);
 }
 
 std::string LunarDayName(CalendarDate date)
@@ -136,12 +137,12 @@ std::string LunarFestival(CalendarDate date, const LunarDate &lunar)
     if (!lunar.leap) {
         for (const LunarFestivalRow &row : kLunarFestivals) {
             if (lunar.month == row.month && lunar.day == row.day)
-                return row.text;
+                return Localized(row.text);
         }
     }
     const LunarDate next = LunarDateOf(date + 1.0);
     if (next.month == 1 && next.day == 1 && !next.leap)
-        return "除夕";
+        return Localized("除夕");
     return {};
 }
 
@@ -160,7 +161,7 @@ std::string ZodiacAnimalOf(const LunarDate &lunar)
     if (lunar.month == 0)
         return {};
     const int branch = BranchOfCycle(YearCycleOf(lunar.year));
-    return std::string(BranchName(branch)) + BranchAnimal(branch);
+    return std::string(Localized(BranchName(branch))) + Localized(BranchAnimal(branch));
 }
 
 std::string ZodiacAnimalOf(CalendarDate date)
@@ -170,7 +171,7 @@ std::string ZodiacAnimalOf(CalendarDate date)
 
 const char *WeekdayName(int dayOfWeek)
 {
-    return dayOfWeek >= 1 && dayOfWeek <= 7 ? kWeekdayNames[dayOfWeek - 1] : "";
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? Localized(kWeekdayNames[dayOfWeek - 1]) : "";
 }
 
 DayCell DayCellLabel(CalendarDate date)
@@ -194,7 +195,7 @@ std::string ConstellationOf(CalendarDate date)
 {
     const GregorianDate day = GregorianDateOf(date);
     const ConstellationRow &row = kConstellations[day.month - 1];
-    return day.day <= row.lastDay ? row.first : row.second;
+    return Localized(day.day <= row.lastDay ? row.first : row.second);
 }
 
 int SolarTermDay(int year, int month, int which)

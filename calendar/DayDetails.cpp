@@ -3,6 +3,7 @@
 
 #include "calendar/BuiltInTables.h"
 #include "calendar/CalendarLabels.h"
+#include "core/Script.h"
 
 #include <string_view>
 
@@ -31,7 +32,7 @@ DayDetails DayDetailsOf(CalendarDate date)
     const AlmanacDay day = AlmanacDayOf(date);
     d.almanac = AlmanacEntryOf(day, BuiltInAlmanacMonthTable());
     d.clashBranch = CyclePosition(BranchOfCycle(day.pillars.day) + 6, 12);
-    d.animal = BranchAnimal(BranchOfCycle(YearCycleOf(day.lunar.year)));
+    d.animal = Localized(BranchAnimal(BranchOfCycle(YearCycleOf(day.lunar.year))));
     d.constellation = ConstellationOf(date);
     d.lunarFestival = LunarFestival(date, day.lunar);
     d.solarTerm = SolarTerm(date);
@@ -49,11 +50,11 @@ std::vector<std::string> DayDetailLines(const DayDetails &d)
     const std::string &nn = d.almanac.nn;
     const std::size_t blank = nn.rfind(' ');
     std::vector<std::string> lines = {
-        std::to_string(day.year) + "年" + std::to_string(day.month) + "月" + std::to_string(day.day) + "日 " +
-            WeekdayName(DayOfWeek(d.date)),
+        std::to_string(day.year) + Localized("年") + std::to_string(day.month) + Localized("月") +
+            std::to_string(day.day) + Localized("日 ") + WeekdayName(DayOfWeek(d.date)),
         nn.substr(0, blank),
-        "干支：" + d.almanac.suici,
-        "生肖：" + d.animal + " · 星座：" + d.constellation,
+        Localized("干支：") + d.almanac.suici,
+        Localized("生肖：") + d.animal + Localized(" · 星座：") + d.constellation,
     };
     for (const std::string *festival : {&d.lunarFestival, &d.gregorianFestival})
         if (!festival->empty())
@@ -76,9 +77,9 @@ bool IsGoodDay(const DayDetails &d, const GoodDayQuery &query)
 
 std::string GoodDayReason(const GoodDayQuery &query)
 {
-    std::string reason = "宜" + query.activity;
+    std::string reason = Localized("宜") + std::string(Localized(query.activity));
     if (query.animal >= 0)
-        reason += std::string(" · 不冲") + BranchAnimal(query.animal);
+        reason += std::string(Localized(" · 不冲")) + Localized(BranchAnimal(query.animal));
     return reason;
 }
 

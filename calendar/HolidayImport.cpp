@@ -3,6 +3,7 @@
 
 #include "calendar/BuiltInTables.h"
 #include "core/AtomicFile.h"
+#include "core/Script.h"
 
 #include <algorithm>
 #include <cctype>
@@ -516,7 +517,7 @@ std::string Years(const std::vector<int> &years)
     std::string text;
     for (int year : years)
         text += (text.empty() ? "" : "、") + std::to_string(year);
-    return text + "年";
+    return text + Localized("年");
 }
 
 }  // namespace
@@ -640,9 +641,9 @@ std::string ImportReportText(const HolidayImportReport &report)
 {
     std::string text;
     if (!report.added.empty())
-        text += "新增" + Years(report.added);
+        text += Localized("新增") + Years(report.added);
     if (!report.replaced.empty())
-        text += (text.empty() ? "替换" : "；替换") + Years(report.replaced);
+        text += (text.empty() ? Localized("替换") : Localized("；替换")) + Years(report.replaced);
     return text;
 }
 

@@ -3,6 +3,7 @@
 
 #include "calendar/BuiltInTables.h"
 #include "calendar/TableLines.h"
+#include "core/Script.h"
 
 #include <algorithm>
 #include <optional>
@@ -98,8 +99,8 @@ int LastHolidayYear()
 const char *HolidayMark(HolidayKind kind)
 {
     switch (kind) {
-    case HolidayKind::Rest: return "休";
-    case HolidayKind::Workday: return "班";
+    case HolidayKind::Rest: return Localized("休");
+    case HolidayKind::Workday: return Localized("班");
     case HolidayKind::None: break;
     }
     return "";
@@ -109,12 +110,13 @@ std::string HolidayNote(CalendarDate date)
 {
     const HolidayStatus status = HolidayStatusOf(date);
     if (status.kind == HolidayKind::Rest)
-        return status.name + " 放假";
+        return std::string(Localized(status.name)) + Localized(" 放假");
     if (status.kind == HolidayKind::Workday)
-        return status.name + " 调休上班";
+        return std::string(Localized(status.name)) + Localized(" 调休上班");
     const int year = GregorianDateOf(date).year;
     if (year > LastHolidayYear())
-        return std::to_string(year) + "年的放假安排尚未收录（节假日数据至" + std::to_string(LastHolidayYear()) + "年）";
+        return std::to_string(year) + Localized("年的放假安排尚未收录（节假日数据至") +
+               std::to_string(LastHolidayYear()) + Localized("年）");
     return {};
 }
 

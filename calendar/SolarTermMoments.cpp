@@ -4,6 +4,7 @@
 #include "calendar/BuiltInTables.h"
 #include "calendar/CalendarLabels.h"
 #include "calendar/TableLines.h"
+#include "core/Script.h"
 
 #include <array>
 #include <cstdint>
@@ -101,7 +102,7 @@ std::string TermMomentText(const TermMoment &m)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%d月%d日 %02d:%02d", m.month, m.day, m.hour, m.minute);
-    return std::string(SolarTermName(m.term)) + " " + text;
+    return std::string(Localized(SolarTermName(m.term))) + " " + text;
 }
 
 }  // namespace orlenvo

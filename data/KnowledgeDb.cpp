@@ -9,8 +9,10 @@
 #include <cctype>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace orlenvo {
@@ -19,6 +21,13 @@ namespace {
 
 std::mutex folderMutex;
 std::string folderOverride;
+
+// The connection string of `file` in `folder`, or in its subfolder `scriptFolder`.
+std::string ConnectionStringIn(const std::string &folder, std::string_view file, std::string_view scriptFolder = {});
+
+std::mutex warningMutex;
+std::function<void(const std::string &)> warning;
+std::set<std::string> warnedFiles;
 
 std::string ExecutableFolder()
 {
@@ -118,9 +127,49 @@ void OverrideProgramFolder(std::string folder)
     folderOverride = std::move(folder);
 }
 
+std::string_view ScriptDatabaseFolder(Script script)
+{
+    switch (script) {
+    case Script::Taiwan: return "zh_TW";
+    case Script::HongKong: return "zh_HK";
+    case Script::Simplified: break;
+    }
+    return {};
+}
+
+void SetKnowledgeDbWarning(std::function<void(const std::string &)> warn)
+{
+    std::lock_guard lock(warningMutex);
+    warning = std::move(warn);
+    warnedFiles.clear();
+}
+
 std::string ConnectionStringFor(std::string_view file)
 {
+    const std::string_view scriptFolder = ScriptDatabaseFolder(CurrentScript());
+    if (scriptFolder.empty())
+        return ConnectionStringIn(ProgramFolder(), file);
     const std::string folder = ProgramFolder();
+    const std::string scripted = ConnectionStringIn(folder, file, scriptFolder);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(DataSourcePath(scripted), error))
+        return scripted;
+    const std::string plain = ConnectionStringIn(folder, file);
+    std::function<void(const std::string &)> warn;
+    {
+        std::lock_guard lock(warningMutex);
+        if (warning && warnedFiles.insert(DataSourcePath(scripted)).second)
+            warn = warning;
+    }
+    if (warn)
+        warn(DataSourcePath(scripted) + " is missing; reading " + DataSourcePath(plain) + " in Simplified Chinese");
+    return plain;
+}
+
+namespace {
+
+std::string ConnectionStringIn(const std::string &folder, std::string_view file, std::string_view scriptFolder)
+{
     std::string s = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
     // A folder written with "\" as its separator (it ends in one) keeps it as a separator;
     // in a folder written with "/", a "\" is part of a name.
@@ -128,12 +177,21 @@ std::string ConnectionStringFor(std::string_view file)
     if (folder.find_first_of(backslashIsName ? ";=\"'\\" : ";=\"'") == std::string::npos) {
         s += folder;
         s += '\\';
+        if (!scriptFolder.empty()) {
+            s += scriptFolder;
+            s += '\\';
+        }
         s += file;
     } else {
         // A folder name that would end or change the item is written as a quoted value: the
         // path as it stands, double quotes doubled, the file right after the folder's separator.
         s += '"';
-        for (char c : folder + std::string(file)) {
+        std::string path = folder;
+        if (!scriptFolder.empty()) {
+            path += scriptFolder;
+            path += folder.empty() ? '/' : folder.back();
+        }
+        for (char c : path + std::string(file)) {
             if (c == '"')
                 s += '"';
             s += c;
@@ -143,6 +201,8 @@ std::string ConnectionStringFor(std::string_view file)
     s += ";Persist Security Info=True";
     return s;
 }
+
+}  // namespace
 
 std::string DataSourcePath(std::string_view connectionString)
 {

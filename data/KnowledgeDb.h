@@ -2,8 +2,10 @@
 // written into statements, and the translation of the Jet statement forms to SQLite.
 #pragma once
 
+#include "core/Script.h"
 #include "core/Text.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,16 @@ std::string ProgramFolder();
 // goes back to the folder of the running program file.
 void OverrideProgramFolder(std::string folder);
 
+// The folder of a Traditional script's copies of the databases under the program folder: "zh_TW"
+// under Script::Taiwan, "zh_HK" under Script::HongKong; empty under Script::Simplified.
+std::string_view ScriptDatabaseFolder(Script script);
+
+// Receives the reason when a lookup under a Traditional script falls back to the Simplified
+// file because the script's copy is missing (once per file). Nothing is reported without one.
+void SetKnowledgeDbWarning(std::function<void(const std::string &)> warn);
+
+// Under a Traditional script (core/Script.h), the connection string of the script's copy of the
+// file, <folder>\<script>\<file>, when it lies there; otherwise, and under Simplified:
 // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + ProgramFolder() + "\" + file +
 // ";Persist Security Info=True". A folder that holds ";", "=", a quote, or a "\" that is not
 // its separator is written as a quoted value instead: "\"" + folder + file + "\"", inner

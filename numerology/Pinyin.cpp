@@ -1,6 +1,9 @@
 #include "numerology/Pinyin.h"
 
+#include "core/Simplified.h"
+
 #include <cstdio>
+#include <utility>
 
 namespace orlenvo {
 
@@ -117,6 +120,12 @@ std::string FormatCode(unsigned char lead, unsigned char trail)
     return text;
 }
 
+bool HasReading(std::string_view gbk)
+{
+    return gbk.size() == 2 &&
+           ReadingInitial(static_cast<unsigned char>(gbk[0]), static_cast<unsigned char>(gbk[1])) != 0;
+}
+
 }  // namespace
 
 UnreadableCodeError::UnreadableCodeError(unsigned char lead, unsigned char trail) : UserError(FormatCode(lead, trail))
@@ -165,6 +174,36 @@ std::string NetNameTrait(std::string_view gbkName)
     if (last < 'a' || last > 'z')
         return {};
     return kTraits[last - 'a'];
+}
+
+std::string NetNameGbk(std::string_view utf8Name)
+{
+    const std::string simplified = ToSimplified(utf8Name);
+    std::string out;
+    out.reserve(utf8Name.size());
+    // Every row of the table keeps the number of characters, so the two texts align
+    // character by character.
+    std::size_t at = 0;
+    std::size_t simplifiedAt = 0;
+    while (at < utf8Name.size()) {
+        const std::size_t end = NextUtf8Character(utf8Name, at);
+        const std::string_view typed = utf8Name.substr(at, end - at);
+        std::string gbk = Utf8ToGbk(typed);
+        if (simplifiedAt < simplified.size()) {
+            const std::size_t simplifiedEnd = NextUtf8Character(simplified, simplifiedAt);
+            const std::string_view form =
+                std::string_view(simplified).substr(simplifiedAt, simplifiedEnd - simplifiedAt);
+            if (form != typed) {
+                std::string formGbk = Utf8ToGbk(form);
+                if (HasReading(formGbk))
+                    gbk = std::move(formGbk);
+            }
+            simplifiedAt = simplifiedEnd;
+        }
+        out += gbk;
+        at = end;
+    }
+    return out;
 }
 
 }  // namespace orlenvo

@@ -31,4 +31,9 @@ std::string PinyinInitials(std::string_view gbk);
 // the name gives no letter at its end. Throws UnreadableCodeError as PinyinInitials does.
 std::string NetNameTrait(std::string_view gbkName);
 
+// The GBK text whose initials a typed UTF-8 net name gives: a Traditional character is read
+// as its Simplified form (ToSimplified, phrases first) when that form is a GBK character with
+// a reading, and as itself otherwise; every other character is converted as Utf8ToGbk does.
+std::string NetNameGbk(std::string_view utf8Name);
+
 }  // namespace orlenvo

@@ -1,5 +1,7 @@
 #include "ui/Controls.h"
 
+#include "ui/Language.h"
+
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -11,7 +13,7 @@ QLabel *SetUpLabel(QLabel *label, const QString &name, const QString &text, cons
 {
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setText(text);
+    label->setText(Tr(text));
     label->setGeometry(geometry);
     label->setAlignment(alignment);
     return label;
@@ -25,7 +27,7 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, con
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *button = new QPushButton(text, parent);
+    auto *button = new QPushButton(Tr(text), parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setAutoDefault(false);

@@ -1,5 +1,6 @@
 #include "ui/Desktop.h"
 
+#include "core/Script.h"
 #include "ui/Pictures.h"
 
 #include <QApplication>
@@ -119,12 +120,18 @@ QIcon ApplicationIcon()
 
 bool LoadQtTranslation(QCoreApplication &app)
 {
+    // Hong Kong's where Qt has one, else Taiwan's: both are Traditional.
+    QStringList names{QStringLiteral("qtbase_zh_CN")};
+    if (CurrentScript() == Script::Taiwan)
+        names = {QStringLiteral("qtbase_zh_TW")};
+    else if (CurrentScript() == Script::HongKong)
+        names = {QStringLiteral("qtbase_zh_HK"), QStringLiteral("qtbase_zh_TW")};
     auto *translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    for (const QString &name : names)
+        if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 void InstallDesktopIdentity(QCoreApplication &app)

@@ -14,8 +14,9 @@ QString DesktopId();
 // The icon theme's application icon; the built-in picture where the theme has none.
 QIcon ApplicationIcon();
 
-// Loads Qt's own Chinese translation (qtbase_zh_CN) from Qt's translations folder into `app`,
-// so that standard buttons and dialogs read in Chinese. Returns whether it was found.
+// Loads Qt's own Chinese translation from Qt's translations folder into `app`, so that standard
+// buttons and dialogs read in Chinese: qtbase_zh_CN, under a Traditional script qtbase_zh_TW
+// (Hong Kong: qtbase_zh_HK where present). Returns whether it was found.
 bool LoadQtTranslation(QCoreApplication &app);
 
 // Start-up: desktop id, window icon (the theme's once the first window has been drawn) and Qt's

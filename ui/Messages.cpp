@@ -1,6 +1,7 @@
 #include "ui/Messages.h"
 
 #include "ui/Application.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,7 +12,7 @@ namespace orlenvo::ui {
 
 void ShowInformation(const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Information, Tr(QStringLiteral("提示")), Tr(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("InformationMessage"));
     box.exec();
@@ -19,7 +20,7 @@ void ShowInformation(const QString &text)
 
 void ShowErrorBox(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), Tr(text), QMessageBox::Ok, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("ErrorMessage"));
     box.exec();
 }

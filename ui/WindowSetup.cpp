@@ -1,5 +1,7 @@
 #include "ui/WindowSetup.h"
 
+#include "ui/Language.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -51,7 +53,7 @@ private:
 void SetUpWindow(QWidget *window, const WindowShape &shape)
 {
     window->setObjectName(shape.objectName);
-    window->setWindowTitle(shape.caption);
+    window->setWindowTitle(Tr(shape.caption));
     if (shape.fixedSize)
         window->setFixedSize(shape.clientSize);
     else

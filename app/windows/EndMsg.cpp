@@ -4,6 +4,7 @@
 #include "app/windows/StartPage.h"
 #include "core/Text.h"
 #include "ui/Fonts.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -32,21 +33,21 @@ TFrmMsG::TFrmMsG(StartPageStore &store, QString webDirectory, QWidget *parent)
     Image1->setGeometry(14, 12, 32, 32);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
 
-    Label1 = new QLabel(QStringLiteral("您是否确定要退出系统？"), this);
+    Label1 = new QLabel(ui::Tr(QStringLiteral("您是否确定要退出系统？")), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(56, 14, 172, 16);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("设2345万能网址大全为首页"), this);
+    CheckBox1 = new QCheckBox(ui::Tr(QStringLiteral("设2345万能网址大全为首页")), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(54, 38, 180, 18);
     CheckBox1->setChecked(true);
 
-    Button1 = new QPushButton(QStringLiteral("是(&Y)"), this);
+    Button1 = new QPushButton(ui::Tr(QStringLiteral("是(&Y)")), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(40, 68, 72, 23);
     Button1->setDefault(true);
 
-    Button2 = new QPushButton(QStringLiteral("否(&N)"), this);
+    Button2 = new QPushButton(ui::Tr(QStringLiteral("否(&N)")), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(124, 68, 72, 23);
 

@@ -1,5 +1,6 @@
 #include "app/windows/MenuBar.h"
 
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 
@@ -176,7 +177,7 @@ QIcon CommandIcon(const QString &caption)
         if (caption == QString::fromUtf8(entry.caption)) {
             QIcon icon;
             for (int size : {16, 24, 32})
-                icon.addPixmap(GlyphPixmap(QString::fromUtf8(entry.glyph), QColor::fromRgba(entry.colour), size));
+                icon.addPixmap(GlyphPixmap(ui::Tr(entry.glyph), QColor::fromRgba(entry.colour), size));
             return icon;
         }
     }
@@ -200,7 +201,7 @@ WrappingMenuBar::WrappingMenuBar(std::function<void(const CommandAction &)> chos
         // child widget, and polishing a menu lays out all of its commands, which loads the
         // glyphs of all their captions. Without a parent a menu is laid out when first opened.
         const QString caption = QString::fromUtf8(rows[i].caption);
-        auto *menu = new QMenu(caption);
+        auto *menu = new QMenu(ui::Tr(caption));
         menu->setObjectName(caption);
         std::size_t end = i + 1;
         while (end < rows.size() && rows[end].depth > 0)
@@ -239,13 +240,13 @@ void WrappingMenuBar::Fill(std::size_t index)
         if (row.separatorBefore)
             owner->addSeparator();
         if (row.kind == ActionKind::Submenu) {
-            auto *menu = new QMenu(caption, owner);
+            auto *menu = new QMenu(ui::Tr(caption), owner);
             menu->setObjectName(caption);
             owner->addMenu(menu);
             open.push_back(menu);
             continue;
         }
-        QAction *action = owner->addAction(caption);
+        QAction *action = owner->addAction(ui::Tr(caption));
         action->setObjectName(caption);
         action->setIcon(CommandIcon(caption));
         action->setIconVisibleInMenu(true);

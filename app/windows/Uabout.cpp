@@ -4,6 +4,7 @@
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
@@ -110,15 +111,15 @@ TAbout::TAbout(const MakerInfo &maker, QWidget *parent) : QDialog(parent)
     const QFont body = ui::Font(QStringLiteral("宋体"), ui::Pixels{12});
     const QColor text(0, 0, 0);
     Label1 = TextLine(ui::ApplicationTitle(), QStringLiteral("Label1"), title, kNavy, QRect(166, 12, 150, 22), this);
-    Label2 = TextLine(QStringLiteral("版权所有：") + maker.companyName, QStringLiteral("Label2"), rights, kRed,
+    Label2 = TextLine(ui::Tr(QStringLiteral("版权所有：")) + maker.companyName, QStringLiteral("Label2"), rights, kRed,
                       QRect(166, 40, 152, 16), this);
-    Label3 = TextLine(QStringLiteral("联系人：") + maker.contactPerson, QStringLiteral("Label3"), body, text,
+    Label3 = TextLine(ui::Tr(QStringLiteral("联系人：")) + maker.contactPerson, QStringLiteral("Label3"), body, text,
                       QRect(166, 66, 152, 15), this);
     Label4 = TextLine(QStringLiteral("QQ：") + maker.chatNumber, QStringLiteral("Label4"), body, text,
                       QRect(166, 85, 152, 15), this);
-    Label5 = TextLine(QStringLiteral("电话：") + maker.telephone, QStringLiteral("Label5"), body, text,
+    Label5 = TextLine(ui::Tr(QStringLiteral("电话：")) + maker.telephone, QStringLiteral("Label5"), body, text,
                       QRect(166, 104, 152, 15), this);
-    Label6 = TextLine(QStringLiteral("邮箱：") + maker.mailAddress, QStringLiteral("Label6"), body, text,
+    Label6 = TextLine(ui::Tr(QStringLiteral("邮箱：")) + maker.mailAddress, QStringLiteral("Label6"), body, text,
                       QRect(166, 123, 152, 15), this);
 }
 

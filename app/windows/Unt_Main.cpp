@@ -7,6 +7,7 @@
 #include "ui/Application.h"
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -178,7 +179,7 @@ QString OtherProductName()
 {
     for (const CommandRow &row : CommandTable())
         if (row.kind == ActionKind::ProductPage)
-            return QString::fromUtf8(row.caption);
+            return ui::Tr(row.caption);
     return {};
 }
 
@@ -211,7 +212,7 @@ void TFrmmain::BuildCentralArea()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    bannerStrip_ = new PicturePanel(QStringLiteral(":/pictures/banner.svg"), false, central);
+    bannerStrip_ = new PicturePanel(ui::ScriptPicture(QStringLiteral(":/pictures/banner.svg")), false, central);
     bannerStrip_->setObjectName(QStringLiteral("BannerStrip"));
     bannerStrip_->setFixedHeight(kBannerHeight);
     column->addWidget(bannerStrip_);
@@ -221,7 +222,8 @@ void TFrmmain::BuildCentralArea()
     body->setSpacing(0);
     column->addLayout(body, 1);
 
-    sidePanel_ = new PicturePanel(QStringLiteral(":/pictures/side.svg"), false, central, kSideFixedTop);
+    sidePanel_ =
+        new PicturePanel(ui::ScriptPicture(QStringLiteral(":/pictures/side.svg")), false, central, kSideFixedTop);
     sidePanel_->setObjectName(QStringLiteral("SidePanel"));
     sidePanel_->setFixedWidth(kSideWidth);
     body->addWidget(sidePanel_);
@@ -235,11 +237,11 @@ void TFrmmain::BuildCentralArea()
     };
     const SideLink sideLinks[] = {
         {OtherProductName(), ActionKind::ProductPage},
-        {QStringLiteral("公司主页"), ActionKind::HomePage},
-        {QStringLiteral("在线咨询"), ActionKind::ChatLink},
-        {QStringLiteral("发送邮件"), ActionKind::MailLink},
-        {QStringLiteral("客户服务"), ActionKind::CustomerService},
-        {QStringLiteral("软件升级"), ActionKind::UpgradeNote},
+        {ui::Tr(QStringLiteral("公司主页")), ActionKind::HomePage},
+        {ui::Tr(QStringLiteral("在线咨询")), ActionKind::ChatLink},
+        {ui::Tr(QStringLiteral("发送邮件")), ActionKind::MailLink},
+        {ui::Tr(QStringLiteral("客户服务")), ActionKind::CustomerService},
+        {ui::Tr(QStringLiteral("软件升级")), ActionKind::UpgradeNote},
     };
     int n = 0;
     for (const SideLink &link : sideLinks) {
@@ -258,7 +260,7 @@ void TFrmmain::BuildCentralArea()
     workColumn->setSpacing(0);
     body->addLayout(workColumn, 1);
 
-    workArea_ = new PicturePanel(QStringLiteral(":/pictures/work.svg"), true, central);
+    workArea_ = new PicturePanel(ui::ScriptPicture(QStringLiteral(":/pictures/work.svg")), true, central);
     workArea_->setObjectName(QStringLiteral("WorkArea"));
     workColumn->addWidget(workArea_, 1);
 
@@ -276,10 +278,10 @@ void TFrmmain::BuildCentralArea()
     buttons->setContentsMargins(12, 4, 12, 4);
     buttons->setSpacing(10);
     buttons->addStretch(1);
-    RzButton3 = BottomButton(QStringLiteral("关于系统"), QStringLiteral("RzButton3"), bottomBar_);
-    RzBitBtn3 = BottomButton(QStringLiteral("QQ服务"), QStringLiteral("RzBitBtn3"), bottomBar_);
-    RzBitBtn5 = BottomButton(QStringLiteral("客户服务"), QStringLiteral("RzBitBtn5"), bottomBar_);
-    RzBitBtn4 = BottomButton(QStringLiteral("退出"), QStringLiteral("RzBitBtn4"), bottomBar_);
+    RzButton3 = BottomButton(ui::Tr(QStringLiteral("关于系统")), QStringLiteral("RzButton3"), bottomBar_);
+    RzBitBtn3 = BottomButton(ui::Tr(QStringLiteral("QQ服务")), QStringLiteral("RzBitBtn3"), bottomBar_);
+    RzBitBtn5 = BottomButton(ui::Tr(QStringLiteral("客户服务")), QStringLiteral("RzBitBtn5"), bottomBar_);
+    RzBitBtn4 = BottomButton(ui::Tr(QStringLiteral("退出")), QStringLiteral("RzBitBtn4"), bottomBar_);
     for (QPushButton *b : {RzButton3, RzBitBtn3, RzBitBtn5, RzBitBtn4})
         buttons->addWidget(b);
     bottomBar_->setStyleSheet(QStringLiteral(
@@ -320,10 +322,10 @@ void TFrmmain::BuildStatusBar()
     bar->setSizeGripEnabled(true);
 
     const QColor ink(0x10, 0x32, 0x5F);
-    auto *greeting = new QLabel(QStringLiteral("欢迎使用 Orlenvo 风水百科，祝您万事如意、吉祥安康！"), bar);
+    auto *greeting = new QLabel(ui::Tr(QStringLiteral("欢迎使用 Orlenvo 风水百科，祝您万事如意、吉祥安康！")), bar);
     greeting->setObjectName(QStringLiteral("StatusGreeting"));
     StatusField(greeting, ink);
-    auto *field = new QLabel(QStringLiteral("其他产品:"), bar);
+    auto *field = new QLabel(ui::Tr(QStringLiteral("其他产品:")), bar);
     field->setObjectName(QStringLiteral("StatusField"));
     StatusField(field, ink);
     QLabel *product = LinkLabel(

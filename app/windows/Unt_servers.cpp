@@ -4,6 +4,7 @@
 #include "app/windows/Uabout.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
@@ -56,16 +57,17 @@ TFrm_servers::TFrm_servers(const MakerInfo &maker, QWidget *parent) : QDialog(pa
         QString sentence;
     };
     const Entry entries[] = {
-        {QColor(230, 126, 34), QStringLiteral("商"), QStringLiteral("市场合作:"),
-         QStringLiteral("如果您有意购买、代理销售本软件，或需要为贵单位定制开发软件，欢迎与我们联系洽谈合作。")},
-        {QColor(39, 174, 96), QStringLiteral("话"), QStringLiteral("服务电话：") + maker.telephone,
-         QStringLiteral("当您在使用产品的时候有任何问题、建议或疑问，欢迎您拨打热线电话。")},
-        {QColor(41, 128, 185), QStringLiteral("Q"), QStringLiteral("QQ在线支持：") + maker.chatNumber,
-         QStringLiteral("所有的业务咨询，我们都会于当日给您答复，所以如果您发贴后没有马上看到答复请您耐心等待，"
-                        "稍后可以再来查看。")},
-        {QColor(192, 57, 43), QStringLiteral("@"), QStringLiteral("技术支持邮箱：") + maker.mailAddress,
-         QStringLiteral("当您在使用我们的软件过程中，有不明白或有别的问题时，您可以发送邮件到这里，"
-                        "我们会尽快给您答复。")},
+        {QColor(230, 126, 34), ui::Tr(QStringLiteral("商")), ui::Tr(QStringLiteral("市场合作:")),
+         ui::Tr(
+             QStringLiteral("如果您有意购买、代理销售本软件，或需要为贵单位定制开发软件，欢迎与我们联系洽谈合作。"))},
+        {QColor(39, 174, 96), ui::Tr(QStringLiteral("话")), ui::Tr(QStringLiteral("服务电话：")) + maker.telephone,
+         ui::Tr(QStringLiteral("当您在使用产品的时候有任何问题、建议或疑问，欢迎您拨打热线电话。"))},
+        {QColor(41, 128, 185), QStringLiteral("Q"), ui::Tr(QStringLiteral("QQ在线支持：")) + maker.chatNumber,
+         ui::Tr(QStringLiteral("所有的业务咨询，我们都会于当日给您答复，所以如果您发贴后没有马上看到答复请您耐心等待，"
+                               "稍后可以再来查看。"))},
+        {QColor(192, 57, 43), QStringLiteral("@"), ui::Tr(QStringLiteral("技术支持邮箱：")) + maker.mailAddress,
+         ui::Tr(QStringLiteral("当您在使用我们的软件过程中，有不明白或有别的问题时，您可以发送邮件到这里，"
+                               "我们会尽快给您答复。"))},
     };
 
     const QFont heading = ui::Font(QStringLiteral("宋体"), ui::Pixels{12}, true);

@@ -5,6 +5,7 @@
 #include "data/KnowledgeDb.h"
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
@@ -111,7 +112,7 @@ void TImageInfoLoad::BuildPages()
 {
     RzPageControl1 = new QTabWidget(this);
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
-    ui::SetSpokenName(RzPageControl1, QStringLiteral("图文页面"));
+    ui::SetSpokenName(RzPageControl1, ui::Tr(QStringLiteral("图文页面")));
     RzPageControl1->tabBar()->hide();
     RzPageControl1->setDocumentMode(true);
 
@@ -150,7 +151,7 @@ void TImageInfoLoad::BuildPages()
         column->addWidget(memo);
 
         RzPageControl1->addTab(sheet, QString::number(i));
-        ui::SetSpokenName(memo, QStringLiteral("第%1页文字").arg(i));
+        ui::SetSpokenName(memo, ui::Tr(QStringLiteral("第%1页文字")).arg(i));
         images_.append(image);
         memos_.append(memo);
     }
@@ -184,7 +185,7 @@ void TImageInfoLoad::BuildButtonPanel()
         connect(edge, &QPushButton::clicked, this, ui::Guard(this, click));
         first->addWidget(edge);
     };
-    addEdgeButton(QStringLiteral("BtnBegin"), QStringLiteral("首页"), true, &TImageInfoLoad::BtnBeginClick);
+    addEdgeButton(QStringLiteral("BtnBegin"), ui::Tr(QStringLiteral("首页")), true, &TImageInfoLoad::BtnBeginClick);
     first->addSpacing(2);
     for (int i = 1; i <= kMaxPages; ++i) {
         auto *button = new ui::FrameButton(QString::number(i), panel);
@@ -195,7 +196,7 @@ void TImageInfoLoad::BuildButtonPanel()
         pageButtons_.append(button);
     }
     first->addSpacing(2);
-    addEdgeButton(QStringLiteral("BtnEnd"), QStringLiteral("最末"), false, &TImageInfoLoad::BtnEndClick);
+    addEdgeButton(QStringLiteral("BtnEnd"), ui::Tr(QStringLiteral("最末")), false, &TImageInfoLoad::BtnEndClick);
     first->addStretch(1);
     rows->addLayout(first);
 
@@ -209,12 +210,12 @@ void TImageInfoLoad::BuildButtonPanel()
         connect(button, &QPushButton::clicked, this, ui::Guard(this, handler));
         second->addWidget(button);
     };
-    addButton("RzBitBtn20", QStringLiteral("首页"), &TImageInfoLoad::BtnBeginClick);
-    addButton("RzBitBtn18", QStringLiteral("上一页"), &TImageInfoLoad::RzBitBtn18Click);
-    addButton("RzBitBtn19", QStringLiteral("下一页"), &TImageInfoLoad::RzBitBtn19Click);
-    addButton("RzBitBtn21", QStringLiteral("最末"), &TImageInfoLoad::BtnEndClick);
+    addButton("RzBitBtn20", ui::Tr(QStringLiteral("首页")), &TImageInfoLoad::BtnBeginClick);
+    addButton("RzBitBtn18", ui::Tr(QStringLiteral("上一页")), &TImageInfoLoad::RzBitBtn18Click);
+    addButton("RzBitBtn19", ui::Tr(QStringLiteral("下一页")), &TImageInfoLoad::RzBitBtn19Click);
+    addButton("RzBitBtn21", ui::Tr(QStringLiteral("最末")), &TImageInfoLoad::BtnEndClick);
     second->addStretch(1);
-    addButton("RzBitBtn1", QStringLiteral("关闭"), &TImageInfoLoad::RzBitBtn1Click);
+    addButton("RzBitBtn1", ui::Tr(QStringLiteral("关闭")), &TImageInfoLoad::RzBitBtn1Click);
     rows->addLayout(second);
 }
 
@@ -344,7 +345,7 @@ void OpenPictureArticle(int number, const QString &caption, QWidget *parent)
 {
     auto *window = new TImageInfoLoad(parent);
     window->setArticleNumber(number);
-    window->setWindowTitle(caption);
+    window->setWindowTitle(ui::Tr(caption));
     window->LoadContent();
     window->show();
 }

@@ -1,6 +1,7 @@
 #include "articles/windows/UntNote.h"
 
 #include "articles/windows/NotePrinting.h"
+#include "ui/Language.h"
 
 #include "core/Text.h"
 #include "data/Catalogue.h"
@@ -118,9 +119,10 @@ TFrmNote::TFrmNote(QWidget *parent) : QWidget(parent, Qt::Window), pageLayout_(D
     auto *strip = new QHBoxLayout(toolStrip_);
     strip->setContentsMargins(4, 3, 4, 3);
     strip->setSpacing(4);
-    RzBitBtn1 = ToolButton(toolStrip_, QStringLiteral("RzBitBtn1"), QStringLiteral("打印"), Glyph::Print);
-    RzBitBtn2 = ToolButton(toolStrip_, QStringLiteral("RzBitBtn2"), QStringLiteral("打印设置"), Glyph::PageSetup);
-    RzBitBtn3 = ToolButton(toolStrip_, QStringLiteral("RzBitBtn3"), QStringLiteral("关闭"), Glyph::Close);
+    RzBitBtn1 = ToolButton(toolStrip_, QStringLiteral("RzBitBtn1"), ui::Tr(QStringLiteral("打印")), Glyph::Print);
+    RzBitBtn2 =
+        ToolButton(toolStrip_, QStringLiteral("RzBitBtn2"), ui::Tr(QStringLiteral("打印设置")), Glyph::PageSetup);
+    RzBitBtn3 = ToolButton(toolStrip_, QStringLiteral("RzBitBtn3"), ui::Tr(QStringLiteral("关闭")), Glyph::Close);
     strip->addWidget(RzBitBtn1);
     strip->addWidget(RzBitBtn2);
     strip->addWidget(RzBitBtn3);
@@ -150,8 +152,8 @@ TFrmNote::TFrmNote(QWidget *parent) : QWidget(parent, Qt::Window), pageLayout_(D
     column->setSpacing(0);
     column->addWidget(toolStrip_);
     column->addWidget(RzMemo1, 1);
-    ui::SetSpokenName(toolStrip_, QStringLiteral("工具栏"));
-    ui::SetSpokenName(RzMemo1, QStringLiteral("文章内容"));
+    ui::SetSpokenName(toolStrip_, ui::Tr(QStringLiteral("工具栏")));
+    ui::SetSpokenName(RzMemo1, ui::Tr(QStringLiteral("文章内容")));
     ui::SetUpKeyboard(this);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &TFrmNote::RzBitBtn1Click));
@@ -210,7 +212,7 @@ std::optional<QString> LoadArticle(const std::string &id, QPlainTextEdit *memo)
     }
     if (query.IsEmpty()) {
         memo->clear();
-        return QStringLiteral("算命");
+        return ui::Tr(QStringLiteral("算命"));
     }
     memo->appendPlainText(ui::FromUtf8(Trim(query.Field(1))));
     memo->moveCursor(QTextCursor::Start);  // the reader starts at the top

@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -114,13 +115,13 @@ QStringList OmenPageLines(int page)
     if (page < 0 || page >= TFormOnther::kPages)
         return lines;
     for (const char *line : kPageLines[static_cast<std::size_t>(page)])
-        lines.append(QString::fromUtf8(line));
+        lines.append(ui::Tr(line));
     return lines;
 }
 
 QString OmenNoteText()
 {
-    return QString::fromUtf8(kNote);
+    return ui::Tr(kNote);
 }
 
 TFormOnther::TFormOnther(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -145,7 +146,7 @@ TFormOnther::TFormOnther(QWidget *parent) : QWidget(parent, Qt::Window)
 
     RzPageControl1 = new QTabWidget(panel);
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
-    ui::SetSpokenName(RzPageControl1, QStringLiteral("占卜页面"));
+    ui::SetSpokenName(RzPageControl1, ui::Tr(QStringLiteral("占卜页面")));
     RzPageControl1->tabBar()->hide();
     RzPageControl1->setDocumentMode(true);
     for (int page = 0; page < kPages; ++page) {
@@ -161,7 +162,7 @@ TFormOnther::TFormOnther(QWidget *parent) : QWidget(parent, Qt::Window)
         palette.setColor(QPalette::Base, palette.color(QPalette::Light));
         memo->setPalette(palette);
         memo->setPlainText(OmenPageLines(page).join(QStringLiteral("\n\n")));
-        ui::SetSpokenName(memo, QStringLiteral("占卜内容"));
+        ui::SetSpokenName(memo, ui::Tr(QStringLiteral("占卜内容")));
         auto *fill = new QVBoxLayout(sheet);
         fill->setContentsMargins(0, 0, 0, 0);
         fill->addWidget(memo);
@@ -197,7 +198,7 @@ int TFormOnther::activePage() const
 void OpenOmenWindow(const QString &title, int page, QWidget *parent)
 {
     auto *window = new TFormOnther(parent);
-    window->setWindowTitle(title);
+    window->setWindowTitle(ui::Tr(title));
     window->setActivePage(page);
     window->show();
 }

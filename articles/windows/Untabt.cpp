@@ -1,7 +1,11 @@
 #include "articles/windows/Untabt.h"
 
+#include "core/Script.h"
+#include "data/KnowledgeDb.h"
+
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSetup.h"
@@ -48,7 +52,15 @@ QImage ChartPicture(int index)
 {
     if (index < 0 || index >= static_cast<int>(std::size(kPages)))
         return {};
-    QFile file(QString::fromLatin1(kPages[index].resource));
+    // The current script's picture (":/chart/zh_TW/..."), else the Simplified one.
+    QString resource = QString::fromLatin1(kPages[index].resource);
+    if (const std::string_view script = ScriptDatabaseFolder(CurrentScript()); !script.empty()) {
+        const QString scripted = QString(resource).insert(
+            int(sizeof(":/chart/")) - 1, QString::fromLatin1(script.data(), int(script.size())) + QLatin1Char('/'));
+        if (QFile::exists(scripted))
+            resource = scripted;
+    }
+    QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QImage image;
@@ -60,8 +72,8 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent) : QDialog(parent)
 {
     ui::CloseBoxOnly(this);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
-    ui::SetUpWindow(this,
-                    {QStringLiteral("Frm_NanNv"), QStringLiteral("生男生女"), QSize(kClientWidth, kClientHeight)});
+    ui::SetUpWindow(
+        this, {QStringLiteral("Frm_NanNv"), ui::Tr(QStringLiteral("生男生女")), QSize(kClientWidth, kClientHeight)});
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -81,7 +93,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent) : QDialog(parent)
 
     RzPageControl1 = new QTabWidget(panel);
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
-    ui::SetSpokenName(RzPageControl1, QStringLiteral("生男生女表"));
+    ui::SetSpokenName(RzPageControl1, ui::Tr(QStringLiteral("生男生女表")));
     RzPageControl1->setFixedHeight(kPageAreaHeight);
     RzPageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 19px; padding: 0px 8px; }"));
     int index = 0;
@@ -105,7 +117,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent) : QDialog(parent)
     RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
     RzLabel1->setWordWrap(true);
     RzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    RzLabel1->setText(QString::fromUtf8(kNote));
+    RzLabel1->setText(ui::Tr(kNote));
     column->addWidget(RzLabel1, 1);
     ui::SetUpKeyboard(this);
 }

@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -146,17 +147,17 @@ void TFRM_Date::MakeHeader()
 {
     auto *year = ClickableNumber(this, QStringLiteral("Label1"), kYearNumber,
                                  ui::Font(QStringLiteral("Arial Black"), ui::Pixels{29}), kBlue,
-                                 QStringLiteral("单击改变年份"), QStringLiteral("%1年"));
+                                 ui::Tr(QStringLiteral("单击改变年份")), ui::Tr(QStringLiteral("%1年")));
     Label1 = year;
     Label19 = ui::MakeLabel(this, QStringLiteral("Label19"), QStringLiteral("年"), kYearUnit);
-    UpDown1 =
-        Spinner(this, QStringLiteral("UpDown1"), kYearSpinner, kFirstTableYear, kLastTableYear, QStringLiteral("年"));
+    UpDown1 = Spinner(this, QStringLiteral("UpDown1"), kYearSpinner, kFirstTableYear, kLastTableYear,
+                      ui::Tr(QStringLiteral("年")));
     auto *month = ClickableNumber(this, QStringLiteral("Label17"), kMonthNumber,
                                   ui::Font(QStringLiteral("Arial"), ui::Pixels{32}, true), kMonthColour,
-                                  QStringLiteral("单击改变月份"), QStringLiteral("%1月"));
+                                  ui::Tr(QStringLiteral("单击改变月份")), ui::Tr(QStringLiteral("%1月")));
     Label17 = month;
     Label18 = ui::MakeLabel(this, QStringLiteral("Label18"), QStringLiteral("月"), kMonthUnit);
-    UpDown2 = Spinner(this, QStringLiteral("UpDown2"), kMonthSpinner, 1, 12, QStringLiteral("月"));
+    UpDown2 = Spinner(this, QStringLiteral("UpDown2"), kMonthSpinner, 1, 12, ui::Tr(QStringLiteral("月")));
     auto *today = new ui::PressableLabel(ui::PressableLabel::Kind::Button, this);
     StaticText1 =
         ui::SetUpLabel(today, QStringLiteral("StaticText1"), QStringLiteral("今天"), kTodayButton, Qt::AlignCenter);
@@ -219,12 +220,13 @@ void TFRM_Date::FormCreate()
             }));
     connect(dayGrid_, &DayGrid::MenuClosed, this, ui::Guard(this, &TFRM_Date::CloseIfInactive));
     // The day page takes over as the almanac does: the calendar closes.
-    dayGrid_->AddDayAction(QStringLiteral("当日黄历详情…"), [this](CalendarDate date) {
+    dayGrid_->AddDayAction(ui::Tr(QStringLiteral("当日黄历详情…")), [this](CalendarDate date) {
         close();
         OpenDayPage(parentWidget(), date);
     });
-    dayGrid_->AddDayAction(QStringLiteral("导出到日历文件…"), [this](CalendarDate) { ExportToCalendarFile(); });
-    dayGrid_->AddDayAction(QStringLiteral("导入节假日安排…"), [this](CalendarDate) { ImportHolidayArrangement(); });
+    dayGrid_->AddDayAction(ui::Tr(QStringLiteral("导出到日历文件…")), [this](CalendarDate) { ExportToCalendarFile(); });
+    dayGrid_->AddDayAction(ui::Tr(QStringLiteral("导入节假日安排…")),
+                           [this](CalendarDate) { ImportHolidayArrangement(); });
     SelectedDate = TodayInSpan();
 }
 

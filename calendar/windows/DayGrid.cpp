@@ -4,6 +4,7 @@
 #include "calendar/CalendarLabels.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 
 #include <QAccessible>
@@ -104,7 +105,7 @@ QActionGroup *Choices(QMenu *menu, const QStringList &texts)
     auto *group = new QActionGroup(menu);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int i = 0; i < texts.size(); ++i) {
-        QAction *action = menu->addAction(texts[i]);
+        QAction *action = menu->addAction(ui::Tr(texts[i]));
         action->setCheckable(true);
         action->setData(i);
         group->addAction(action);
@@ -143,7 +144,7 @@ DayGrid::DayGrid(QWidget *window, const QLabel &dayTemplate, const QLabel &lunar
     setObjectName(QStringLiteral("DayGrid"));
     setGeometry(window->rect());
     setFocusPolicy(Qt::TabFocus);  // a press on a cell gives the focus, not one beside the cells
-    setAccessibleDescription(QStringLiteral("方向键选择日期，回车打开当日黄历，菜单键标记吉日"));
+    setAccessibleDescription(ui::Tr(QStringLiteral("方向键选择日期，回车打开当日黄历，菜单键标记吉日")));
     BuildCells(dayTemplate, lunarTemplate);
     BuildMarks();
     BuildMenu();
@@ -194,9 +195,9 @@ void DayGrid::BuildMenu()
         activities << QString::fromUtf8(activity);
     for (int branch = 0; branch < 12; ++branch)
         animals << QString::fromUtf8(BranchAnimal(branch));
-    activityChoices_ = Choices(menu_->addMenu(QStringLiteral("宜…")), activities);
-    animalChoices_ = Choices(menu_->addMenu(QStringLiteral("不冲属相")), animals);
-    QAction *clear = menu_->addAction(QStringLiteral("清除标记"));
+    activityChoices_ = Choices(menu_->addMenu(ui::Tr(QStringLiteral("宜…"))), activities);
+    animalChoices_ = Choices(menu_->addMenu(ui::Tr(QStringLiteral("不冲属相"))), animals);
+    QAction *clear = menu_->addAction(ui::Tr(QStringLiteral("清除标记")));
     connect(activityChoices_, &QActionGroup::triggered, this, ui::Guard(this, &DayGrid::GoodDaysChosen));
     connect(animalChoices_, &QActionGroup::triggered, this, ui::Guard(this, &DayGrid::GoodDaysChosen));
     connect(clear, &QAction::triggered, this, ui::Guard([this] {
@@ -496,7 +497,7 @@ void DayGrid::GoodDaysChosen()
 {
     const QAction *activity = activityChoices_->checkedAction();
     const QAction *animal = animalChoices_->checkedAction();
-    goodDays_.activity = activity != nullptr ? ui::ToUtf8(activity->text()) : std::string();
+    goodDays_.activity = activity != nullptr ? kGoodDayActivities[activity->data().toInt()] : std::string();
     goodDays_.animal = animal != nullptr ? animal->data().toInt() : -1;
     emit GoodDaysChanged();
 }

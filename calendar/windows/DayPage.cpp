@@ -6,6 +6,7 @@
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -63,8 +64,8 @@ TFormDayPage::TFormDayPage(QWidget *parent) : QWidget(parent)
     MakeSpirits();
     MakeLists();
     MakeHours();
-    ui::SetSpokenName(Lists, QStringLiteral("黄历宜忌"));
-    ui::SetSpokenName(Hours, QStringLiteral("时辰吉凶"));
+    ui::SetSpokenName(Lists, ui::Tr(QStringLiteral("黄历宜忌")));
+    ui::SetSpokenName(Hours, ui::Tr(QStringLiteral("时辰吉凶")));
     ui::SetUpKeyboard(this);
     for (QWidget *control :
          {static_cast<QWidget *>(Lists), static_cast<QWidget *>(Hours), static_cast<QWidget *>(PreviousDay),
@@ -82,8 +83,8 @@ void TFormDayPage::MakeHeader()
     PreviousDay = ui::MakeButton(this, QStringLiteral("PreviousDay"), QStringLiteral("前一天"), QRect(16, 12, 76, 26));
     NextDay = ui::MakeButton(this, QStringLiteral("NextDay"), QStringLiteral("后一天"), QRect(104, 12, 76, 26));
     CloseButton = ui::MakeButton(this, QStringLiteral("CloseButton"), QStringLiteral("关闭"), QRect(620, 12, 76, 26));
-    PreviousDay->setToolTip(QStringLiteral("前一天 (PageUp)"));
-    NextDay->setToolTip(QStringLiteral("后一天 (PageDown)"));
+    PreviousDay->setToolTip(ui::Tr(QStringLiteral("前一天 (PageUp)")));
+    NextDay->setToolTip(ui::Tr(QStringLiteral("后一天 (PageDown)")));
 
     DateCaption =
         ui::MakeLabel(this, QStringLiteral("DateCaption"), QStringLiteral("当日统览："), QRect(16, 48, 64, 20));
@@ -94,7 +95,8 @@ void TFormDayPage::MakeHeader()
 
 void TFormDayPage::MakeDetails()
 {
-    DetailsBox = MakeBox(this, QStringLiteral("DetailsBox"), QStringLiteral("当日详情："), QRect(8, 76, 328, 116));
+    DetailsBox =
+        MakeBox(this, QStringLiteral("DetailsBox"), ui::Tr(QStringLiteral("当日详情：")), QRect(8, 76, 328, 116));
     DetailLines = ui::MakeLabel(DetailsBox, QStringLiteral("DetailLines"), QString(), QRect(8, 20, 312, 90),
                                 Qt::AlignLeft | Qt::AlignTop);
     DetailLines->setWordWrap(true);
@@ -103,10 +105,12 @@ void TFormDayPage::MakeDetails()
 // 值神 and 星宿 a row each, then the five directions.
 void TFormDayPage::MakeSpirits()
 {
-    SpiritsBox = MakeBox(this, QStringLiteral("SpiritsBox"), QStringLiteral("神煞方位："), QRect(8, 200, 328, 110));
-    const QString captions[7] = {QStringLiteral("值神："),  QStringLiteral("星宿："), QStringLiteral("喜神："),
-                                 QStringLiteral("福神："),  QStringLiteral("财神："), QStringLiteral("阳贵神："),
-                                 QStringLiteral("阴贵神：")};
+    SpiritsBox =
+        MakeBox(this, QStringLiteral("SpiritsBox"), ui::Tr(QStringLiteral("神煞方位：")), QRect(8, 200, 328, 110));
+    const QString captions[7] = {ui::Tr(QStringLiteral("值神：")),  ui::Tr(QStringLiteral("星宿：")),
+                                 ui::Tr(QStringLiteral("喜神：")),  ui::Tr(QStringLiteral("福神：")),
+                                 ui::Tr(QStringLiteral("财神：")),  ui::Tr(QStringLiteral("阳贵神：")),
+                                 ui::Tr(QStringLiteral("阴贵神："))};
     // 值神 and 星宿 a row each; the directions three and two to a row.
     const QRect places[7] = {QRect(8, 20, 150, 18),   QRect(8, 42, 150, 18),   QRect(8, 64, 100, 18),
                              QRect(112, 64, 100, 18), QRect(216, 64, 100, 18), QRect(8, 86, 100, 18),
@@ -130,7 +134,7 @@ void TFormDayPage::MakeSpirits()
 
 void TFormDayPage::MakeLists()
 {
-    ListsBox = MakeBox(this, QStringLiteral("ListsBox"), QStringLiteral("黄历宜忌："), QRect(8, 318, 328, 150));
+    ListsBox = MakeBox(this, QStringLiteral("ListsBox"), ui::Tr(QStringLiteral("黄历宜忌：")), QRect(8, 318, 328, 150));
     Lists = new QPlainTextEdit(ListsBox);
     Lists->setObjectName(QStringLiteral("Lists"));
     Lists->setGeometry(8, 20, 312, 122);
@@ -142,7 +146,8 @@ void TFormDayPage::MakeLists()
 // The thirteen hours, a row each, and the note on their colours and the 晚子 rule.
 void TFormDayPage::MakeHours()
 {
-    HoursBox = MakeBox(this, QStringLiteral("HoursBox"), QStringLiteral("时辰吉凶："), QRect(344, 76, 368, 392));
+    HoursBox =
+        MakeBox(this, QStringLiteral("HoursBox"), ui::Tr(QStringLiteral("时辰吉凶：")), QRect(344, 76, 368, 392));
     Hours = new QTableWidget(13, 6, HoursBox);
     Hours->setObjectName(QStringLiteral("Hours"));
     Hours->setGeometry(8, 20, 352, 13 * kRowHeight + kRowHeight + 4);
@@ -170,8 +175,8 @@ void TFormDayPage::MakeHours()
             Hours->setItem(row, column, item);
         }
     HoursNote = ui::MakeLabel(HoursBox, QStringLiteral("HoursNote"),
-                              QStringLiteral("红字为黄道时辰（吉），黑字为黑道时辰（凶）；绿底为当前时辰。"
-                                             "晚子（23:00–23:59）取次日子时的干支与值神。"),
+                              ui::Tr(QStringLiteral("红字为黄道时辰（吉），黑字为黑道时辰（凶）；绿底为当前时辰。"
+                                                    "晚子（23:00–23:59）取次日子时的干支与值神。")),
                               QRect(8, 334, 352, 50), Qt::AlignLeft | Qt::AlignTop);
     HoursNote->setWordWrap(true);
 }
@@ -195,8 +200,10 @@ void TFormDayPage::ShowDay(CalendarDate date)
     ShowSpirits(page, rules);
 
     const AlmanacEntry &almanac = page.details.almanac;
-    Lists->setPlainText(ui::FromUtf8("吉神宜趋:" + almanac.jsyq + "\n\n宜:" + almanac.yi +
-                                     "\n\n凶神宜忌:" + almanac.xsyq + "\n\n忌:" + almanac.ji));
+    Lists->setPlainText(ui::Tr("吉神宜趋:") + ui::FromUtf8(LocalizedWords(almanac.jsyq)) + ui::Tr("\n\n宜:") +
+                        ui::FromUtf8(LocalizedWords(almanac.yi)) + ui::Tr("\n\n凶神宜忌:") +
+                        ui::FromUtf8(LocalizedWords(almanac.xsyq)) + ui::Tr("\n\n忌:") +
+                        ui::FromUtf8(LocalizedWords(almanac.ji)));
 
     highlightedRow_ = CurrentHourRow();
     ShowHours(page, rules);
@@ -206,11 +213,12 @@ void TFormDayPage::ShowDay(CalendarDate date)
 
 void TFormDayPage::ShowSpirits(const DayPage &page, const DayPageRules &rules)
 {
-    spiritValues_[0]->setText(ui::FromUtf8(rules.GodName(page.god) + (page.yellowPath ? "（黄道日）" : "（黑道日）")));
-    spiritValues_[1]->setText(
-        ui::FromUtf8(rules.MansionName(page.mansion) + "宿（" + rules.MansionLuck(page.mansion) + "）"));
+    spiritValues_[0]->setText(ui::Tr(rules.GodName(page.god).c_str()) +
+                              ui::Tr(page.yellowPath ? "（黄道日）" : "（黑道日）"));
+    spiritValues_[1]->setText(ui::Tr(rules.MansionName(page.mansion).c_str()) + ui::Tr("宿（") +
+                              ui::Tr(rules.MansionLuck(page.mansion).c_str()) + ui::Tr("）"));
     for (int i = 0; i < 5; ++i)
-        spiritValues_[i + 2]->setText(ui::FromUtf8(page.directions[i]));
+        spiritValues_[i + 2]->setText(ui::Tr(page.directions[i].c_str()));
 }
 
 // 黄道 hours red, 黑道 black, the current hour of today's page on green.
@@ -219,11 +227,11 @@ void TFormDayPage::ShowHours(const DayPage &page, const DayPageRules &rules)
     for (int row = 0; row < 13; ++row) {
         const HourRow &hour = page.hours[row];
         const QString texts[6] = {
-            ui::FromUtf8(hour.name),
+            ui::Tr(hour.name.c_str()),
             ui::FromUtf8(HourSpanText(hour)),
             ui::FromUtf8(CycleName(hour.cycle)),
-            ui::FromUtf8(rules.GodName(hour.god)),
-            hour.yellowPath ? QStringLiteral("吉") : QStringLiteral("凶"),
+            ui::Tr(rules.GodName(hour.god).c_str()),
+            hour.yellowPath ? ui::Tr(QStringLiteral("吉")) : ui::Tr(QStringLiteral("凶")),
             ui::FromUtf8(hour.clash),
         };
         QFont font = Hours->font();

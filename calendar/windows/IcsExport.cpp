@@ -6,6 +6,7 @@
 #include "calendar/ICalendarFile.h"
 #include "calendar/Sexagenary.h"
 #include "core/AtomicFile.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 
 #include <QCheckBox>
@@ -40,8 +41,8 @@ namespace {
 QString AnniversaryText(const LunarAnniversary &a)
 {
     const LunarDate lunar{2000, a.month, a.day, a.leap};
-    return ui::FromUtf8(a.title) + QStringLiteral("：农历") + ui::FromUtf8(LunarMonthName(lunar)) +
-           (a.leap ? QStringLiteral("月") : QString()) + ui::FromUtf8(LunarDayName(lunar));
+    return ui::FromUtf8(a.title) + ui::Tr(QStringLiteral("：农历")) + ui::FromUtf8(LunarMonthName(lunar)) +
+           (a.leap ? ui::Tr(QStringLiteral("月")) : QString()) + ui::FromUtf8(LunarDayName(lunar));
 }
 
 // An import's error for the box: the file by its name (a store's by its path), the line, and the
@@ -67,7 +68,7 @@ QString ImportErrorText(const TableError &error, const std::string &file)
                    QString::fromUtf8(chinese);
     QString where = error.File() == file ? QFileInfo(ui::FromUtf8(file)).fileName() : ui::FromUtf8(error.File());
     if (error.Line() > 0)
-        where += QStringLiteral(" 第%1行").arg(error.Line());
+        where += ui::Tr(QStringLiteral(" 第%1行")).arg(error.Line());
     return where + QStringLiteral("：") + rule;
 }
 
@@ -76,7 +77,7 @@ QString ImportErrorText(const TableError &error, const std::string &file)
 IcsExportDialog::IcsExportDialog(QWidget *parent, int year, const GoodDayQuery &goodDayMarks) : QDialog(parent)
 {
     setObjectName(QStringLiteral("IcsExportDialog"));
-    setWindowTitle(QStringLiteral("导出到日历文件"));
+    setWindowTitle(ui::Tr(QStringLiteral("导出到日历文件")));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(MakeYears(std::clamp(year, kFirstTableYear, kLastTableYear)));
     layout->addWidget(MakeKinds(goodDayMarks));
@@ -93,19 +94,19 @@ QLayout *IcsExportDialog::MakeYears(int year)
     toYear_ = new QSpinBox(this);
     for (QSpinBox *box : {fromYear_, toYear_}) {
         box->setRange(kFirstTableYear, kLastTableYear);
-        box->setSuffix(QStringLiteral("年"));
+        box->setSuffix(ui::Tr(QStringLiteral("年")));
     }
     fromYear_->setObjectName(QStringLiteral("FromYear"));
     toYear_->setObjectName(QStringLiteral("ToYear"));
     fromYear_->setValue(year);
     toYear_->setValue(std::min(year + 1, kLastTableYear));
-    fromYear_->setAccessibleName(QStringLiteral("起始年份"));
-    toYear_->setAccessibleName(QStringLiteral("结束年份"));
-    auto *yearsLabel = new QLabel(QStringLiteral("年份："), this);
+    fromYear_->setAccessibleName(ui::Tr(QStringLiteral("起始年份")));
+    toYear_->setAccessibleName(ui::Tr(QStringLiteral("结束年份")));
+    auto *yearsLabel = new QLabel(ui::Tr(QStringLiteral("年份：")), this);
     yearsLabel->setBuddy(fromYear_);
     years->addWidget(yearsLabel);
     years->addWidget(fromYear_);
-    years->addWidget(new QLabel(QStringLiteral("至"), this));
+    years->addWidget(new QLabel(ui::Tr(QStringLiteral("至")), this));
     years->addWidget(toYear_);
     years->addStretch();
     connect(fromYear_, &QSpinBox::valueChanged, this, [this](int from) {
@@ -122,12 +123,12 @@ QLayout *IcsExportDialog::MakeYears(int year)
 // The kinds of days, the good days with the calendar's marks pre-selected.
 QGroupBox *IcsExportDialog::MakeKinds(const GoodDayQuery &goodDayMarks)
 {
-    auto *kinds = new QGroupBox(QStringLiteral("导出内容"), this);
+    auto *kinds = new QGroupBox(ui::Tr(QStringLiteral("导出内容")), this);
     auto *kindsLayout = new QGridLayout(kinds);
-    holidays_ = new QCheckBox(QStringLiteral("节假日安排（休/班）"), kinds);
-    terms_ = new QCheckBox(QStringLiteral("二十四节气（交节时刻）"), kinds);
-    festivals_ = new QCheckBox(QStringLiteral("农历与公历节日"), kinds);
-    goodDays_ = new QCheckBox(QStringLiteral("吉日：宜"), kinds);
+    holidays_ = new QCheckBox(ui::Tr(QStringLiteral("节假日安排（休/班）")), kinds);
+    terms_ = new QCheckBox(ui::Tr(QStringLiteral("二十四节气（交节时刻）")), kinds);
+    festivals_ = new QCheckBox(ui::Tr(QStringLiteral("农历与公历节日")), kinds);
+    goodDays_ = new QCheckBox(ui::Tr(QStringLiteral("吉日：宜")), kinds);
     holidays_->setObjectName(QStringLiteral("Holidays"));
     terms_->setObjectName(QStringLiteral("Terms"));
     festivals_->setObjectName(QStringLiteral("Festivals"));
@@ -136,18 +137,18 @@ QGroupBox *IcsExportDialog::MakeKinds(const GoodDayQuery &goodDayMarks)
         box->setChecked(true);
     activity_ = new QComboBox(kinds);
     activity_->setObjectName(QStringLiteral("Activity"));
-    activity_->setAccessibleName(QStringLiteral("吉日的事项"));
+    activity_->setAccessibleName(ui::Tr(QStringLiteral("吉日的事项")));
     for (const char *activity : kGoodDayActivities)
-        activity_->addItem(QString::fromUtf8(activity));
+        activity_->addItem(ui::Tr(activity), QString::fromUtf8(activity));
     animal_ = new QComboBox(kinds);
     animal_->setObjectName(QStringLiteral("Animal"));
-    animal_->setAccessibleName(QStringLiteral("不冲属相"));
-    animal_->addItem(QStringLiteral("不限属相"), -1);
+    animal_->setAccessibleName(ui::Tr(QStringLiteral("不冲属相")));
+    animal_->addItem(ui::Tr(QStringLiteral("不限属相")), -1);
     for (int branch = 0; branch < 12; ++branch)
-        animal_->addItem(QStringLiteral("不冲") + QString::fromUtf8(BranchAnimal(branch)), branch);
+        animal_->addItem(ui::Tr(QStringLiteral("不冲")) + ui::Tr(BranchAnimal(branch)), branch);
     if (!goodDayMarks.activity.empty()) {
         goodDays_->setChecked(true);
-        activity_->setCurrentText(ui::FromUtf8(goodDayMarks.activity));
+        activity_->setCurrentIndex(activity_->findData(ui::FromUtf8(goodDayMarks.activity)));
         animal_->setCurrentIndex(std::max(0, animal_->findData(goodDayMarks.animal)));
     }
     kindsLayout->addWidget(holidays_, 0, 0, 1, 3);
@@ -162,18 +163,19 @@ QGroupBox *IcsExportDialog::MakeKinds(const GoodDayQuery &goodDayMarks)
 // The anniversaries to add: title, lunar month and day, leap; the list; the rules of short years.
 QGroupBox *IcsExportDialog::MakeAnniversaries()
 {
-    auto *lunar = new QGroupBox(QStringLiteral("农历纪念日（每年按农历重复）"), this);
+    auto *lunar = new QGroupBox(ui::Tr(QStringLiteral("农历纪念日（每年按农历重复）")), this);
     auto *lunarLayout = new QGridLayout(lunar);
     MakeAnniversaryEntry(lunar);
-    auto *add = new QPushButton(QStringLiteral("添加"), lunar);
+    auto *add = new QPushButton(ui::Tr(QStringLiteral("添加")), lunar);
     add->setObjectName(QStringLiteral("AddAnniversary"));
-    auto *remove = new QPushButton(QStringLiteral("删除"), lunar);
+    auto *remove = new QPushButton(ui::Tr(QStringLiteral("删除")), lunar);
     remove->setObjectName(QStringLiteral("RemoveAnniversary"));
     anniversaries_ = new QListWidget(lunar);
     anniversaries_->setObjectName(QStringLiteral("Anniversaries"));
-    anniversaries_->setAccessibleName(QStringLiteral("要导出的农历纪念日"));
+    anniversaries_->setAccessibleName(ui::Tr(QStringLiteral("要导出的农历纪念日")));
     anniversaries_->setMaximumHeight(72);
-    auto *rule = new QLabel(QStringLiteral("某年该月只有29天时，三十记在廿九；某年没有该闰月时，记在同月。"), lunar);
+    auto *rule =
+        new QLabel(ui::Tr(QStringLiteral("某年该月只有29天时，三十记在廿九；某年没有该闰月时，记在同月。")), lunar);
     rule->setWordWrap(true);
     lunarLayout->addWidget(anniversaryTitle_, 0, 0);
     lunarLayout->addWidget(anniversaryMonth_, 0, 1);
@@ -193,28 +195,28 @@ void IcsExportDialog::MakeAnniversaryEntry(QGroupBox *lunar)
 {
     anniversaryTitle_ = new QLineEdit(lunar);
     anniversaryTitle_->setObjectName(QStringLiteral("AnniversaryTitle"));
-    anniversaryTitle_->setPlaceholderText(QStringLiteral("名称，如：妈妈生日"));
-    anniversaryTitle_->setAccessibleName(QStringLiteral("纪念日名称"));
+    anniversaryTitle_->setPlaceholderText(ui::Tr(QStringLiteral("名称，如：妈妈生日")));
+    anniversaryTitle_->setAccessibleName(ui::Tr(QStringLiteral("纪念日名称")));
     anniversaryMonth_ = new QComboBox(lunar);
     anniversaryMonth_->setObjectName(QStringLiteral("AnniversaryMonth"));
-    anniversaryMonth_->setAccessibleName(QStringLiteral("农历月"));
+    anniversaryMonth_->setAccessibleName(ui::Tr(QStringLiteral("农历月")));
     for (int month = 1; month <= 12; ++month)
         anniversaryMonth_->addItem(ui::FromUtf8(LunarMonthName(LunarDate{2000, month, 1, false})), month);
     anniversaryDay_ = new QComboBox(lunar);
     anniversaryDay_->setObjectName(QStringLiteral("AnniversaryDay"));
-    anniversaryDay_->setAccessibleName(QStringLiteral("农历日"));
+    anniversaryDay_->setAccessibleName(ui::Tr(QStringLiteral("农历日")));
     for (int day = 1; day <= 30; ++day)
         anniversaryDay_->addItem(ui::FromUtf8(LunarDayName(LunarDate{2000, 1, day, false})), day);
-    anniversaryLeap_ = new QCheckBox(QStringLiteral("闰月"), lunar);
+    anniversaryLeap_ = new QCheckBox(ui::Tr(QStringLiteral("闰月")), lunar);
     anniversaryLeap_->setObjectName(QStringLiteral("AnniversaryLeap"));
 }
 
 QDialogButtonBox *IcsExportDialog::MakeButtons()
 {
     auto *buttons = new QDialogButtonBox(this);
-    export_ = buttons->addButton(QStringLiteral("导出…"), QDialogButtonBox::AcceptRole);
+    export_ = buttons->addButton(ui::Tr(QStringLiteral("导出…")), QDialogButtonBox::AcceptRole);
     export_->setObjectName(QStringLiteral("Export"));
-    QPushButton *cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(ui::Tr(QStringLiteral("取消")), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(export_, &QPushButton::clicked, this, ui::Guard(this, &IcsExportDialog::ExportClick));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -230,7 +232,7 @@ ExportChoice IcsExportDialog::Choice() const
     choice.terms = terms_->isChecked();
     choice.festivals = festivals_->isChecked();
     if (goodDays_->isChecked())
-        choice.goodDays = {ui::ToUtf8(activity_->currentText()), animal_->currentData().toInt()};
+        choice.goodDays = {ui::ToUtf8(activity_->currentData().toString()), animal_->currentData().toInt()};
     choice.anniversaries = chosenAnniversaries_;
     return choice;
 }
@@ -274,8 +276,8 @@ void IcsExportDialog::ExportClick()
         file = chooseFile(suggested);
     } else {
         // Qt's own dialog, which reads in Chinese with the program's translations on any desktop.
-        file = QFileDialog::getSaveFileName(this, QStringLiteral("导出到日历文件"), suggested,
-                                            QStringLiteral("iCalendar 日历文件 (*.ics);;所有文件 (*)"), nullptr,
+        file = QFileDialog::getSaveFileName(this, ui::Tr(QStringLiteral("导出到日历文件")), suggested,
+                                            ui::Tr(QStringLiteral("iCalendar 日历文件 (*.ics);;所有文件 (*)")), nullptr,
                                             QFileDialog::DontUseNativeDialog);
     }
     if (file.isEmpty())
@@ -283,11 +285,11 @@ void IcsExportDialog::ExportClick()
     const std::string text = ICalendarText(ExportCalendarName(choice), events, QDateTime::currentSecsSinceEpoch());
     if (const auto failure = WriteFileAtomically(ui::ToUtf8(file), text)) {
         qCWarning(lcCalendarFiles, "export not written: %s", failure->c_str());
-        QMessageBox::warning(this, QStringLiteral("导出到日历文件"),
-                             QStringLiteral("无法写入日历文件：\n%1").arg(ui::FromUtf8(*failure)));
+        QMessageBox::warning(this, ui::Tr(QStringLiteral("导出到日历文件")),
+                             ui::Tr(QStringLiteral("无法写入日历文件：\n%1")).arg(ui::FromUtf8(*failure)));
         return;
     }
-    ui::ShowInformation(QStringLiteral("已导出%1个日程到：\n%2").arg(events.size()).arg(file));
+    ui::ShowInformation(ui::Tr(QStringLiteral("已导出%1个日程到：\n%2")).arg(events.size()).arg(file));
     accept();
 }
 
@@ -301,22 +303,22 @@ bool ImportHolidaysFromUser(QWidget *parent, const QString &given)
 {
     QString file = given;
     if (file.isEmpty())
-        file = QFileDialog::getOpenFileName(parent, QStringLiteral("导入节假日安排"), QDir::homePath(),
-                                            QStringLiteral("节假日安排 (*.txt *.json *.ics);;所有文件 (*)"), nullptr,
-                                            QFileDialog::DontUseNativeDialog);
+        file = QFileDialog::getOpenFileName(parent, ui::Tr(QStringLiteral("导入节假日安排")), QDir::homePath(),
+                                            ui::Tr(QStringLiteral("节假日安排 (*.txt *.json *.ics);;所有文件 (*)")),
+                                            nullptr, QFileDialog::DontUseNativeDialog);
     if (file.isEmpty())
         return false;
     try {
         const HolidayImportReport report = ImportHolidayFile(ui::ToUtf8(file), HolidayStorePath());
-        ui::ShowInformation(QStringLiteral("已导入节假日安排：%1。\n节假日数据至%2年。")
+        ui::ShowInformation(ui::Tr(QStringLiteral("已导入节假日安排：%1。\n节假日数据至%2年。"))
                                 .arg(ui::FromUtf8(ImportReportText(report)))
                                 .arg(LastHolidayYear()));
         return true;
     } catch (const TableError &e) {
         qCWarning(lcCalendarFiles, "holidays not imported: %s", e.what());
         QMessageBox::warning(
-            parent, QStringLiteral("导入节假日安排"),
-            QStringLiteral("未导入，节假日数据没有改变：\n%1").arg(ImportErrorText(e, ui::ToUtf8(file))));
+            parent, ui::Tr(QStringLiteral("导入节假日安排")),
+            ui::Tr(QStringLiteral("未导入，节假日数据没有改变：\n%1")).arg(ImportErrorText(e, ui::ToUtf8(file))));
         return false;
     }
 }

@@ -10,6 +10,7 @@
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -113,8 +114,8 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}));
-    ui::SetUpWindow(
-        this, {QStringLiteral("FormHuangdao"), QStringLiteral("黄道吉日"), QSize(kClientWidth, kClientHeight), true});
+    ui::SetUpWindow(this, {QStringLiteral("FormHuangdao"), ui::Tr(QStringLiteral("黄道吉日")),
+                           QSize(kClientWidth, kClientHeight), true});
 
     Label2 = ui::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("选择黄历："), QRect(16, 14, 64, 22));
     SYear = MakeList(this, QStringLiteral("SYear"), 2008, 2019, 4, QRect(80, 14, 72, 22));
@@ -131,26 +132,26 @@ TFormHuangdao::TFormHuangdao(QWidget *parent) : QWidget(parent)
     Label1->setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}, true));
     ui::SetTextColour(Label1, QColor(0xFF, 0x00, 0x00));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("测算结果："), this);
+    GroupBox1 = new QGroupBox(ui::Tr(QStringLiteral("测算结果：")), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 78, 544, 270);
     Memo1 = MakeMemo(GroupBox1, QStringLiteral("Memo1"), QRect(8, 20, 528, 242));
 
-    GroupBox2 = new QGroupBox(QStringLiteral("黄历名词解释："), this);
+    GroupBox2 = new QGroupBox(ui::Tr(QStringLiteral("黄历名词解释：")), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(8, 356, 544, 208);
     Memo2 = MakeMemo(GroupBox2, QStringLiteral("Memo2"), QRect(8, 20, 528, 180));
     Memo2->setReadOnly(true);
     QStringList glossary;
     for (const char *line : kGlossary)
-        glossary << QString::fromUtf8(line);
+        glossary << ui::Tr(line);
     Memo2->setPlainText(glossary.join(QLatin1Char('\n')));
 
-    ui::SetSpokenName(SYear, QStringLiteral("年"));
-    ui::SetSpokenName(SMonth, QStringLiteral("月"));
-    ui::SetSpokenName(Sday, QStringLiteral("日"));
-    ui::SetSpokenName(Memo1, QStringLiteral("测算结果"));
-    ui::SetSpokenName(Memo2, QStringLiteral("黄历名词解释"));
+    ui::SetSpokenName(SYear, ui::Tr(QStringLiteral("年")));
+    ui::SetSpokenName(SMonth, ui::Tr(QStringLiteral("月")));
+    ui::SetSpokenName(Sday, ui::Tr(QStringLiteral("日")));
+    ui::SetSpokenName(Memo1, ui::Tr(QStringLiteral("测算结果")));
+    ui::SetSpokenName(Memo2, ui::Tr(QStringLiteral("黄历名词解释")));
     ui::SetUpKeyboard(this, RzBitBtn1);
 
     for (QWidget *control : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Memo1)}) {
@@ -215,7 +216,8 @@ void TFormHuangdao::RzBitBtn1Click()
             continue;
         if (!lines.isEmpty())
             lines << QString();
-        lines << ui::FromUtf8(std::string(column.caption) + Trim(ADOQuery1.FieldByName(std::string(column.name))));
+        lines << ui::Tr(QString::fromUtf8(column.caption.data(), qsizetype(column.caption.size()))) +
+                     ui::FromUtf8(Trim(ADOQuery1.FieldByName(std::string(column.name))));
     }
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
@@ -234,7 +236,7 @@ void TFormHuangdao::ShowDayMenu(QWidget *control, const QPoint &pos)
     menu->setObjectName(QStringLiteral("DayMenu"));
     if (!menu->isEmpty())
         menu->addSeparator();
-    QAction *dayPage = menu->addAction(QStringLiteral("当日黄历详情…"));
+    QAction *dayPage = menu->addAction(ui::Tr(QStringLiteral("当日黄历详情…")));
     // The day page covers 1901-2050; a day found outside it has none.
     dayPage->setEnabled(shownDate_ >= kFirstTableDate && shownDate_ <= kLastTableDate);
     connect(dayPage, &QAction::triggered, this, ui::Guard(this, &TFormHuangdao::OpenDayPageOfShownDay));

@@ -2,6 +2,7 @@
 
 #include "core/Text.h"
 #include "numerology/EightyOne.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 
 #include <QGroupBox>
@@ -46,9 +47,9 @@ void NumberReadingWindow::Run()
     }
     const EightyOneRows rows = SplitEightyOne(LookupEightyOne(number));
     RzLabel11->setText(ui::FromUtf8(number));
-    RzLabel10->setText(ui::FromUtf8(rows.verdict));
-    RzLabel9->setText(ui::FromUtf8(rows.luck));
-    RzLabel8->setText(ui::FromUtf8(rows.character));
+    RzLabel10->setText(ui::Tr(ui::FromUtf8(rows.verdict)));
+    RzLabel9->setText(ui::Tr(ui::FromUtf8(rows.luck)));
+    RzLabel8->setText(ui::Tr(ui::FromUtf8(rows.character)));
 }
 
 }  // namespace orlenvo::numerology

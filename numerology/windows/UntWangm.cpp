@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "numerology/Pinyin.h"
 #include "numerology/windows/WindowParts.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 
 #include <QGroupBox>
@@ -20,10 +21,11 @@ constexpr int kClientHeight = 179;
 }  // namespace
 
 TFrmWangming::TFrmWangming(QWidget *parent)
-    : EntryWindow(parent, QStringLiteral("FrmWangming"), QStringLiteral("网名与性格"),
+    : EntryWindow(parent, QStringLiteral("FrmWangming"), ui::Tr(QStringLiteral("网名与性格")),
                   QSize(kClientWidth, kClientHeight),
-                  {QStringLiteral("输入网名："), QRect(4, 20, 78, 14), QRect(84, 16, 152, 21), QRect(246, 14, 62, 25),
-                   QRect(316, 14, 62, 25), QRect(6, 50, 375, kClientHeight - 56), false, QStringLiteral("网名")})
+                  {ui::Tr(QStringLiteral("输入网名：")), QRect(4, 20, 78, 14), QRect(84, 16, 152, 21),
+                   QRect(246, 14, 62, 25), QRect(316, 14, 62, 25), QRect(6, 50, 375, kClientHeight - 56), false,
+                   ui::Tr(QStringLiteral("网名"))})
 {
     RzLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -47,12 +49,12 @@ void TFrmWangming::Run()
         ui::ShowInformation(QStringLiteral("请输入你的网名！"));
         return;
     }
-    RzLabel11->setText(QStringLiteral("你的网名：") + ui::FromUtf8(name));
+    RzLabel11->setText(ui::Tr(QStringLiteral("你的网名：")) + ui::FromUtf8(name));
     try {
-        const std::string trait = NetNameTrait(Utf8ToGbk(name));
-        RzLabel8->setText(QStringLiteral("你的性格：") + ui::FromUtf8(trait));
+        const std::string trait = NetNameTrait(NetNameGbk(name));
+        RzLabel8->setText(ui::Tr(QStringLiteral("你的性格：")) + ui::Tr(ui::FromUtf8(trait)));
     } catch (const UnreadableCodeError &) {
-        RzLabel8->setText(QStringLiteral("请重新输入网名，请不要输入特殊字符！"));
+        RzLabel8->setText(ui::Tr(QStringLiteral("请重新输入网名，请不要输入特殊字符！")));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/Keyboard.h"
+#include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/WindowSetup.h"
 
@@ -20,8 +21,8 @@ namespace orlenvo::numerology {
 std::tuple<QLabel *, QLabel *, QLabel *, QLabel *> MakeResultRows(QGroupBox *box, const QString &numberLabel,
                                                                   const ResultRowsShape &shape)
 {
-    const QString captions[] = {numberLabel, QStringLiteral("状态："), QStringLiteral("吉凶："),
-                                QStringLiteral("具体表现：")};
+    const QString captions[] = {numberLabel, ui::Tr(QStringLiteral("状态：")), ui::Tr(QStringLiteral("吉凶：")),
+                                ui::Tr(QStringLiteral("具体表现："))};
     const char *captionNames[] = {"RzLabel5", "RzLabel4", "RzLabel6", "RzLabel7"};
     const char *valueNames[] = {"RzLabel11", "RzLabel10", "RzLabel9"};
     const int valueWidths[] = {202, 290, 98};
@@ -144,7 +145,7 @@ EntryWindow::EntryWindow(QWidget *parent, const QString &objectName, const QStri
     connect(RzBitBtn1, &QPushButton::clicked, this, ui::Guard(this, &EntryWindow::RzBitBtn1Click));
     connect(RzBitBtn2, &QPushButton::clicked, this, ui::Guard(this, &EntryWindow::RzBitBtn2Click));
 
-    RzGroupBox1 = new QGroupBox(QStringLiteral("测算结果"), this);
+    RzGroupBox1 = new QGroupBox(ui::Tr(QStringLiteral("测算结果")), this);
     RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
     RzGroupBox1->setGeometry(row.resultsRect);
 

@@ -1,5 +1,6 @@
 #include "articles/windows/NotePrinting.h"
 #include "articles/windows/UntNote.h"
+#include "core/Script.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/ScratchFolder.h"
@@ -366,16 +367,25 @@ private slots:
         QVERIFY2(info.contains(QStringLiteral("595 x 842 pts (A4)")), qPrintable(info));
     }
 
-    // With ORLENVO_SCREENSHOT_DIR set, the window of 孝经 is saved as article.png.
+    // With ORLENVO_SCREENSHOT_DIR set, the window of 孝经 is saved as article.png, and under the
+    // Traditional scripts as zh_TW-article.png and zh_HK-article.png.
     void screenshot()
     {
         const QString dir = qEnvironmentVariable("ORLENVO_SCREENSHOT_DIR");
         if (dir.isEmpty())
             QSKIP("ORLENVO_SCREENSHOT_DIR not set");
-        OpenArticle("b5", nullptr);
-        TFrmNote *w = OpenWindows<TFrmNote>().value(0);
-        QVERIFY(w);
-        QVERIFY(w->grab().save(dir + QStringLiteral("/article.png")));
+        using orlenvo::Script;
+        for (const auto &[script, file] :
+             {std::pair(Script::Simplified, "/article.png"), std::pair(Script::Taiwan, "/zh_TW-article.png"),
+              std::pair(Script::HongKong, "/zh_HK-article.png")}) {
+            orlenvo::SetScript(script);
+            OpenArticle("b5", nullptr);
+            TFrmNote *w = OpenWindows<TFrmNote>().value(0);
+            QVERIFY(w);
+            QVERIFY(w->grab().save(dir + QLatin1String(file)));
+            CloseWindows<TFrmNote>();
+            orlenvo::SetScript(Script::Simplified);
+        }
     }
 
     void closeDestroysTheWindow()

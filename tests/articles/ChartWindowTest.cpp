@@ -1,6 +1,7 @@
 // The gender chart window: its three pictures, the tabs on each opening, modality.
 #include "app/windows/Dispatch.h"
 #include "articles/windows/Untabt.h"
+#include "core/Script.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
 
@@ -94,6 +95,26 @@ private slots:
             QCOMPARE(image->pixmap().size(), sizes[i]);
             QCOMPARE(image->alignment(), Qt::AlignLeft | Qt::AlignTop);
             QVERIFY(!image->hasScaledContents());
+        }
+    }
+
+    // Under the Traditional scripts the pictures are drawn anew in that script, at the same sizes,
+    // with the same cells.
+    void traditionalPictures()
+    {
+        using orlenvo::Script;
+        QImage simplified[3];
+        for (int i = 0; i < 3; ++i)
+            simplified[i] = ChartPicture(i);
+        for (const Script script : {Script::Taiwan, Script::HongKong}) {
+            orlenvo::SetScript(script);
+            for (int i = 0; i < 3; ++i) {
+                const QImage picture = ChartPicture(i);
+                QCOMPARE(picture.size(), simplified[i].size());
+                QVERIFY2(picture != simplified[i], qPrintable(QStringLiteral("picture %1").arg(i)));
+            }
+            chartCellsFollowTheTable();
+            orlenvo::SetScript(Script::Simplified);
         }
     }
 

@@ -1,6 +1,7 @@
 // The picture-article window: layout, paging through its buttons, opening from the commands.
 #include "app/CommandTable.h"
 #include "articles/windows/ImageInfo.h"
+#include "core/Script.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/Children.h"
 #include "tests/support/Images.h"
@@ -335,32 +336,77 @@ private slots:
             QVERIFY(window.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
     }
 
-    // With ORLENVO_SCREENSHOT_DIR set, article 11 on page 1 is saved as picture-article.png.
+    // Under a Traditional script the window shows that script's copy of QorvFile.dll: the page
+    // text and the picture drawn in Traditional, as the built zh_TW and zh_HK files hold them.
+    void traditionalPages()
+    {
+        using orlenvo::Script;
+        for (const auto &[script, folder] :
+             {std::pair(Script::Taiwan, "zh_TW"), std::pair(Script::HongKong, "zh_HK")}) {
+            orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR "/");
+            orlenvo::SetScript(script);
+            OpenPictureArticle(13, QStringLiteral("除夕 [图]"), nullptr);
+            orlenvo::SetScript(Script::Simplified);
+            OpenPictureArticle(13, QStringLiteral("除夕 [图]"), nullptr);
+            orlenvo::OverrideProgramFolder({});
+            const QList<TImageInfoLoad *> windows = OpenWindows<TImageInfoLoad>();
+            QCOMPARE(windows.size(), 2);
+            const auto pageText = [](TImageInfoLoad *w) {
+                return w->findChild<QPlainTextEdit *>(QStringLiteral("RzMemo2"))->toPlainText();
+            };
+            const auto picture = [](TImageInfoLoad *w) {
+                return w->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage();
+            };
+            // Which window is which: the Simplified text holds 贴 (paste), the Traditional 貼.
+            TImageInfoLoad *traditional = pageText(windows[0]).contains(QStringLiteral("貼")) ? windows[0] : windows[1];
+            TImageInfoLoad *simplified = traditional == windows[0] ? windows[1] : windows[0];
+            for (TImageInfoLoad *w : windows) {
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+                QTest::mouseClick(Button(w, QStringLiteral("ABtn2")), Qt::LeftButton);
+                QVERIFY(!picture(w).isNull());
+            }
+            QVERIFY2(pageText(simplified).contains(QStringLiteral("贴")), folder);
+            QVERIFY2(pageText(traditional).contains(QStringLiteral("貼")), folder);
+            QVERIFY2(!pageText(traditional).contains(QStringLiteral("贴")), folder);
+            QCOMPARE(picture(traditional).size(), picture(simplified).size());
+            QVERIFY2(picture(traditional) != picture(simplified), folder);
+            CloseWindows<TImageInfoLoad>();
+        }
+    }
+
+    // With ORLENVO_SCREENSHOT_DIR set, article 11 on page 1 is saved as picture-article.png, and
+    // pages of articles 13 and 14 under each script.
     void screenshot()
     {
         const QString dir = qEnvironmentVariable("ORLENVO_SCREENSHOT_DIR");
         if (dir.isEmpty())
             QSKIP("ORLENVO_SCREENSHOT_DIR not set");
         struct Shot {
+            orlenvo::Script script;
             int number;
             const char *caption;
             int page;
             const char *file;
         };
+        using orlenvo::Script;
         const Shot shots[] = {
-            {11, "客厅招财布局 [图]", 1, "picture-article.png"},
-            {13, "除夕家居风水摆设与新年运 [图]", 2, "picture-13-2.png"},
-            {14, "6种类型的住宅学会驱邪避凶 [图]", 3, "picture-14-3.png"},
+            {Script::Simplified, 11, "客厅招财布局 [图]", 1, "picture-article.png"},
+            {Script::Simplified, 13, "除夕家居风水摆设与新年运 [图]", 2, "picture-13-2.png"},
+            {Script::Simplified, 14, "6种类型的住宅学会驱邪避凶 [图]", 3, "picture-14-3.png"},
+            {Script::Taiwan, 13, "除夕家居风水摆设与新年运 [图]", 2, "zh_TW-picture-13-2.png"},
+            {Script::HongKong, 14, "6种类型的住宅学会驱邪避凶 [图]", 3, "zh_HK-picture-14-3.png"},
         };
         for (const Shot &shot : shots) {
             orlenvo::OverrideProgramFolder(ORLENVO_BIN_DIR "/");
-            OpenPictureArticle(shot.number, QString::fromUtf8(shot.caption), nullptr);
+            orlenvo::SetScript(shot.script);
+            OpenPictureArticle(shot.number, QString::fromUtf8(orlenvo::Localized(shot.caption)), nullptr);
             orlenvo::OverrideProgramFolder({});
             TImageInfoLoad *window = OpenWindows<TImageInfoLoad>().first();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             QTest::mouseClick(Button(window, QStringLiteral("ABtn%1").arg(shot.page)), Qt::LeftButton);
             QVERIFY(window->grab().save(dir + QLatin1Char('/') + QLatin1String(shot.file)));
             CloseWindows<TImageInfoLoad>();
+            orlenvo::SetScript(Script::Simplified);
         }
     }
 };

@@ -269,6 +269,47 @@ TEST(DatabaseBuild, BadSourcesFailAndLeaveTheOutputAlone)
     }
 }
 
+// A Traditional copy: every shown text goes through the converter once, in one run, with its line
+// breaks kept; keys, numbers and pictures stay. The converter here marks each line it is given.
+TEST(DatabaseBuild, ConvertedCopyConvertsEveryShownTextAndNoKey)
+{
+    ScratchFolder f;
+    WriteGoodSources(f);
+    f.Write("convert", "#!/bin/sh\n[ \"$1 $2 $3\" = \"convert --to zh_TW\" ] || exit 3\nexec sed 's/^/T:/'\n");
+    fs::permissions(f.Path("convert"), fs::perms::owner_all);
+    AlmanacEntry day{"2008-01-05", "农历", "岁次", "胎神", "五行", "冲", "彭祖", "吉神", "宜", "凶神", "忌"};
+    dbbuild::BuildDatabases(f.Path("content"), f.Path("pictures"), f.Path("out"), {day},
+                            dbbuild::ProgramConverter(f.Path("convert"), "zh_TW"));
+    using RowList = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(Rows(f.Path("out/dream.dll"), "select num, title, jx, content from shouji"),
+              (RowList{{"0", "T:甲，乙，丙，丁", "T:吉带凶", "T:说明"}}));
+    EXPECT_EQ(Rows(f.Path("out/QorvBirth.dll"), "select Cid, Tite, content from Noter"),
+              (RowList{{"b1", "T:标题", "T:第一行\n\n第三行"}}));
+    EXPECT_EQ(Rows(f.Path("out/QorvFile.dll"), "select num, page, hex(picture), text from tuwen"),
+              (RowList{{"2", "1", "FFD8FFD9", "T:页一"}}));
+    EXPECT_EQ(Rows(f.Path("out/QorvFile.dll"), "select gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji "
+                                               "from huangdao"),
+              (RowList{{"2008-01-05", "T:农历", "T:岁次", "T:胎神", "T:五行", "T:冲", "T:彭祖", "T:吉神", "T:宜",
+                        "T:凶神", "T:忌"}}));
+
+    // A converter that fails, or loses a line, fails the build and leaves the output alone.
+    const std::pair<const char *, const char *> broken[] = {
+        {"#!/bin/sh\nexit 1\n", "failed (status 1)"},
+        {"#!/bin/sh\nsed 1d\n", "lines for"},
+    };
+    for (const auto &[script, message] : broken) {
+        f.Write("convert", script);
+        try {
+            dbbuild::BuildDatabases(f.Path("content"), f.Path("pictures"), f.Path("out"), {day},
+                                    dbbuild::ProgramConverter(f.Path("convert"), "zh_TW"));
+            ADD_FAILURE() << script << ": built";
+        } catch (const dbbuild::BuildError &e) {
+            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(Rows(f.Path("out/dream.dll"), "select title from shouji"), (RowList{{"T:甲，乙，丙，丁"}}));
+    }
+}
+
 TEST(DatabaseBuild, AlmanacRowsMustBeDistinctIsoDates)
 {
     const std::vector<std::string> bad[] = {

@@ -1,8 +1,12 @@
 #include "data/KnowledgeDb.h"
+#include "core/Script.h"
 #include "data/Catalogue.h"
 #include "tests/support/Rows.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace orlenvo {
 namespace {
@@ -31,6 +35,34 @@ TEST_F(ProgramFolderTest, ConnectionStringIsBuiltAfreshOnEachCall)
               "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\app\\\\QorvBirth.dll;Persist Security Info=True");
     OverrideProgramFolder({});
     EXPECT_EQ(ProgramFolder(), std::string(ORLENVO_BIN_DIR) + "/");
+}
+
+// Under a Traditional script a lookup opens the script's copy, <folder>/<script>/<file>; where that
+// is missing it opens the Simplified file and says so, once per file.
+TEST_F(ProgramFolderTest, TraditionalScriptsOpenTheirCopyOrFallBackWithAWarning)
+{
+    testing::ScratchFolder folder;
+    folder.Write("zh_TW/QorvFile.dll", "");
+    OverrideProgramFolder(folder.Path().string());
+    std::vector<std::string> warnings;
+    SetKnowledgeDbWarning([&](const std::string &reason) { warnings.push_back(reason); });
+    const auto opened = [](std::string_view file) { return DataSourcePath(ConnectionStringFor(file)); };
+    const std::string base = folder.Path().string() + "/";
+
+    EXPECT_EQ(opened(kQorvFile), base + "QorvFile.dll");  // Simplified: the file itself, no warning
+    SetScript(Script::Taiwan);
+    EXPECT_EQ(opened(kQorvFile), base + "zh_TW/QorvFile.dll");
+    EXPECT_EQ(opened(kDreamFile), base + "dream.dll");
+    EXPECT_EQ(opened(kDreamFile), base + "dream.dll");
+    SetScript(Script::HongKong);
+    EXPECT_EQ(opened(kQorvFile), base + "QorvFile.dll");
+    SetScript(Script::Simplified);
+    SetKnowledgeDbWarning({});
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{
+                  base + "zh_TW/dream.dll is missing; reading " + base + "dream.dll in Simplified Chinese",
+                  base + "zh_HK/QorvFile.dll is missing; reading " + base + "QorvFile.dll in Simplified Chinese",
+              }));
 }
 
 TEST(DataSourcePath, ReadsBackslashesAndDoubledSeparatorsAsOne)

@@ -373,6 +373,7 @@ void NumberNameWindowsTest::netNameReadings_data()
         QTest::newRow(tag) << QString::fromUtf8(typed) << QString::fromUtf8(shown) << QString::fromUtf8(trait);
     };
     row("张三", "张三", "张三", "心胸宽大，有深藏不露的自恋");
+    row("張三, typed in Traditional", "張三", "張三", "心胸宽大，有深藏不露的自恋");
     row("小明", "小明", "小明", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱");
     row("abc", "abc", "ABC", "可爱，较明显的自恋");
     row("abc!", "abc!", "ABC!", "可爱，较明显的自恋");

@@ -260,6 +260,23 @@ TEST(ReadingTable, ExtensionIdeographsAndInitialLetters)
     EXPECT_EQ(ReadingInitial(0xFF, 0x41), 0);
 }
 
+// Typed Traditional characters are read as their Simplified forms where those have a reading.
+TEST(NetNameGbk, TraditionalReadsAsSimplified)
+{
+    ExpectEach<std::string, std::string>([](const std::string &typed) { return PinyinInitials(NetNameGbk(typed)); },
+                                         {
+                                             {"張三", "ZS"},
+                                             {"张三abc", "ZSABC"},
+                                             // 調 alone would read D (diao); its form 调 reads T (tiao).
+                                             {"調", PinyinInitials(Utf8ToGbk("调"))},
+                                             // 鰆's form 䲠 is not in GBK: 鰆 keeps its own reading.
+                                             {"鰆", PinyinInitials(Utf8ToGbk("鰆"))},
+                                             // Outside GBK and without a Simplified form: "?", a symbol.
+                                             {"张\xF0\x9F\x98\x80", "Z"},
+                                         });
+    EXPECT_NE(PinyinInitials(Utf8ToGbk("調")), PinyinInitials(Utf8ToGbk("调")));
+}
+
 TEST(NetNameTrait, LastLetterChoosesTheTrait)
 {
     ExpectEach<std::string, std::string>(Trait,

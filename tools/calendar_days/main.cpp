@@ -5,18 +5,22 @@
 // Holiday years the user imported ($XDG_DATA_HOME/orlenvo/holidays.txt) are read over the built-in
 // ones, as the program reads them.
 // tools/gen_almanac_table --compare-calendar reads it against lunar-javascript and the committed
-// tables (.ci/run).
+// tables (.ci/run). `--lang zh_TW|zh_HK` writes the labels in that script's Traditional forms.
 #include "calendar/CalendarLabels.h"
 #include "calendar/HolidayImport.h"
 #include "calendar/Holidays.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarTermMoments.h"
+#include "core/Script.h"
+#include "tools/LangOption.h"
 
 #include <cstdio>
 
-int main()
+int main(int argc, char **argv)
 {
     using namespace orlenvo;
+    if (!tools::ReadLangOption(argc, argv, "calendar_days"))
+        return 2;
     if (const auto problem = LoadStoredHolidays(HolidayStorePath()))
         std::fprintf(stderr, "calendar_days: stored holidays not used: %s\n", problem->c_str());
     else if (Holidays().lastYear != BuiltInHolidays().lastYear)
@@ -30,9 +34,11 @@ int main()
                           m->minute);
         const HolidayStatus holiday = HolidayStatusOf(date);
         const std::string status =
-            holiday.kind == HolidayKind::None ? "" : HolidayMark(holiday.kind) + (" " + holiday.name);
+            holiday.kind == HolidayKind::None
+                ? ""
+                : std::string(Localized(HolidayMark(holiday.kind))) + " " + std::string(Localized(holiday.name));
         std::printf("%04d-%02d-%02d\t%d\t%s\t%s\t%s\n", day.year, day.month, day.day, LunarDateCodeOf(date),
-                    SolarTerm(date).c_str(), moment, status.c_str());
+                    std::string(Localized(SolarTerm(date))).c_str(), moment, status.c_str());
     }
     return 0;
 }

@@ -4,7 +4,11 @@
 #include "core/Text.h"
 #include "data/KnowledgeDb.h"
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -12,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -266,7 +271,98 @@ void WriteDatabase(const fs::path &target, const std::function<void(Writer &)> &
     }
 }
 
+// The texts of an almanac row that the windows show: every column but the date key gn.
+std::array<std::string *, 10> ShownAlmanacTexts(AlmanacEntry &d)
+{
+    return {&d.nn, &d.suici, &d.tszf, &d.wuhang, &d.cong, &d.pzbj, &d.jsyq, &d.yi, &d.xsyq, &d.ji};
+}
+
+// One text to a line for the converter: backslash, line breaks and tabs escaped.
+std::string EscapeLine(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string UnescapeLine(std::string_view line)
+{
+    std::string out;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != '\\' || i + 1 == line.size()) {
+            out += line[i];
+            continue;
+        }
+        const char e = line[++i];
+        out += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
+    }
+    return out;
+}
+
+// Runs `argv` with stdin read from `in` and stdout written to `out`; its exit status.
+int RunProgram(const std::vector<std::string> &argv, const fs::path &in, const fs::path &out)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::vector<char *> args;
+    for (const std::string &a : argv)
+        args.push_back(const_cast<char *>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0)
+        return -1;
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 }  // namespace
+
+TextConverter ProgramConverter(const fs::path &program, const std::string &script)
+{
+    return [program, script](const std::vector<std::string> &texts) {
+        const fs::path folder = fs::temp_directory_path();
+        const std::string stem = "orlenvo-dbbuild-" + std::to_string(getpid()) + "-" + script;
+        const fs::path in = folder / (stem + ".in"), out = folder / (stem + ".out");
+        {
+            std::ofstream file(in, std::ios::binary);
+            for (const std::string &text : texts)
+                file << EscapeLine(text) << '\n';
+            if (!file)
+                throw BuildError(Where(in) + "cannot be written");
+        }
+        const int status = RunProgram({program.string(), "convert", "--to", script}, in, out);
+        std::error_code ignored;
+        fs::remove(in, ignored);
+        std::vector<std::string> converted;
+        {
+            std::ifstream file(out, std::ios::binary);
+            for (std::string line; std::getline(file, line);)
+                converted.push_back(UnescapeLine(line));
+        }
+        fs::remove(out, ignored);
+        if (status != 0)
+            throw BuildError(program.string() + " convert --to " + script + " failed (status " +
+                             std::to_string(status) + ")");
+        if (converted.size() != texts.size())
+            throw BuildError(program.string() + " convert --to " + script + " gave " +
+                             std::to_string(converted.size()) + " lines for " + std::to_string(texts.size()));
+        return converted;
+    };
+}
 
 std::vector<MobileReadingRow> ReadMobileReadings(const fs::path &file)
 {
@@ -420,13 +516,43 @@ std::vector<AlmanacEntry> CheckedAlmanacRows(std::vector<AlmanacEntry> rows)
 }
 
 void BuildDatabases(const fs::path &content, const fs::path &pictures, const fs::path &output,
-                    const std::vector<AlmanacEntry> &almanac)
+                    const std::vector<AlmanacEntry> &almanac, const TextConverter &convert)
 {
     // Read and check every source before writing anything.
-    const auto readings = ReadMobileReadings(content / "shouji.txt");
-    const auto articles = ReadArticles(content / "noter");
-    const auto pages = ReadPicturePages(content / "tuwen", pictures);
-    const auto days = CheckedAlmanacRows(almanac);
+    auto readings = ReadMobileReadings(content / "shouji.txt");
+    auto articles = ReadArticles(content / "noter");
+    auto pages = ReadPicturePages(content / "tuwen", pictures);
+    auto days = CheckedAlmanacRows(almanac);
+
+    if (convert) {
+        // Every shown text once, converted in one run, then put back in place.
+        std::vector<std::string *> shown;
+        for (auto &r : readings)
+            shown.insert(shown.end(), {&r.title, &r.jx, &r.content});
+        for (auto &a : articles)
+            shown.insert(shown.end(), {&a.tite, &a.content});
+        for (auto &p : pages)
+            shown.push_back(&p.text);
+        for (auto &d : days) {
+            for (std::string *text : ShownAlmanacTexts(d))
+                shown.push_back(text);
+        }
+        std::map<std::string, std::string> forms;
+        for (const std::string *text : shown)
+            forms.emplace(*text, std::string());
+        std::vector<std::string> texts;
+        for (const auto &[text, form] : forms)
+            texts.push_back(text);
+        const std::vector<std::string> converted = convert(texts);
+        if (converted.size() != texts.size())
+            throw BuildError("the converter gave " + std::to_string(converted.size()) + " texts for " +
+                             std::to_string(texts.size()));
+        std::size_t i = 0;
+        for (auto &[text, form] : forms)
+            form = converted[i++];
+        for (std::string *text : shown)
+            *text = forms.at(*text);
+    }
 
     fs::create_directories(output);
     WriteDatabase(output / std::string(kDreamFile), [&](Writer &w) {

@@ -4,6 +4,7 @@
 #include "tools/dbbuild/AlmanacRows.h"
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -49,10 +50,21 @@ AlmanacMonthTable ReadAlmanacMonthTable(const std::filesystem::path &file);
 // Checks the almanac rows: gn a valid ISO date, no date twice. Returns them sorted by date.
 std::vector<AlmanacEntry> CheckedAlmanacRows(std::vector<AlmanacEntry> rows);
 
+// Converts texts to a Traditional script: the texts in, their converted forms out, in order.
+using TextConverter = std::function<std::vector<std::string>(const std::vector<std::string> &)>;
+
+// The converter that runs `program convert --to <script>` (tools/gen_traditional) once over all
+// texts, one text to a line with the escapes \n, \r, \t and \\. Throws BuildError when the
+// program fails or returns another number of lines.
+TextConverter ProgramConverter(const std::filesystem::path &program, const std::string &script);
+
 // Writes dream.dll, QorvFile.dll and QorvBirth.dll into `output`. Each file is written beside
 // its place under a temporary name and renamed over it only when complete. The same sources
-// give the same bytes.
+// give the same bytes. With a converter, every text a window shows is stored converted (the
+// keys num, Cid, gn, the article and page numbers and the pictures stay as they are); the
+// sources are checked as they are written, in Simplified.
 void BuildDatabases(const std::filesystem::path &content, const std::filesystem::path &pictures,
-                    const std::filesystem::path &output, const std::vector<AlmanacEntry> &almanac);
+                    const std::filesystem::path &output, const std::vector<AlmanacEntry> &almanac,
+                    const TextConverter &convert = {});
 
 }  // namespace orlenvo::dbbuild

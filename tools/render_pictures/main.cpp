@@ -1,7 +1,7 @@
 // Build-time renderer of the program's pictures.
 //
 //   render_pictures tuwen <content/tuwen> <out>   every <num>/<page>.svg -> <out>/<num>-<page>.jpg
-//   render_pictures chart <content/chart> <out>   chart.txt, passage.txt -> the three chart pictures
+//   render_pictures chart <content/chart> <out>   chart.txt, labels.txt, passage.txt -> the three chart pictures
 //   render_pictures icon <icon.svg> <out>         <out>/<n>x<n>.png for the sizes of the icon theme
 //
 // Pictures are JPEG at a fixed quality and icons PNG, so the same sources give the same files.
@@ -114,6 +114,23 @@ QFont ChartFont(int pixelSize, bool bold = false)
 
 using ChartTable = std::map<int, QString>;  // mother's age -> twelve 男/女, month 1 first
 
+// The fixed texts of the chart pictures (labels.txt), in the script of the source folder.
+struct ChartLabels {
+    QString ageUnit, month, ageCorner, monthCorner, continuedTitle;
+};
+
+ChartLabels ReadChartLabels(const QString &path)
+{
+    QStringList lines;
+    for (const QString &line : ReadText(path).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty() && !line.startsWith(QLatin1Char('#')))
+            lines.append(line.trimmed());
+    }
+    if (lines.size() != 5 || !lines[1].contains(QStringLiteral("%1")))
+        Fail(QStringLiteral("%1: five labels, the month's with %2").arg(path, QStringLiteral("%1")));
+    return {lines[0], lines[1], QString(lines[2]).replace(QLatin1Char('|'), QLatin1Char('\n')), lines[3], lines[4]};
+}
+
 ChartTable ReadChart(const QString &path)
 {
     ChartTable table;
@@ -148,7 +165,7 @@ struct ChartLayout {
     int cellHeight;
 };
 
-QImage DrawChart(const ChartTable &table, const ChartLayout &layout)
+QImage DrawChart(const ChartTable &table, const ChartLabels &labels, const ChartLayout &layout)
 {
     QImage image(layout.size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -184,7 +201,7 @@ QImage DrawChart(const ChartTable &table, const ChartLayout &layout)
                    QString::number(age));
         p.setFont(ChartFont(13));
         p.drawText(QRect(x, top + layout.headerHeight / 2 + 2, layout.cellWidth, layout.headerHeight / 2 - 6),
-                   Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("岁"));
+                   Qt::AlignHCenter | Qt::AlignTop, labels.ageUnit);
         const auto row = table.find(age);
         if (row == table.end())
             Fail(QStringLiteral("chart has no row for age %1").arg(age));
@@ -201,7 +218,7 @@ QImage DrawChart(const ChartTable &table, const ChartLayout &layout)
     for (int month = 0; month < 12; ++month) {
         const int y = top + layout.headerHeight + month * layout.cellHeight;
         p.drawText(QRect(left, y, layout.headerWidth, layout.cellHeight), Qt::AlignCenter,
-                   QStringLiteral("%1月").arg(month + 1));
+                   QString(labels.month).arg(month + 1));
     }
 
     // Rules: crisp one-pixel lines.
@@ -224,8 +241,8 @@ QImage DrawChart(const ChartTable &table, const ChartLayout &layout)
     p.setPen(kInk);
     p.setFont(ChartFont(11));
     const QRect corner(left + 2, top + 2, layout.headerWidth - 4, layout.headerHeight - 4);
-    p.drawText(corner, Qt::AlignRight | Qt::AlignTop, QStringLiteral("受孕\n年龄"));
-    p.drawText(corner, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("月份"));
+    p.drawText(corner, Qt::AlignRight | Qt::AlignTop, labels.ageCorner);
+    p.drawText(corner, Qt::AlignLeft | Qt::AlignBottom, labels.monthCorner);
     p.end();
     return image;
 }
@@ -269,12 +286,13 @@ void RenderChart(const QString &source, const QString &output)
         Fail(QStringLiteral("cannot create %1").arg(output));
     const QDir dir(source);
     const ChartTable table = ReadChart(dir.filePath(QStringLiteral("chart.txt")));
+    const ChartLabels labels = ReadChartLabels(dir.filePath(QStringLiteral("labels.txt")));
     const QDir out(output);
     // 45 + 14 x 37 = 563 wide, 58 + 12 x 22 = 322 high.
-    Save(DrawChart(table, {{563, 322}, 18, 31, QString(), 0, 45, 58, 37, 22}),
+    Save(DrawChart(table, labels, {{563, 322}, 18, 31, QString(), 0, 45, 58, 37, 22}),
          out.filePath(QStringLiteral("chart-18-31.jpg")));
     // 43 + 13 x 38 = 537 wide, 30 + 50 + 12 x 22 = 344 high.
-    Save(DrawChart(table, {{537, 344}, 32, 44, QStringLiteral("续表：32-44岁"), 30, 43, 50, 38, 22}),
+    Save(DrawChart(table, labels, {{537, 344}, 32, 44, labels.continuedTitle, 30, 43, 50, 38, 22}),
          out.filePath(QStringLiteral("chart-32-44.jpg")));
     Save(DrawPassage(ReadText(dir.filePath(QStringLiteral("passage.txt")))),
          out.filePath(QStringLiteral("passage.jpg")));
