@@ -66,9 +66,9 @@ DayPageRules DayPageRules::Parse(std::string_view text, std::string file)
         {"方位", {6, 10, {}}}, {"宿", {2, 28, {}}},   {"宿起", {2, 1, {}}},
     };
     TableReader reader(text, std::move(file));
-    std::string_view line;
-    while (reader.NextRow(line)) {
-        std::vector<std::string_view> fields = SplitFields(line, '\t');
+    std::string_view row;
+    while (reader.NextRow(row)) {
+        std::vector<std::string_view> fields = SplitFields(row, '\t');
         const auto section = sections.find(fields.front());
         if (section == sections.end())
             reader.Fail("'" + std::string(fields.front()) + "' is not a section of the table");

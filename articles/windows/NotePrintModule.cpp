@@ -1,6 +1,7 @@
 // The printing module: the article window's text on paper or in a PDF file, and the page-setup
 // dialog.
 #include "articles/windows/NotePrinting.h"
+#include "ui/Modules.h"
 
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 
 namespace orlenvo::articles {
@@ -72,7 +74,7 @@ QString PrintOn(QPrinter &printer, const NotePrintJob &job)
     return painter.end() ? QString() : Failed(printer);
 }
 
-QString Print(const NotePrintJob &job, const QString &pdfFile)
+QString PrintOrFail(const NotePrintJob &job, const QString &pdfFile)
 {
     std::unique_ptr<QPrinter> printer;
     if (pdfFile.isEmpty()) {
@@ -88,15 +90,31 @@ QString Print(const NotePrintJob &job, const QString &pdfFile)
     return PrintOn(*printer, job);
 }
 
-bool EditPageLayout(QPageLayout &layout, QWidget *parent)
+// The module's entries: no exception leaves the module.
+QString Print(const NotePrintJob &job, const QString &pdfFile) noexcept
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(layout);
-    QPageSetupDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    try {
+        return PrintOrFail(job, pdfFile);
+    } catch (const std::exception &e) {
+        return QStringLiteral("Printing failed: %1").arg(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return QStringLiteral("Printing failed.");
+    }
+}
+
+bool EditPageLayout(QPageLayout &layout, QWidget *parent) noexcept
+{
+    try {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageLayout(layout);
+        QPageSetupDialog dialog(&printer, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        layout = printer.pageLayout();
+        return true;
+    } catch (...) {
         return false;
-    layout = printer.pageLayout();
-    return true;
+    }
 }
 
 const NotePrinting kNotePrinting{Print, EditPageLayout};
@@ -105,7 +123,9 @@ const NotePrinting kNotePrinting{Print, EditPageLayout};
 
 }  // namespace orlenvo::articles
 
-extern "C" Q_DECL_EXPORT const orlenvo::articles::NotePrinting *OrlenvoNotePrinting()
+ORLENVO_MODULE_VERSION()
+
+extern "C" Q_DECL_EXPORT const orlenvo::articles::NotePrinting *OrlenvoNotePrinting() noexcept
 {
     return &orlenvo::articles::kNotePrinting;
 }

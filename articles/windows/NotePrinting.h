@@ -21,13 +21,13 @@ struct NotePrintJob {
 struct NotePrinting {
     // Prints `job` on the default printer, or into the PDF file `pdfFile` when it is not empty;
     // returns the error message, empty on success.
-    QString (*print)(const NotePrintJob &job, const QString &pdfFile);
+    QString (*print)(const NotePrintJob &job, const QString &pdfFile) noexcept;
     // Shows the page-setup dialog over `layout`; true, with `layout` changed, when accepted.
-    bool (*editPageLayout)(QPageLayout &layout, QWidget *parent);
+    bool (*editPageLayout)(QPageLayout &layout, QWidget *parent) noexcept;
 };
 
 inline constexpr char kPrintModule[] = "liborlenvo_print.so";
 inline constexpr char kNotePrintingSymbol[] = "OrlenvoNotePrinting";
-using NotePrintingFn = const NotePrinting *(*)();
+using NotePrintingFn = const NotePrinting *(*)() noexcept;
 
 }  // namespace orlenvo::articles

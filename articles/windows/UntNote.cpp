@@ -92,13 +92,16 @@ QPushButton *ToolButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-// The printing module, loaded on first use; throws UserError when it is missing.
+// The printing module, looked up on each print and page set-up: once loaded it stays, and one
+// that failed (logged by the loader) is tried again on the user's next click, so a module
+// installed meanwhile works without a restart. Throws UserError when it cannot be used.
 const NotePrinting &Printing()
 {
-    static const auto entry = reinterpret_cast<NotePrintingFn>(ui::ModuleEntry(kPrintModule, kNotePrintingSymbol));
-    if (!entry)
-        throw UserError(std::string("The printing module ") + kPrintModule + " is missing.");
-    return *entry();
+    const auto entry = reinterpret_cast<NotePrintingFn>(ui::ModuleEntry(kPrintModule, kNotePrintingSymbol));
+    const NotePrinting *printing = entry ? entry() : nullptr;
+    if (!printing)
+        throw UserError(std::string("打印模块 ") + kPrintModule + " 未能加载，无法打印。");
+    return *printing;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // software into the widget like any other child, in one small page process.
 #include "banner/windows/BannerEngine.h"
 
+#include "ui/Modules.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHostAddress>
@@ -20,6 +22,7 @@
 #include <QWebEngineView>
 
 #include <csignal>
+#include <exception>
 #include <utility>
 
 // QtGui's shared context, which the engine asks for when it starts.
@@ -256,21 +259,45 @@ bool EngineInstalled()
     return QFileInfo(process).isExecutable();
 }
 
-}  // namespace
+// Sets the engine's switches for the making of its first profile, and clears them again however
+// the making ends, so that no program started later inherits them.
+class EngineSwitches final {
+public:
+    explicit EngineSwitches(const BannerEngineOptions &options)
+    {
+        // The engine also asks whether OpenGL may run in threads, which under X makes a trial
+        // context and so loads the whole OpenGL driver; without the trial the answer is only not
+        // checked.
+        qputenv("QT_OPENGL_NO_SANITY_CHECK", "1");
+        for (const char *name : kEngineEnvironment)
+            qunsetenv(name);
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", kEngineSwitches);
+        if (options.loopbackWithoutSandbox)
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+    ~EngineSwitches()
+    {
+        for (const char *name : kEngineEnvironment)
+            qunsetenv(name);
+        qunsetenv("QT_OPENGL_NO_SANITY_CHECK");
+    }
+    EngineSwitches(const EngineSwitches &) = delete;
+    EngineSwitches &operator=(const EngineSwitches &) = delete;
+};
 
-}  // namespace orlenvo::banner
-
-extern "C" Q_DECL_EXPORT orlenvo::banner::BannerEngine *
-OrlenvoCreateBannerEngine(QWidget *parent, const orlenvo::banner::BannerEngineOptions &options,
-                          orlenvo::banner::BannerEngineEvents events)
+BannerEngine *CreateEngine(QWidget *parent, const BannerEngineOptions &options, BannerEngineEvents events,
+                           QString &refusal)
 {
-    using namespace orlenvo::banner;
-    if (!EngineInstalled())
+    if (!EngineInstalled()) {
+        refusal = QStringLiteral("Qt WebEngine's helper QtWebEngineProcess is not installed");
         return nullptr;
+    }
     // The engine takes switches from the environment and from the command line; none of
     // them may turn its sandbox off or change how it runs.
-    if (QCoreApplication::arguments().contains(QStringLiteral("--webEngineArgs")))
+    if (QCoreApplication::arguments().contains(QStringLiteral("--webEngineArgs"))) {
+        refusal = QStringLiteral("the command line holds --webEngineArgs");
         return nullptr;
+    }
     // The view is a Qt Quick widget: drawn in software it needs no OpenGL context shared with the
     // windows, and the window it joins stays a raster window. Set before the first view.
     if (QQuickWindow::sceneGraphBackend() != QLatin1String("software"))
@@ -279,19 +306,32 @@ OrlenvoCreateBannerEngine(QWidget *parent, const orlenvo::banner::BannerEngineOp
     // never created tells it there is no OpenGL to share, and loads no OpenGL library.
     if (!qt_gl_global_share_context())
         qt_gl_set_global_share_context(new QOpenGLContext(QCoreApplication::instance()));
-    // It also asks whether OpenGL may run in threads, which under X makes a trial context and so
-    // loads the whole OpenGL driver; without the trial the answer is only not checked.
-    qputenv("QT_OPENGL_NO_SANITY_CHECK", "1");
-    // The engine reads its switches once, when its first profile is made: they are set for that
-    // moment only, so no program started later inherits them.
-    for (const char *name : kEngineEnvironment)
-        qunsetenv(name);
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", kEngineSwitches);
-    if (options.loopbackWithoutSandbox)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    auto *engine = new WebEngine(parent, options, std::move(events));
-    for (const char *name : kEngineEnvironment)
-        qunsetenv(name);
-    qunsetenv("QT_OPENGL_NO_SANITY_CHECK");
+    // The engine reads its switches once, when its first profile is made.
+    const EngineSwitches switches(options);
+    return new WebEngine(parent, options, std::move(events));
+}
+
+}  // namespace
+
+}  // namespace orlenvo::banner
+
+ORLENVO_MODULE_VERSION()
+
+extern "C" Q_DECL_EXPORT orlenvo::banner::BannerEngine *
+OrlenvoCreateBannerEngine(QWidget *parent, const orlenvo::banner::BannerEngineOptions &options,
+                          orlenvo::banner::BannerEngineEvents events, QString *refusal) noexcept
+{
+    // No exception leaves the module: one is a refusal.
+    QString reason;
+    orlenvo::banner::BannerEngine *engine = nullptr;
+    try {
+        engine = orlenvo::banner::CreateEngine(parent, options, std::move(events), reason);
+    } catch (const std::exception &e) {
+        reason = QStringLiteral("it failed: ") + QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        reason = QStringLiteral("it failed");
+    }
+    if (refusal)
+        *refusal = reason;
     return engine;
 }

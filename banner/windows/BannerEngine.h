@@ -41,9 +41,10 @@ public:
     virtual void Evaluate(const QString &script, std::function<void(const QVariant &)> done) = 0;
 };
 
-// The module's one entry point: null when the engine cannot start here.
+// The module's one entry point: null when the engine cannot start here, with the reason in
+// `refusal`.
 using CreateBannerEngineFn = BannerEngine *(*)(QWidget *parent, const BannerEngineOptions &options,
-                                               BannerEngineEvents events);
+                                               BannerEngineEvents events, QString *refusal) noexcept;
 inline constexpr char kCreateBannerEngineSymbol[] = "OrlenvoCreateBannerEngine";
 
 }  // namespace orlenvo::banner

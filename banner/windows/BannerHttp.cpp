@@ -10,6 +10,9 @@ namespace orlenvo::banner {
 
 namespace {
 
+// The network module, loaded once for the run: at start-up, off the main thread, before the
+// banner's clients are made. Each client takes its transport when it is made and keeps it, so
+// loading again later would help no client and only repeat the warning.
 CreateHttpTransportFn HttpModuleEntry()
 {
     static const auto entry =

@@ -1,5 +1,6 @@
 // The network side of the banner's HTTP fetch.
 #include "banner/windows/BannerHttpTransport.h"
+#include "ui/Modules.h"
 
 #include <QNetworkAccessManager>
 
@@ -117,7 +118,14 @@ void NetworkTransport::Start(const QUrl &url, std::function<void(const HttpResul
 
 }  // namespace orlenvo::banner
 
-extern "C" Q_DECL_EXPORT orlenvo::banner::HttpTransport *OrlenvoCreateHttpTransport(QObject *parent)
+ORLENVO_MODULE_VERSION()
+
+extern "C" Q_DECL_EXPORT orlenvo::banner::HttpTransport *OrlenvoCreateHttpTransport(QObject *parent) noexcept
 {
-    return new orlenvo::banner::NetworkTransport(parent);
+    // No exception leaves the module: without a transport every fetch fails.
+    try {
+        return new orlenvo::banner::NetworkTransport(parent);
+    } catch (...) {
+        return nullptr;
+    }
 }

@@ -22,6 +22,6 @@ public:
 
 inline constexpr char kHttpModule[] = "liborlenvo_banner_http.so";
 inline constexpr char kCreateHttpTransportSymbol[] = "OrlenvoCreateHttpTransport";
-using CreateHttpTransportFn = HttpTransport *(*)(QObject *parent);
+using CreateHttpTransportFn = HttpTransport *(*)(QObject *parent) noexcept;
 
 }  // namespace orlenvo::banner

@@ -7,28 +7,26 @@
 
 namespace orlenvo::banner {
 
-namespace {
-
-// Whether every chunk of a PNG up to its end chunk lies within the body. The PNG reader
-// allocates what a chunk's length announces before it reads the chunk: a few hundred bytes
-// announcing a 1.7 GB text chunk took 1.7 GB and a second to refuse.
 bool PngChunksFit(const QByteArray &body)
 {
-    const auto byte = [&](qsizetype i) { return quint32(quint8(body[i])); };
-    qsizetype at = 8;  // after the signature
-    while (at + 8 <= body.size()) {
-        const quint32 length = byte(at) << 24 | byte(at + 1) << 16 | byte(at + 2) << 8 | byte(at + 3);
-        // Length, type, data and check sum.
-        if (length > quint32(body.size() - at - 12))
+    // Each chunk is its length, type, data and check sum: 12 bytes and the data. All sizes are
+    // compared as signed 64-bit numbers, so that no difference can wrap.
+    constexpr qint64 kChunkFrame = 12;
+    const auto byte = [&](qint64 i) { return qint64(quint8(body[i])); };
+    qint64 at = 8;  // after the signature
+    while (at < body.size()) {
+        const qint64 left = body.size() - at;
+        if (left < kChunkFrame)
+            return false;  // a chunk cut off in its header
+        const qint64 length = byte(at) << 24 | byte(at + 1) << 16 | byte(at + 2) << 8 | byte(at + 3);
+        if (length > left - kChunkFrame)
             return false;
         if (body.mid(at + 4, 4) == "IEND")
             return true;
-        at += 12 + qsizetype(length);
+        at += kChunkFrame + length;
     }
     return true;
 }
-
-}  // namespace
 
 QImage DecodeBannerImage(const QByteArray &body)
 {

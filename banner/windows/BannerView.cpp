@@ -7,10 +7,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QPainter>
 
 #include <cerrno>
+#include <cstring>
 
 #include <sched.h>
 #include <sys/wait.h>
@@ -42,9 +42,25 @@ bool CanSandboxEngine()
         return false;
     if (child == 0)
         _exit(unshare(CLONE_NEWUSER) == 0 && unshare(CLONE_NEWPID | CLONE_NEWNET) == 0 ? 0 : 1);
+    return ProbeChildSucceeded(child, [](pid_t waited, int *status) { return waitpid(waited, status, 0); });
+}
+
+bool ProbeChildSucceeded(pid_t child, const ChildWait &wait)
+{
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    for (;;) {
+        const pid_t ended = wait(child, &status);
+        const int error = ended < 0 ? errno : 0;
+        if (ended == child)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (error == EINTR)
+            continue;
+        qCWarning(ui::ModuleLog).noquote()
+            << "the web engine's sandbox probe could not be waited for ("
+            << (error ? QString::fromLocal8Bit(strerror(error)) : QStringLiteral("process %1 ended").arg(ended))
+            << "): the banner shows pictures only";
+        return false;
+    }
 }
 
 BannerEngineSource BannerEngineSource::Program()
@@ -132,28 +148,41 @@ bool BannerBrowser::eventFilter(QObject *watched, QEvent *event)
 
 void BannerBrowser::LoadEngine()
 {
-    if (!source_.module.isEmpty() && source_.canSandbox &&
-        (source_.options.loopbackWithoutSandbox || source_.canSandbox())) {
-        module_ = std::make_unique<QLibrary>(source_.module);
-        auto create = reinterpret_cast<CreateBannerEngineFn>(module_->resolve(kCreateBannerEngineSymbol));
-        if (create) {
-            BannerEngineEvents events;
-            events.finished = [this](bool ok) { Finished(ok); };
-            events.processEnded = [this] {
-                engine_->View()->hide();
-                showing_ = Shows::Nothing;
-            };
-            engine_.reset(create(this, source_.options, std::move(events)));
-        }
-        if (engine_) {
-            kind_ = Engine::Web;
-            engine_->View()->setGeometry(rect());
-            engine_->View()->hide();
-            return;
-        }
-        module_.reset();
+    // The browser chooses its view once, on its first page, and keeps it: an engine that cannot
+    // be used is tried and logged once, not again on every page of the rotation.
+    if (!source_.canSandbox) {
+        UsePictures();
+        return;
     }
-    UsePictures();
+    if (!source_.options.loopbackWithoutSandbox && !source_.canSandbox()) {
+        qCInfo(ui::ModuleLog) << "the web engine's sandbox cannot run in this process (as root, or without user"
+                                 " namespaces): the banner shows pictures only";
+        UsePictures();
+        return;
+    }
+    const QString path = source_.module.isEmpty() ? QLatin1String(kEngineModule) : source_.module;
+    const auto create = reinterpret_cast<CreateBannerEngineFn>(
+        source_.module.isEmpty() ? ui::ModuleEntry(kEngineModule, kCreateBannerEngineSymbol)
+                                 : ui::ModuleEntryAt(source_.module, kCreateBannerEngineSymbol));
+    if (create) {
+        BannerEngineEvents events;
+        events.finished = [this](bool ok) { Finished(ok); };
+        events.processEnded = [this] {
+            engine_->View()->hide();
+            showing_ = Shows::Nothing;
+        };
+        QString refusal;
+        engine_.reset(create(this, source_.options, std::move(events), &refusal));
+        if (!engine_)
+            ui::WarnModule(path, QStringLiteral("the engine refused to start: ") + refusal);
+    }
+    if (!engine_) {
+        UsePictures();
+        return;
+    }
+    kind_ = Engine::Web;
+    engine_->View()->setGeometry(rect());
+    engine_->View()->hide();
 }
 
 void BannerBrowser::UsePictures()

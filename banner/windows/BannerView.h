@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-class QLibrary;
+#include <sys/types.h>
 
 namespace orlenvo::banner {
 
@@ -39,6 +39,12 @@ struct BannerEngineSource {
 
 // Whether this process can run the engine's sandbox: not as root, and with user namespaces.
 bool CanSandboxEngine();
+
+// How the probe waits for its child: waitpid(child, status, 0), or a test's stand-in.
+using ChildWait = std::function<pid_t(pid_t child, int *status)>;
+// Whether the probe's child exited with 0. A wait that fails (other than by a signal, which
+// is retried) leaves the answer unknown: false, so the banner shows pictures only.
+bool ProbeChildSucceeded(pid_t child, const ChildWait &wait);
 
 // The view used without the engine: pictures only (PNG, JPEG, the first frame of a GIF),
 // fetched through the bounded banner fetch. Anything else is a failed navigation. It is
@@ -103,7 +109,6 @@ private:
     void FitStrip();
 
     BannerEngineSource source_;
-    std::unique_ptr<QLibrary> module_;
     std::unique_ptr<BannerEngine> engine_;
     BannerPictureView *pictures_ = nullptr;
     Engine kind_ = Engine::NotLoaded;

@@ -57,6 +57,29 @@ TFormDayPage::TFormDayPage(QWidget *parent) : QWidget(parent)
     ui::SetUpWindow(this, {QStringLiteral("FormDayPage"), QStringLiteral("当日黄历详情"),
                            QSize(kClientWidth, kClientHeight), true});
 
+    MakeHeader();
+
+    // Left: the date lines, the spirits and directions, the four lists; right: the thirteen hours.
+    MakeDetails();
+    MakeSpirits();
+    MakeLists();
+    MakeHours();
+    ui::SetSpokenName(Lists, ui::Tr(QStringLiteral("黄历宜忌")));
+    ui::SetSpokenName(Hours, ui::Tr(QStringLiteral("时辰吉凶")));
+    ui::SetUpKeyboard(this);
+    for (QWidget *control :
+         {static_cast<QWidget *>(Lists), static_cast<QWidget *>(Hours), static_cast<QWidget *>(PreviousDay),
+          static_cast<QWidget *>(NextDay), static_cast<QWidget *>(CloseButton)})
+        control->installEventFilter(this);
+
+    connect(PreviousDay, &QPushButton::clicked, this, ui::Guard(this, &TFormDayPage::PreviousDayClick));
+    connect(NextDay, &QPushButton::clicked, this, ui::Guard(this, &TFormDayPage::NextDayClick));
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// The day buttons, "关闭" and the date line.
+void TFormDayPage::MakeHeader()
+{
     PreviousDay = ui::MakeButton(this, QStringLiteral("PreviousDay"), QStringLiteral("前一天"), QRect(16, 12, 76, 26));
     NextDay = ui::MakeButton(this, QStringLiteral("NextDay"), QStringLiteral("后一天"), QRect(104, 12, 76, 26));
     CloseButton = ui::MakeButton(this, QStringLiteral("CloseButton"), QStringLiteral("关闭"), QRect(620, 12, 76, 26));
@@ -68,14 +91,20 @@ TFormDayPage::TFormDayPage(QWidget *parent) : QWidget(parent)
     DateLine = ui::MakeLabel(this, QStringLiteral("DateLine"), QString(), QRect(80, 48, 620, 20));
     DateLine->setFont(ui::Font(QStringLiteral("宋体"), ui::Pixels{12}, true));
     ui::SetTextColour(DateLine, kDateLineColour);
+}
 
-    // Left: the date lines, the spirits and directions, the four lists.
+void TFormDayPage::MakeDetails()
+{
     DetailsBox =
         MakeBox(this, QStringLiteral("DetailsBox"), ui::Tr(QStringLiteral("当日详情：")), QRect(8, 76, 328, 116));
     DetailLines = ui::MakeLabel(DetailsBox, QStringLiteral("DetailLines"), QString(), QRect(8, 20, 312, 90),
                                 Qt::AlignLeft | Qt::AlignTop);
     DetailLines->setWordWrap(true);
+}
 
+// 值神 and 星宿 a row each, then the five directions.
+void TFormDayPage::MakeSpirits()
+{
     SpiritsBox =
         MakeBox(this, QStringLiteral("SpiritsBox"), ui::Tr(QStringLiteral("神煞方位：")), QRect(8, 200, 328, 110));
     const QString captions[7] = {ui::Tr(QStringLiteral("值神：")),  ui::Tr(QStringLiteral("星宿：")),
@@ -101,7 +130,10 @@ TFormDayPage::TFormDayPage(QWidget *parent) : QWidget(parent)
                   {spiritCaptions_[4], spiritValues_[4]},
                   {spiritCaptions_[5], spiritValues_[5]},
                   {spiritCaptions_[6], spiritValues_[6]}});
+}
 
+void TFormDayPage::MakeLists()
+{
     ListsBox = MakeBox(this, QStringLiteral("ListsBox"), ui::Tr(QStringLiteral("黄历宜忌：")), QRect(8, 318, 328, 150));
     Lists = new QPlainTextEdit(ListsBox);
     Lists->setObjectName(QStringLiteral("Lists"));
@@ -109,8 +141,11 @@ TFormDayPage::TFormDayPage(QWidget *parent) : QWidget(parent)
     Lists->setReadOnly(true);
     Lists->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Lists->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
 
-    // Right: the thirteen hours.
+// The thirteen hours, a row each, and the note on their colours and the 晚子 rule.
+void TFormDayPage::MakeHours()
+{
     HoursBox =
         MakeBox(this, QStringLiteral("HoursBox"), ui::Tr(QStringLiteral("时辰吉凶：")), QRect(344, 76, 368, 392));
     Hours = new QTableWidget(13, 6, HoursBox);
@@ -129,7 +164,7 @@ TFormDayPage::TFormDayPage(QWidget *parent) : QWidget(parent)
     Hours->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList headers;
     for (const char *column : kHourColumns)
-        headers << QString::fromUtf8(column);
+        headers << ui::Tr(column);
     Hours->setHorizontalHeaderLabels(headers);
     for (int column = 0; column < 5; ++column)
         Hours->setColumnWidth(column, kHourColumnWidths[column]);
@@ -144,18 +179,6 @@ TFormDayPage::TFormDayPage(QWidget *parent) : QWidget(parent)
                                                     "晚子（23:00–23:59）取次日子时的干支与值神。")),
                               QRect(8, 334, 352, 50), Qt::AlignLeft | Qt::AlignTop);
     HoursNote->setWordWrap(true);
-
-    ui::SetSpokenName(Lists, ui::Tr(QStringLiteral("黄历宜忌")));
-    ui::SetSpokenName(Hours, ui::Tr(QStringLiteral("时辰吉凶")));
-    ui::SetUpKeyboard(this);
-    for (QWidget *control :
-         {static_cast<QWidget *>(Lists), static_cast<QWidget *>(Hours), static_cast<QWidget *>(PreviousDay),
-          static_cast<QWidget *>(NextDay), static_cast<QWidget *>(CloseButton)})
-        control->installEventFilter(this);
-
-    connect(PreviousDay, &QPushButton::clicked, this, ui::Guard(this, &TFormDayPage::PreviousDayClick));
-    connect(NextDay, &QPushButton::clicked, this, ui::Guard(this, &TFormDayPage::NextDayClick));
-    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void TFormDayPage::ShowDay(CalendarDate date)
@@ -174,12 +197,7 @@ void TFormDayPage::ShowDay(CalendarDate date)
         details << ui::FromUtf8(lines[i]);
     DetailLines->setText(details.join(QLatin1Char('\n')));
 
-    spiritValues_[0]->setText(ui::Tr(rules.GodName(page.god).c_str()) +
-                              ui::Tr(page.yellowPath ? "（黄道日）" : "（黑道日）"));
-    spiritValues_[1]->setText(ui::Tr(rules.MansionName(page.mansion).c_str()) + ui::Tr("宿（") +
-                              ui::Tr(rules.MansionLuck(page.mansion).c_str()) + ui::Tr("）"));
-    for (int i = 0; i < 5; ++i)
-        spiritValues_[i + 2]->setText(ui::Tr(page.directions[i].c_str()));
+    ShowSpirits(page, rules);
 
     const AlmanacEntry &almanac = page.details.almanac;
     Lists->setPlainText(ui::Tr("吉神宜趋:") + ui::FromUtf8(LocalizedWords(almanac.jsyq)) + ui::Tr("\n\n宜:") +
@@ -187,11 +205,25 @@ void TFormDayPage::ShowDay(CalendarDate date)
                         ui::FromUtf8(LocalizedWords(almanac.xsyq)) + ui::Tr("\n\n忌:") +
                         ui::FromUtf8(LocalizedWords(almanac.ji)));
 
-    const QDateTime current = now();
-    const QDate today = current.date();
-    const bool showsToday = EncodeDate(today.year(), today.month(), today.day()) == date;
-    const int currentRow = showsToday ? HourRowOf(current.time().hour()) : -1;
-    highlightedRow_ = currentRow;
+    highlightedRow_ = CurrentHourRow();
+    ShowHours(page, rules);
+    PreviousDay->setEnabled(date > kFirstTableDate);
+    NextDay->setEnabled(date < kLastTableDate);
+}
+
+void TFormDayPage::ShowSpirits(const DayPage &page, const DayPageRules &rules)
+{
+    spiritValues_[0]->setText(ui::Tr(rules.GodName(page.god).c_str()) +
+                              ui::Tr(page.yellowPath ? "（黄道日）" : "（黑道日）"));
+    spiritValues_[1]->setText(ui::Tr(rules.MansionName(page.mansion).c_str()) + ui::Tr("宿（") +
+                              ui::Tr(rules.MansionLuck(page.mansion).c_str()) + ui::Tr("）"));
+    for (int i = 0; i < 5; ++i)
+        spiritValues_[i + 2]->setText(ui::Tr(page.directions[i].c_str()));
+}
+
+// 黄道 hours red, 黑道 black, the current hour of today's page on green.
+void TFormDayPage::ShowHours(const DayPage &page, const DayPageRules &rules)
+{
     for (int row = 0; row < 13; ++row) {
         const HourRow &hour = page.hours[row];
         const QString texts[6] = {
@@ -203,17 +235,23 @@ void TFormDayPage::ShowDay(CalendarDate date)
             ui::FromUtf8(hour.clash),
         };
         QFont font = Hours->font();
-        font.setBold(row == currentRow);
+        font.setBold(row == highlightedRow_);
         for (int column = 0; column < 6; ++column) {
             QTableWidgetItem *item = Hours->item(row, column);
             item->setText(texts[column]);
             item->setForeground(hour.yellowPath ? kYellowPathColour : kBlackPathColour);
-            item->setBackground(row == currentRow ? QBrush(kCurrentHourColour) : QBrush());
+            item->setBackground(row == highlightedRow_ ? QBrush(kCurrentHourColour) : QBrush());
             item->setFont(font);
         }
     }
-    PreviousDay->setEnabled(date > kFirstTableDate);
-    NextDay->setEnabled(date < kLastTableDate);
+}
+
+// The row of the current hour when the page shows today, else -1.
+int TFormDayPage::CurrentHourRow() const
+{
+    const QDateTime current = now();
+    const QDate today = current.date();
+    return EncodeDate(today.year(), today.month(), today.day()) == shownDate_ ? HourRowOf(current.time().hour()) : -1;
 }
 
 // A page left open past the hour moves its highlight when the user comes back to it.
@@ -222,10 +260,7 @@ void TFormDayPage::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || shownDate_ == 0)
         return;
-    const QDateTime current = now();
-    const QDate today = current.date();
-    const bool showsToday = EncodeDate(today.year(), today.month(), today.day()) == shownDate_;
-    if ((showsToday ? HourRowOf(current.time().hour()) : -1) != highlightedRow_)
+    if (CurrentHourRow() != highlightedRow_)
         ui::Guarded([&] { ShowDay(shownDate_); });
 }
 

@@ -16,6 +16,11 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 
+namespace orlenvo {
+struct DayPage;
+class DayPageRules;
+}  // namespace orlenvo
+
 namespace orlenvo::calendar {
 
 // A top-level window that opens without blocking and releases itself when closed. Page Up and Page
@@ -38,6 +43,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void MakeHeader();
+    void MakeDetails();
+    void MakeSpirits();
+    void MakeLists();
+    void MakeHours();
+    void ShowSpirits(const DayPage &page, const DayPageRules &rules);
+    void ShowHours(const DayPage &page, const DayPageRules &rules);
+    int CurrentHourRow() const;
     void PreviousDayClick();
     void NextDayClick();
     bool StepKey(const QKeyEvent *key);

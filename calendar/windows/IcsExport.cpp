@@ -78,8 +78,17 @@ IcsExportDialog::IcsExportDialog(QWidget *parent, int year, const GoodDayQuery &
 {
     setObjectName(QStringLiteral("IcsExportDialog"));
     setWindowTitle(ui::Tr(QStringLiteral("导出到日历文件")));
-    year = std::clamp(year, kFirstTableYear, kLastTableYear);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(MakeYears(std::clamp(year, kFirstTableYear, kLastTableYear)));
+    layout->addWidget(MakeKinds(goodDayMarks));
+    layout->addWidget(MakeAnniversaries());
+    layout->addWidget(MakeButtons());
+    export_->setDefault(true);
+}
 
+// "年份：" from year to the next, kept the right way round whichever end moves.
+QLayout *IcsExportDialog::MakeYears(int year)
+{
     auto *years = new QHBoxLayout;
     fromYear_ = new QSpinBox(this);
     toYear_ = new QSpinBox(this);
@@ -100,7 +109,6 @@ IcsExportDialog::IcsExportDialog(QWidget *parent, int year, const GoodDayQuery &
     years->addWidget(new QLabel(ui::Tr(QStringLiteral("至")), this));
     years->addWidget(toYear_);
     years->addStretch();
-    // Keep the range the right way round whichever end moves.
     connect(fromYear_, &QSpinBox::valueChanged, this, [this](int from) {
         if (toYear_->value() < from)
             toYear_->setValue(from);
@@ -109,7 +117,12 @@ IcsExportDialog::IcsExportDialog(QWidget *parent, int year, const GoodDayQuery &
         if (fromYear_->value() > to)
             fromYear_->setValue(to);
     });
+    return years;
+}
 
+// The kinds of days, the good days with the calendar's marks pre-selected.
+QGroupBox *IcsExportDialog::MakeKinds(const GoodDayQuery &goodDayMarks)
+{
     auto *kinds = new QGroupBox(ui::Tr(QStringLiteral("导出内容")), this);
     auto *kindsLayout = new QGridLayout(kinds);
     holidays_ = new QCheckBox(ui::Tr(QStringLiteral("节假日安排（休/班）")), kinds);
@@ -144,25 +157,15 @@ IcsExportDialog::IcsExportDialog(QWidget *parent, int year, const GoodDayQuery &
     kindsLayout->addWidget(goodDays_, 3, 0);
     kindsLayout->addWidget(activity_, 3, 1);
     kindsLayout->addWidget(animal_, 3, 2);
+    return kinds;
+}
 
+// The anniversaries to add: title, lunar month and day, leap; the list; the rules of short years.
+QGroupBox *IcsExportDialog::MakeAnniversaries()
+{
     auto *lunar = new QGroupBox(ui::Tr(QStringLiteral("农历纪念日（每年按农历重复）")), this);
     auto *lunarLayout = new QGridLayout(lunar);
-    anniversaryTitle_ = new QLineEdit(lunar);
-    anniversaryTitle_->setObjectName(QStringLiteral("AnniversaryTitle"));
-    anniversaryTitle_->setPlaceholderText(ui::Tr(QStringLiteral("名称，如：妈妈生日")));
-    anniversaryTitle_->setAccessibleName(ui::Tr(QStringLiteral("纪念日名称")));
-    anniversaryMonth_ = new QComboBox(lunar);
-    anniversaryMonth_->setObjectName(QStringLiteral("AnniversaryMonth"));
-    anniversaryMonth_->setAccessibleName(ui::Tr(QStringLiteral("农历月")));
-    for (int month = 1; month <= 12; ++month)
-        anniversaryMonth_->addItem(ui::FromUtf8(LunarMonthName(LunarDate{2000, month, 1, false})), month);
-    anniversaryDay_ = new QComboBox(lunar);
-    anniversaryDay_->setObjectName(QStringLiteral("AnniversaryDay"));
-    anniversaryDay_->setAccessibleName(ui::Tr(QStringLiteral("农历日")));
-    for (int day = 1; day <= 30; ++day)
-        anniversaryDay_->addItem(ui::FromUtf8(LunarDayName(LunarDate{2000, 1, day, false})), day);
-    anniversaryLeap_ = new QCheckBox(ui::Tr(QStringLiteral("闰月")), lunar);
-    anniversaryLeap_->setObjectName(QStringLiteral("AnniversaryLeap"));
+    MakeAnniversaryEntry(lunar);
     auto *add = new QPushButton(ui::Tr(QStringLiteral("添加")), lunar);
     add->setObjectName(QStringLiteral("AddAnniversary"));
     auto *remove = new QPushButton(ui::Tr(QStringLiteral("删除")), lunar);
@@ -185,7 +188,31 @@ IcsExportDialog::IcsExportDialog(QWidget *parent, int year, const GoodDayQuery &
     connect(add, &QPushButton::clicked, this, ui::Guard(this, &IcsExportDialog::AddAnniversaryClick));
     connect(anniversaryTitle_, &QLineEdit::returnPressed, this, ui::Guard(this, &IcsExportDialog::AddAnniversaryClick));
     connect(remove, &QPushButton::clicked, this, ui::Guard(this, &IcsExportDialog::RemoveAnniversaryClick));
+    return lunar;
+}
 
+void IcsExportDialog::MakeAnniversaryEntry(QGroupBox *lunar)
+{
+    anniversaryTitle_ = new QLineEdit(lunar);
+    anniversaryTitle_->setObjectName(QStringLiteral("AnniversaryTitle"));
+    anniversaryTitle_->setPlaceholderText(ui::Tr(QStringLiteral("名称，如：妈妈生日")));
+    anniversaryTitle_->setAccessibleName(ui::Tr(QStringLiteral("纪念日名称")));
+    anniversaryMonth_ = new QComboBox(lunar);
+    anniversaryMonth_->setObjectName(QStringLiteral("AnniversaryMonth"));
+    anniversaryMonth_->setAccessibleName(ui::Tr(QStringLiteral("农历月")));
+    for (int month = 1; month <= 12; ++month)
+        anniversaryMonth_->addItem(ui::FromUtf8(LunarMonthName(LunarDate{2000, month, 1, false})), month);
+    anniversaryDay_ = new QComboBox(lunar);
+    anniversaryDay_->setObjectName(QStringLiteral("AnniversaryDay"));
+    anniversaryDay_->setAccessibleName(ui::Tr(QStringLiteral("农历日")));
+    for (int day = 1; day <= 30; ++day)
+        anniversaryDay_->addItem(ui::FromUtf8(LunarDayName(LunarDate{2000, 1, day, false})), day);
+    anniversaryLeap_ = new QCheckBox(ui::Tr(QStringLiteral("闰月")), lunar);
+    anniversaryLeap_->setObjectName(QStringLiteral("AnniversaryLeap"));
+}
+
+QDialogButtonBox *IcsExportDialog::MakeButtons()
+{
     auto *buttons = new QDialogButtonBox(this);
     export_ = buttons->addButton(ui::Tr(QStringLiteral("导出…")), QDialogButtonBox::AcceptRole);
     export_->setObjectName(QStringLiteral("Export"));
@@ -193,13 +220,7 @@ IcsExportDialog::IcsExportDialog(QWidget *parent, int year, const GoodDayQuery &
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(export_, &QPushButton::clicked, this, ui::Guard(this, &IcsExportDialog::ExportClick));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(years);
-    layout->addWidget(kinds);
-    layout->addWidget(lunar);
-    layout->addWidget(buttons);
-    export_->setDefault(true);
+    return buttons;
 }
 
 ExportChoice IcsExportDialog::Choice() const

@@ -11,6 +11,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -36,6 +39,11 @@ public:
     void ExportClick();
 
 private:
+    QLayout *MakeYears(int year);
+    QGroupBox *MakeKinds(const GoodDayQuery &goodDayMarks);
+    QGroupBox *MakeAnniversaries();
+    void MakeAnniversaryEntry(QGroupBox *lunar);
+    QDialogButtonBox *MakeButtons();
     void AddAnniversaryClick();
     void RemoveAnniversaryClick();
 

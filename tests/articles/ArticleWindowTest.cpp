@@ -1,8 +1,10 @@
+#include "articles/windows/NotePrinting.h"
 #include "articles/windows/UntNote.h"
 #include "data/KnowledgeDb.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TopLevel.h"
+#include "ui/Modules.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -262,6 +264,62 @@ private slots:
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(seen.text, QStringLiteral("There is no default printer currently selected."));
         QCOMPARE(OpenWindows<TFrmNote>().size(), 1);
+    }
+
+    // Every way the printing module can fail: a box in Chinese, a warning naming the module's path
+    // and the reason, and a print that works once the module is there again.
+    void printWithoutAWorkingModuleShowsWhy_data()
+    {
+        QTest::addColumn<QString>("module");  // what lies where the module is looked for
+        QTest::addColumn<QString>("reason");
+        const QString stale = QStringLiteral(ORLENVO_STALE_MODULE_DIR "/");
+        QTest::newRow("missing") << QString() << QStringLiteral("no such file");
+        QTest::newRow("garbage bytes") << QStringLiteral("garbage") << QStringLiteral("Cannot load library");
+        QTest::newRow("no version") << stale + QStringLiteral("unversioned.so")
+                                    << QStringLiteral("no version symbol orlenvo_module_version");
+        QTest::newRow("another version") << stale + QStringLiteral("other-version.so")
+                                         << QStringLiteral("version %1, the program's is %2")
+                                                .arg(orlenvo::ui::kModuleVersion + 1)
+                                                .arg(orlenvo::ui::kModuleVersion);
+        QTest::newRow("no entry") << stale + QStringLiteral("no-entry.so")
+                                  << QStringLiteral("no entry ") + QLatin1String(kNotePrintingSymbol);
+    }
+
+    void printWithoutAWorkingModuleShowsWhy()
+    {
+        QFETCH(QString, module);
+        QFETCH(QString, reason);
+        UseArticles({{"b1", "'t'", "'body'"}});
+        OpenArticle("b1", nullptr);
+        TFrmNote *w = OpenWindows<TFrmNote>().value(0);
+        QVERIFY(w);
+        QTemporaryDir modules;
+        const QString path = modules.filePath(QLatin1String(kPrintModule));
+        if (module == QStringLiteral("garbage")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, '\x5a'));
+        } else if (!module.isEmpty()) {
+            QVERIFY(QFile::copy(module, path));
+        }
+        orlenvo::ui::OverrideModuleFolder(modules.path());
+        const auto contains = [](const QString &text) {
+            return QStringLiteral("(?=.*%1)").arg(QRegularExpression::escape(text));
+        };
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^module ") + contains(path) + contains(reason)));
+        SeenBox seen;
+        const bool answered = AnswerBoxOf(
+            seen, [&] { QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("RzBitBtn1")), Qt::LeftButton); });
+        orlenvo::ui::OverrideModuleFolder({});
+        QVERIFY(answered);
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.text, QStringLiteral("打印模块 liborlenvo_print.so 未能加载，无法打印。"));
+        QCOMPARE(OpenWindows<TFrmNote>().size(), 1);
+
+        // The failure is not kept: with the program's module found again, printing works.
+        QTemporaryDir dir;
+        QVERIFY(QFileInfo(PrintToPdf(*w, dir.filePath(QStringLiteral("again.pdf")))).size() > 0);
     }
 
     void pageSetupAppliesToThisWindowOnly()

@@ -1,10 +1,12 @@
 // The banner start-up, rotation and browser against an HTTP server of the test's own on
 // 127.0.0.1.
 #include "banner/windows/Banner.h"
+#include "banner/windows/BannerPicture.h"
 #include "banner/windows/BannerView.h"
 #include "tests/support/Doubles.h"
 #include "tests/support/Images.h"
 #include "tests/support/ModalAnswer.h"
+#include "ui/Modules.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,11 +14,14 @@
 #include <QImageWriter>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <cerrno>
 #include <memory>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace orlenvo;
@@ -60,6 +65,14 @@ QByteArray Picture(const char *format, QSize size = QSize(40, 20))
     return Encoded(image, format);
 }
 
+// A PNG's signature and header chunk, then the header of a text chunk announcing 1.5 GB: 41 bytes
+// in all, which once made the reader take 1.59 GB (the guard's bound wrapped with 8 to 11 bytes
+// left).
+QByteArray AnnouncingPng()
+{
+    return Picture("PNG").left(33) + QByteArray::fromHex("59682f00") + "tEXt";
+}
+
 // The browser without its engine.
 BannerEngineSource PicturesOnly()
 {
@@ -99,11 +112,19 @@ private slots:
     void engineChoice_data();
     void engineChoice();
     void programRefusesTheEngineAsRoot();
+    void brokenEngineModuleGivesPictures_data();
+    void brokenEngineModuleGivesPictures();
+    void sandboxProbeFailsClosed_data();
+    void sandboxProbeFailsClosed();
     void browserShowsPictures_data();
     void browserShowsPictures();
     void pictureViewFailsOnAnythingElse_data();
     void pictureViewFailsOnAnythingElse();
+    void pngGuardRefusesChunksCutOff();
     void browserFetchesOnlyWebAddresses();
+
+private:
+    QTemporaryDir scratch_;
 };
 
 void BannerTest::startUpSendsTheHeadersAndDecodesGbk()
@@ -400,6 +421,76 @@ void BannerTest::programRefusesTheEngineAsRoot()
     QCOMPARE(browser->Kind(), BannerBrowser::Engine::Pictures);
 }
 
+void BannerTest::brokenEngineModuleGivesPictures_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QString>("reason");
+    const QString garbage = scratch_.filePath(QStringLiteral("liborlenvo_banner_engine.so"));
+    QFile file(garbage);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, '\x5a'));
+    QTest::newRow("garbage bytes") << garbage << QStringLiteral("Cannot load library");
+    QTest::newRow("another version")
+        << QStringLiteral(ORLENVO_STALE_MODULE_DIR "/other-version.so")
+        << QStringLiteral("version %1, the program's is %2").arg(ui::kModuleVersion + 1).arg(ui::kModuleVersion);
+}
+
+void BannerTest::brokenEngineModuleGivesPictures()
+{
+    QFETCH(QString, module);
+    QFETCH(QString, reason);
+    LoopbackServer server;
+    server.Serve("/banner", Picture("PNG"));
+    BannerEngineSource source;
+    source.module = module;
+    source.canSandbox = [] { return true; };
+    Strip strip;
+    auto *browser = new BannerBrowser(&strip, source);
+    QSignalSpy shown(browser, &BannerBrowser::PageShown);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^module %1 not used: .*%2")
+                                                              .arg(QRegularExpression::escape(module),
+                                                                   QRegularExpression::escape(reason))));
+    browser->Navigate(server.Url("/banner").toString());
+    QCOMPARE(browser->Kind(), BannerBrowser::Engine::Pictures);
+    QVERIFY(shown.wait(3000));
+    QCOMPARE(browser->Showing(), BannerBrowser::Shows::Picture);
+}
+
+void BannerTest::sandboxProbeFailsClosed_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QList<int>>("waitErrors");  // the errors of the waits before waitpid itself runs
+    QTest::addColumn<bool>("works");
+    QTest::newRow("exited with 0") << 0 << QList<int>{} << true;
+    QTest::newRow("exited with 1") << 1 << QList<int>{} << false;
+    QTest::newRow("interrupted twice, then exited with 0") << 0 << QList<int>{EINTR, EINTR} << true;
+    QTest::newRow("wait failed (ECHILD)") << 0 << QList<int>{ECHILD} << false;
+}
+
+void BannerTest::sandboxProbeFailsClosed()
+{
+    QFETCH(int, exitCode);
+    QFETCH(QList<int>, waitErrors);
+    QFETCH(bool, works);
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0)
+        _exit(exitCode);
+    if (waitErrors.size() > waitErrors.count(EINTR))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sandbox probe could not be waited for")));
+    qsizetype waits = 0;
+    const bool result = ProbeChildSucceeded(child, [&](pid_t waited, int *status) -> pid_t {
+        if (waits < waitErrors.size()) {
+            errno = waitErrors[waits++];
+            return -1;
+        }
+        return waitpid(waited, status, 0);
+    });
+    QCOMPARE(result, works);
+    QCOMPARE(waits, waitErrors.size());
+    waitpid(child, nullptr, 0);  // the child a failed wait left
+}
+
 void BannerTest::browserShowsPictures_data()
 {
     QTest::addColumn<QByteArray>("body");
@@ -455,6 +546,7 @@ void BannerTest::pictureViewFailsOnAnythingElse_data()
     QByteArray announcing = Picture("PNG");
     announcing.insert(announcing.size() - 12, QByteArray::fromHex("66f4b46c") + "tEXtComment");
     QTest::newRow("png chunk longer than the body") << LoopbackServer::Response{.body = announcing};
+    QTest::newRow("png of 41 bytes announcing 1.5 GB") << LoopbackServer::Response{.body = AnnouncingPng()};
     QTest::newRow("picture over 1 MiB") << LoopbackServer::Response{.body =
                                                                         Picture("PNG") + QByteArray(kMaxBodyBytes, 0)};
     QTest::newRow("endless body") << LoopbackServer::Response{.endless = true};
@@ -491,6 +583,17 @@ void BannerTest::pictureViewFailsOnAnythingElse()
     // Nothing shows: the strip beneath shows through.
     const QImage grabbed = strip.grab().toImage();
     QCOMPARE(grabbed.pixelColor(0, 0), strip.palette().color(QPalette::Window));
+}
+
+void BannerTest::pngGuardRefusesChunksCutOff()
+{
+    QVERIFY(PngChunksFit(Picture("PNG")));
+    const QByteArray announcing = AnnouncingPng();
+    QCOMPARE(announcing.size(), 41);
+    // Ending after the header chunk is no cut; any of the next chunk's first 8 bytes is.
+    QVERIFY(PngChunksFit(announcing.left(33)));
+    for (qsizetype size = 34; size <= announcing.size(); ++size)
+        QVERIFY2(!PngChunksFit(announcing.left(size)), qPrintable(QString::number(size)));
 }
 
 void BannerTest::browserFetchesOnlyWebAddresses()
