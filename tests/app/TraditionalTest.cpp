@@ -25,11 +25,13 @@
 #include "tests/support/Doubles.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
+#include "ui/Desktop.h"
 #include "ui/Language.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -310,6 +312,19 @@ private slots:
         QCOMPARE(CurrentScript(), Script::HongKong);
         ui::ChooseScript({QStringLiteral("orlenvo"), QStringLiteral("--lang=zh-TW")});
         QCOMPARE(CurrentScript(), Script::Taiwan);
+    }
+
+    // Qt's own buttons: Qt's Taiwan translation under both Traditional scripts (Qt has no Hong
+    // Kong one).
+    void qtStandardTexts()
+    {
+        SetScript(Script::HongKong);
+        QVERIFY(ui::LoadQtTranslation(*qApp));
+        QDialogButtonBox box;
+        box.addButton(QDialogButtonBox::Ok);
+        box.addButton(QDialogButtonBox::Close);
+        QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("確定"));
+        QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("關閉"));
     }
 
     // The main window's pictures with text, converted when building: the script's characters,
