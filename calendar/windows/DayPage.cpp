@@ -164,7 +164,7 @@ void TFormDayPage::MakeHours()
     Hours->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList headers;
     for (const char *column : kHourColumns)
-        headers << QString::fromUtf8(column);
+        headers << ui::Tr(column);
     Hours->setHorizontalHeaderLabels(headers);
     for (int column = 0; column < 5; ++column)
         Hours->setColumnWidth(column, kHourColumnWidths[column]);

@@ -13,6 +13,7 @@
 #include "calendar/LunarCalendar.h"
 #include "calendar/windows/DateWin.h"
 #include "calendar/windows/DayPage.h"
+#include "calendar/windows/IcsExport.h"
 #include "calendar/windows/huangdao.h"
 #include "core/RegionalSettings.h"
 #include "core/Script.h"
@@ -24,10 +25,13 @@
 #include "tests/support/Doubles.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TopLevel.h"
+#include "ui/Desktop.h"
 #include "ui/Language.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -77,9 +81,15 @@ QStringList ShownTexts(const QWidget *window)
             texts << button->text();
         if (const auto *box = qobject_cast<const QGroupBox *>(w))
             texts << box->title();
+        if (const auto *list = qobject_cast<const QComboBox *>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
         if (const auto *memo = qobject_cast<const QPlainTextEdit *>(w))
             texts << memo->toPlainText();
         if (const auto *table = qobject_cast<const QTableWidget *>(w)) {
+            for (int c = 0; c < table->columnCount(); ++c)
+                if (const QTableWidgetItem *item = table->horizontalHeaderItem(c))
+                    texts << item->text();
             for (int r = 0; r < table->rowCount(); ++r)
                 for (int c = 0; c < table->columnCount(); ++c)
                     if (const QTableWidgetItem *item = table->item(r, c))
@@ -136,6 +146,10 @@ const std::vector<WindowRow> &Windows()
         {"picture article", [] { return Titled<articles::TImageInfoLoad>("客厅招财布局 [图]"); }},
         {"omen", [] { return Titled<articles::TFormOnther>("眼跳测吉凶"); }},
         {"chart", [] { return new articles::TFrm_NanNv; }},
+        {"calendar export",
+         [] {
+             return new calendar::IcsExportDialog(nullptr, 2026, GoodDayQuery{"嫁娶", 0});
+         }},
         {"about", [] { return new app::TAbout; }},
         {"service", [] { return new app::TFrm_servers; }},
         {"exit prompt", [] { return new app::TFrmMsG(startPage, QStringLiteral("http://example.invalid/"), nullptr); }},
@@ -298,6 +312,19 @@ private slots:
         QCOMPARE(CurrentScript(), Script::HongKong);
         ui::ChooseScript({QStringLiteral("orlenvo"), QStringLiteral("--lang=zh-TW")});
         QCOMPARE(CurrentScript(), Script::Taiwan);
+    }
+
+    // Qt's own buttons: Qt's Taiwan translation under both Traditional scripts (Qt has no Hong
+    // Kong one).
+    void qtStandardTexts()
+    {
+        SetScript(Script::HongKong);
+        QVERIFY(ui::LoadQtTranslation(*qApp));
+        QDialogButtonBox box;
+        box.addButton(QDialogButtonBox::Ok);
+        box.addButton(QDialogButtonBox::Close);
+        QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("確定"));
+        QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("關閉"));
     }
 
     // The main window's pictures with text, converted when building: the script's characters,
