@@ -331,7 +331,7 @@ private slots:
     // the earthly branch 丑 of the compass ring kept (overrides.tsv ^丑$).
     void pictures()
     {
-        for (const QString script : {QStringLiteral("zh_TW"), QStringLiteral("zh_HK")}) {
+        for (const QString &script : {QStringLiteral("zh_TW"), QStringLiteral("zh_HK")}) {
             for (const char *name : {"banner", "side", "work"}) {
                 QFile file(QStringLiteral(":/pictures/%1/%2.svg").arg(script, QLatin1String(name)));
                 QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));

@@ -55,8 +55,9 @@ TEST(ToSimplified, RowsAreSortedAndKeepTheLength)
     ASSERT_GT(kSimplifiedRowCount, 4000u);
     for (std::size_t i = 0; i < kSimplifiedRowCount; ++i) {
         const SimplifiedRow &row = kSimplifiedRows[i];
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LT(kSimplifiedRows[i - 1].traditional, row.traditional) << i;
+        }
         EXPECT_EQ(Utf8Length(row.traditional), Utf8Length(row.simplified)) << row.traditional;
         EXPECT_LE(Utf8Length(row.traditional), kSimplifiedLongestKey) << row.traditional;
     }
