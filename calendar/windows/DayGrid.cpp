@@ -345,18 +345,19 @@ bool DayGrid::eventFilter(QObject *watched, QEvent *event)
 // double-click also activates it, and a right-click opens the menu for it.
 bool DayGrid::CellMouseEvent(const QWidget *label, int cell, QEvent *event)
 {
-    const auto *mouse = static_cast<const QMouseEvent *>(event);  // read for the mouse's events only
+    // The mouse's events only: the cast is made once the type is known.
+    const auto mouse = [event] { return static_cast<const QMouseEvent *>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         setFocus(Qt::MouseFocusReason);
         DayCellMouseDown(cell);
         return false;
     case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()))
+        if (mouse()->button() == Qt::LeftButton && label->rect().contains(mouse()->position().toPoint()))
             ui::Guarded([&] { DayCellClick(cell); });
         return false;
     case QEvent::MouseButtonDblClick:
-        if (mouse->button() != Qt::LeftButton)
+        if (mouse()->button() != Qt::LeftButton)
             return false;
         ui::Guarded([&] {
             DayCellMouseDown(cell);
