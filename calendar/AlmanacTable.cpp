@@ -12,16 +12,6 @@ namespace {
 
 constexpr int kPairs = 12 * 60;
 
-// The index of `name` among count names given by nameOf, or -1.
-template <typename NameOf>
-int IndexOfName(std::string_view name, int count, NameOf nameOf)
-{
-    for (int i = 0; i < count; ++i)
-        if (name == std::string_view(nameOf(i)))
-            return i;
-    return -1;
-}
-
 AlmanacList ListOf(std::string_view field, const TableReader &reader)
 {
     AlmanacList list;

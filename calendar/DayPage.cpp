@@ -21,15 +21,6 @@ constexpr const char *kHourNames[13] = {
 constexpr const char *kDirections[8] = {"正北", "东北", "正东", "东南", "正南", "西南", "正西", "西北"};
 // clang-format on
 
-template <typename NameOf>
-int IndexOfName(std::string_view name, int count, NameOf nameOf)
-{
-    for (int i = 0; i < count; ++i)
-        if (name == std::string_view(nameOf(i)))
-            return i;
-    return -1;
-}
-
 int StemIndex(std::string_view name)
 {
     return IndexOfName(name, 10, StemName);

@@ -75,6 +75,16 @@ std::vector<std::string_view> SplitFields(std::string_view text, char separator)
 // The value of 1 to 4 decimal digits, or -1 for anything else.
 int FieldNumber(std::string_view text);
 
+// The index of a field among count names given by nameOf (a stem, a branch, a 干支 ...), or -1.
+template <typename NameOf>
+int IndexOfName(std::string_view name, int count, NameOf nameOf)
+{
+    for (int i = 0; i < count; ++i)
+        if (name == std::string_view(nameOf(i)))
+            return i;
+    return -1;
+}
+
 // The valid date written "YYYY-MM-DD", else nullopt.
 std::optional<GregorianDate> IsoDateField(std::string_view text);
 
